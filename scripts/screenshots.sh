@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs ispyt under Xvfb at 800x600 and 1280x800 and saves screenshots of the
+# intro and of the idle screen into a folder (default: screenshots/).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${ISPYT_BUILD_DIR:-$root/build}"
+out="${1:-$root/screenshots}"
+"$root/scripts/build.sh" >/dev/null
+mkdir -p "$out"
+
+shoot() {  # size display
+  local size=$1 display=$2
+  Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  local xvfb=$!
+  sleep 1
+  DISPLAY=":$display" ISPYT_REPORT_FIRST_FRAME=1 \
+    "$build/ispyt" --program-folder "$build/demo" 2>"$out/startup-$size.log" &
+  local app=$!
+  sleep 1.6
+  DISPLAY=":$display" import -window root "$out/intro-$size.png"
+  sleep 5.5
+  DISPLAY=":$display" import -window root "$out/idle-$size.png"
+  kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
+shoot 800x600 91
+shoot 1280x800 92
+echo "screenshots in $out"

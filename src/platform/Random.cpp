@@ -1,0 +1,19 @@
+#include "platform/Random.h"
+
+#include <chrono>
+
+namespace ispyt {
+
+Random Random::clockSeeded() {
+  auto ticks = std::chrono::steady_clock::now().time_since_epoch().count() ^
+               std::chrono::system_clock::now().time_since_epoch().count();
+  return Random(static_cast<std::uint64_t>(ticks));
+}
+
+int Random::random(int n) {
+  if (n < 1) return 0;
+  std::uniform_int_distribution<int> d(0, n - 1);
+  return d(engine_);
+}
+
+}  // namespace ispyt

@@ -1,0 +1,22 @@
+#pragma once
+// The program's one random generator: random(n) is uniform in 0..n-1.
+// The program seeds it from the clock; tests seed it with a number.
+
+#include <cstdint>
+#include <random>
+
+namespace ispyt {
+
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : engine_(seed) {}
+  static Random clockSeeded();
+
+  // 0..n-1; 0 when n < 1.
+  int random(int n);
+
+ private:
+  std::mt19937_64 engine_;
+};
+
+}  // namespace ispyt

@@ -1,0 +1,39 @@
+#include "shell/StartUp.h"
+
+#include <system_error>
+
+#include "content/TestSets.h"
+#include "platform/Cp1251.h"
+#include "platform/Paths.h"
+
+namespace ispyt {
+
+void prepareWorkingFolders(const std::filesystem::path& programFolder) {
+  for (const char* name : {"Decor", "Decor/Fon1", "Decor/Fon2"}) {
+    std::error_code ec;
+    std::filesystem::create_directories(locate(programFolder, name), ec);
+  }
+}
+
+void resetWorkstation(Workstation& ws, Random& random) {
+  ws.passwordEntered = false;
+  ws.resultShown = false;
+  ws.currentTestPath = kNoTestOpen;
+  ws.attemptLetter = static_cast<char>('A' + random.random(22));
+  ws.cardCode = "MON";
+  ws.title = readUserTitle(locate(ws.programFolder, ws.baseFolderName));
+  ws.testSet = ws.decor.testSet.empty() ? lastTestSet(locate(ws.programFolder, ws.baseFolderName))
+                                        : ws.decor.testSet;
+  if (ws.testSet.empty()) ws.testSet = cp1251("Нема тестів");
+}
+
+void placeWorkstation(Workstation& ws, SystemShell& shell) {
+  ws.placement = placeWindow(ws.screen, ws.decor.fullScreen, ws.decor.proportional);
+  ws.scale = ws.placement.scale;
+  if (ws.placement.takesWholeScreen) {
+    shell.setTaskbarVisible(false);
+    shell.setScreenSaverRunning(true);
+  }
+}
+
+}  // namespace ispyt

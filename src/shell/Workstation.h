@@ -1,0 +1,38 @@
+#pragma once
+// The one owner of the workstation's state, from start-up to exit.  The
+// main window holds one; later subsystems add their single instances here.
+
+#include <filesystem>
+#include <string>
+
+#include "platform/Geometry.h"
+#include "presentation/DecorSettings.h"
+#include "shell/ScreenScale.h"
+#include "shell/UserTitle.h"
+#include "shell/WindowPlacement.h"
+
+namespace ispyt {
+
+inline constexpr const char* kNoTestOpen = "c";
+
+struct Workstation {
+  std::filesystem::path programFolder;
+  std::string baseFolderName = "Base";
+  Size screen;  // recorded once at start-up
+  WindowPlacement placement;
+  ScreenScale scale;
+  DecorSettings decor;
+  UserTitle title;
+  std::string testSet;  // Windows-1251; "Нема тестів" when the set is empty
+  std::string currentTestPath = kNoTestOpen;
+  char attemptLetter = 'A';  // drawn from 'A'..'V' at start-up
+  std::string cardCode = "MON";
+  bool passwordEntered = false;
+  bool resultShown = false;
+  bool wingdingsInstalled = false;
+
+  std::filesystem::path baseFolder() const { return programFolder / baseFolderName; }
+  bool testOpen() const { return currentTestPath != kNoTestOpen; }
+};
+
+}  // namespace ispyt

@@ -1,0 +1,142 @@
+#include "shell/ui/IntroPictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "platform/qt/QtText.h"
+#include "presentation/TitleArch.h"
+#include "presentation/ui/TitleArchPicture.h"
+#include "shell/MainLayout.h"
+
+namespace ispyt {
+namespace {
+
+// Where the medallion stands: to the right of the side picture, in the card.
+constexpr Rect kLogoDesign{268, 108, 140, 140};
+
+QRect toQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
+
+}  // namespace
+
+IntroPictures::IntroPictures(QImage& screen, const ScreenScale& scale, const ArtworkList& artwork,
+                             Host host)
+    : screen_(screen), scale_(scale), artwork_(artwork), host_(std::move(host)) {}
+
+QRect IntroPictures::logoRect() const { return toQRect(scale_.rect(kLogoDesign)); }
+QRect IntroPictures::titleRect() const { return toQRect(scale_.rect(layout::kTitleArea)); }
+
+void IntroPictures::put(const QRect& where, const QImage& picture) {
+  if (picture.isNull()) return;
+  QPainter p(&screen_);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(where, picture);
+  p.end();
+  host_.repaint();
+}
+
+void IntroPictures::prepare(const QImage& titleBackdrop, bool lightText) {
+  titleBackdrop_ = titleBackdrop;
+  for (int v = 1; v <= 5; ++v) titles_[v] = drawTitleArch(titleBackdrop, v, scale_, artwork_, lightText);
+  finishedTitle_ = titles_[1];
+  const QRect r = logoRect();
+  idleFrame_[0] = artwork_.cut(artwork::kIdleFrame2).scaled(r.size(), Qt::IgnoreAspectRatio,
+                                                             Qt::SmoothTransformation);
+  idleFrame_[1] = artwork_.cut(artwork::kIdleFrame3).scaled(r.size(), Qt::IgnoreAspectRatio,
+                                                             Qt::SmoothTransformation);
+}
+
+void IntroPictures::prepareLogoFrames() {
+  const QRect r = logoRect();
+  QImage stage = artwork_.cut(artwork::kLogoStage).scaled(r.size(), Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation);
+  // The mark grows along its path; the last frame is the finished logo.
+  QRectF markBox = QRectF(0, 0, r.width(), r.height()).adjusted(r.width() * 0.05, r.height() * 0.05,
+                                                                -r.width() * 0.05, -r.height() * 0.05);
+  QPainterPath mark;
+  mark.moveTo(markBox.left() + markBox.width() * 0.24, markBox.top() + markBox.height() * 0.52);
+  mark.lineTo(markBox.left() + markBox.width() * 0.43, markBox.top() + markBox.height() * 0.72);
+  mark.lineTo(markBox.left() + markBox.width() * 0.78, markBox.top() + markBox.height() * 0.28);
+  logoFrames_.clear();
+  for (int f = 0; f < 9; ++f) {
+    QImage frame = stage;
+    QPainter p(&frame);
+    p.setRenderHint(QPainter::Antialiasing);
+    double t = (f + 1) / 9.0;
+    QPainterPath part;
+    const int steps = 60;
+    for (int i = 0; i <= steps * t; ++i) {
+      QPointF pt = mark.pointAtPercent(double(i) / steps);
+      if (i == 0)
+        part.moveTo(pt);
+      else
+        part.lineTo(pt);
+    }
+    p.setPen(QPen(QColor(30, 110, 60), r.width() * 0.09, Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.drawPath(part);
+    logoFrames_.push_back(frame);
+  }
+}
+
+void IntroPictures::drawTitle(int variant) {
+  if (variant >= 1 && variant <= 5) put(titleRect(), titles_[variant]);
+}
+
+void IntroPictures::drawSidePictureAndLogoStage() {
+  QImage side = artwork_.cut(artwork::kSidePicture);
+  QRect where(scale_.x(layout::kSidePicture.x), scale_.y(layout::kSidePicture.y),
+              scale_.x(artwork::kSidePicture.rect.width * 0.95),
+              scale_.y(artwork::kSidePicture.rect.height * 0.95));
+  put(where, side);
+  const QRect r = logoRect();
+  put(r, artwork_.cut(artwork::kLogoStage));
+  idleCopy_[0] = screen_.copy(r);
+}
+
+void IntroPictures::keepSecondLogoStage() { idleCopy_[1] = screen_.copy(logoRect()); }
+
+void IntroPictures::drawLogoFrame(int frame) {
+  if (frame >= 0 && frame < logoFrames_.size()) put(logoRect(), logoFrames_[frame]);
+}
+
+void IntroPictures::drawCaptionReveal(int characters) {
+  QImage picture = titleBackdrop_.copy();
+  if (picture.isNull()) return;
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  QFont font("DejaVu Sans");
+  font.setPixelSize(std::max(1, scale_.font(20 * 4 / 3.0)));
+  p.setFont(font);
+  const QString text = fromCp1251(titleArchText());
+  QRect line(0, scale_.y(60), picture.width(), scale_.y(40));
+  // Centre on the whole caption so the letters do not move as they appear.
+  int width = p.fontMetrics().horizontalAdvance(text);
+  QPoint origin(line.left() + (line.width() - width) / 2, line.top() + p.fontMetrics().ascent());
+  p.setPen(QColor(40, 60, 80, 140));
+  p.drawText(origin + QPoint(1, 1), text.left(characters));
+  p.setPen(QColor(80, 200, 224));
+  p.drawText(origin, text.left(characters));
+  p.end();
+  put(titleRect(), picture);
+}
+
+void IntroPictures::drawFinishedTitle() { put(titleRect(), finishedTitle_); }
+
+void IntroPictures::releaseTitlePictures() { finishedTitle_ = QImage(); }
+
+void IntroPictures::drawIdle(int copy, int frame) {
+  const QRect r = logoRect();
+  QImage picture = idleCopy_[copy - 1];
+  if (picture.isNull()) return;
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(picture.rect(), idleFrame_[frame - 2]);
+  p.end();
+  put(r, picture);
+}
+
+void IntroPictures::releaseIdleCopies() {
+  idleCopy_[0] = idleCopy_[1] = QImage();
+}
+
+}  // namespace ispyt

@@ -1,0 +1,65 @@
+#pragma once
+// The pictures of the intro: the side picture, the logo stage and its nine
+// frames (a check mark drawn stroke by stroke on a medallion), the title
+// arch in its variants, the typed caption and the idle glint.  All are
+// prepared once; each intro step copies one of them onto the screen.
+
+#include <QImage>
+#include <QVector>
+#include <functional>
+
+#include "platform/qt/ArtworkList.h"
+#include "shell/IntroAnimation.h"
+#include "shell/ScreenScale.h"
+
+namespace ispyt {
+
+class IntroPictures : public IntroStage {
+ public:
+  struct Host {
+    std::function<void()> loadClassLists;
+    std::function<void()> showPublisherLine;
+    std::function<void()> makeMenuAvailable;
+    std::function<void()> repaint;
+  };
+
+  IntroPictures(QImage& screen, const ScreenScale& scale, const ArtworkList& artwork, Host host);
+
+  // Builds the title pictures from the backdrop under the title area, and
+  // the idle frames.
+  void prepare(const QImage& titleBackdrop, bool lightText);
+  // Builds the nine logo frames (not on the transparent-start path).
+  void prepareLogoFrames();
+
+  void loadClassLists() override { host_.loadClassLists(); }
+  void drawTitle(int variant) override;
+  void drawSidePictureAndLogoStage() override;
+  void keepSecondLogoStage() override;
+  void showPublisherLine() override { host_.showPublisherLine(); }
+  void drawLogoFrame(int frame) override;
+  void releaseLogoFrames() override { logoFrames_.clear(); }
+  void drawCaptionReveal(int characters) override;
+  void drawFinishedTitle() override;
+  void releaseTitlePictures() override;
+  void makeMenuAvailable() override { host_.makeMenuAvailable(); }
+  void drawIdle(int copy, int frame) override;
+  void releaseIdleCopies() override;
+
+ private:
+  void put(const QRect& where, const QImage& picture);
+  QRect logoRect() const;
+  QRect titleRect() const;
+
+  QImage& screen_;
+  const ScreenScale& scale_;
+  const ArtworkList& artwork_;
+  Host host_;
+  QImage titleBackdrop_;
+  QImage titles_[6];  // by variant
+  QImage finishedTitle_;
+  QVector<QImage> logoFrames_;
+  QImage idleCopy_[2];
+  QImage idleFrame_[2];
+};
+
+}  // namespace ispyt

@@ -1,0 +1,112 @@
+#pragma once
+// The workstation's main window: a borderless window of the 800x600 design
+// scaled to the screen, on which everything is drawn into one screen
+// picture.  It owns the workstation's state and its platform services.
+
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "platform/Random.h"
+#include "platform/SystemShell.h"
+#include "platform/qt/ArtworkList.h"
+#include "platform/qt/QtScheduler.h"
+#include "presentation/ui/FirstScreen.h"
+#include "shell/ExitRequest.h"
+#include "shell/IntroAnimation.h"
+#include "shell/MenuCaptionLayout.h"
+#include "shell/Terminator.h"
+#include "shell/Workstation.h"
+#include "shell/ui/IntroPictures.h"
+#include "shell/ui/MenuCaptionLabel.h"
+
+class QComboBox;
+
+namespace ispyt {
+
+class SurroundWindow;
+
+struct MainWindowOptions {
+  std::filesystem::path programFolder;
+  // Ends the process; the program's default never returns.
+  std::function<void()> endProcess;
+  // The desktop service; the system's own when not given.
+  std::unique_ptr<SystemShell> shell;
+};
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(MainWindowOptions options);
+  ~MainWindow() override;
+
+  // Shows the surround window and then this one above it.
+  void showOnScreen();
+
+  const Workstation& workstation() const { return ws_; }
+  const IntroAnimation& intro() const { return *intro_; }
+  MenuCaptionLabel* caption(MenuCaption c) const { return captions_[static_cast<int>(c)]; }
+  SystemShell& systemShell() { return *shell_; }
+  const QImage& screenPicture() const { return screen_; }
+  bool exitConfirmationShown() const { return confirmShown_; }
+
+  // "Вихід" chosen (from its caption or a hot key).
+  void requestExit();
+
+ signals:
+  void firstFramePainted();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createControls();
+  void scaleControls();
+  void drawFirstScreen();
+  void startOpeningTransition();
+  void showTestSetCaption();
+  void makeMenuAvailable();
+  void showExitConfirmation();
+  void answerExitConfirmation(ConfirmAnswer answer);
+  void showConfirmHover(ConfirmAnswer answer);
+  QRect screenRect(const Rect& design) const;
+
+  Workstation ws_;
+  std::unique_ptr<SystemShell> shell_;
+  Terminator terminator_;
+  QtScheduler scheduler_;
+  Random random_;
+  ArtworkList artwork_;
+  QImage desktop_;
+  QImage background_;
+  QImage screen_;
+  FirstScreenLook look_;
+  QString publisherLine_;
+  std::unique_ptr<SurroundWindow> surround_;
+  std::unique_ptr<IntroPictures> introPictures_;
+  std::unique_ptr<IntroAnimation> intro_;
+  std::unique_ptr<Timer> transitionTimer_;
+  std::array<MenuCaptionLabel*, kMenuCaptionCount> captions_{};
+  QLabel* testSetCaption_ = nullptr;
+  QComboBox* layoutSelector_ = nullptr;
+  QLabel* layoutPanel_ = nullptr;
+  bool firstFrame_ = true;
+
+  // The exit confirmation: the screen under it, the answer tiles and the
+  // answer the mouse is over.
+  bool confirmShown_ = false;
+  QImage beforeConfirm_;
+  QImage confirmBase_;
+  QImage confirmScreen_;
+  QImage answerTile_[2];
+  ConfirmAnswer hovered_ = ConfirmAnswer::None;
+};
+
+}  // namespace ispyt

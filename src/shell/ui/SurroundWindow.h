@@ -1,0 +1,34 @@
+#pragma once
+// The window behind the main window: a rounded frame with the user
+// captions around an 800x600 window, the desktop with two frame lines
+// beside a proportional one, or nothing when the main window fills an
+// 800-wide screen.
+
+#include <QImage>
+#include <QWidget>
+
+#include "shell/WindowPlacement.h"
+
+namespace ispyt {
+
+class SurroundWindow : public QWidget {
+ public:
+  SurroundWindow(const WindowPlacement& placement, const QImage& desktop, QColor frameColour);
+
+  // Intro step 5: the publisher's line, moved right by half the free space
+  // between its end and x = 800.
+  void showPublisherLine(const QString& line);
+  void setSmallCaption(const QString& caption) { smallCaption_ = caption; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  WindowPlacement placement_;
+  QImage desktop_;
+  QColor frameColour_;
+  QString publisherLine_;
+  QString smallCaption_;
+};
+
+}  // namespace ispyt
