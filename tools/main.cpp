@@ -3,31 +3,48 @@
 // printing stored files, running attempts headless.
 
 #include <cstdio>
-#include <cstring>
 #include <string>
-#include <vector>
+
+#include "Commands.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: ispyt-tool <command> [options]\n"
-    "\n"
-    "commands:\n"
-    "  --help       show this text\n"
-    "  --version    show the version\n";
+using ispyt::tool::Command;
+
+// The table of subcommands; each entry's `run` is defined in the file
+// named after the command (the empty entry only ends the table).
+const Command kCommands[] = {
+    {nullptr, nullptr, nullptr},
+};
+
+void usage(std::FILE* to) {
+  std::fputs("usage: ispyt-tool <command> [options]\n\ncommands:\n", to);
+  for (const Command& c : kCommands)
+    if (c.name) std::fprintf(to, "  %-14s %s\n", c.name, c.summary);
+  std::fputs("  --help         show this text (and 'ispyt-tool <command> --help')\n"
+             "  --version      show the version\n",
+             to);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-    std::fputs(kUsage, args.empty() ? stderr : stdout);
-    return args.empty() ? 2 : 0;
+  ispyt::tool::Args args(argv + 1, argv + argc);
+  if (args.empty()) {
+    usage(stderr);
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    usage(stdout);
+    return 0;
   }
   if (args[0] == "--version") {
     std::printf("ispyt-tool %s\n", ISPYT_VERSION);
     return 0;
   }
-  std::fprintf(stderr, "ispyt-tool: unknown command '%s'\n%s", args[0].c_str(), kUsage);
+  for (const Command& c : kCommands)
+    if (c.name && args[0] == c.name) return c.run(ispyt::tool::Args(args.begin() + 1, args.end()));
+  std::fprintf(stderr, "ispyt-tool: unknown command '%s'\n", args[0].c_str());
+  usage(stderr);
   return 2;
 }

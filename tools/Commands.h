@@ -1,0 +1,18 @@
+#pragma once
+// The subcommands of ispyt-tool.  Each takes the arguments after its name
+// and returns the process exit code (0 done, 1 failed, 2 bad usage).
+
+#include <string>
+#include <vector>
+
+namespace ispyt::tool {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+  const char* name;
+  const char* summary;
+  int (*run)(const Args& args);
+};
+
+}  // namespace ispyt::tool
