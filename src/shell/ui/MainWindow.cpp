@@ -90,10 +90,16 @@ MainWindow::MainWindow(MainWindowOptions options)
     transitionTimer_->stop();
     intro_->startIfAtFirstStep();
   });
-  drawFirstScreen();
-  introPictures_->prepareLogoFrames();
-  intro_->reset();
-  startOpeningTransition();
+  // 14. A transparent background needs the desktop as it shows through
+  // the window, so the first screen waits for the first paint.
+  if (ws_.decor.programBackground == cp1251("Прозорий")) {
+    transparentStartPending_ = true;
+  } else {
+    drawFirstScreen();
+    introPictures_->prepareLogoFrames();
+    intro_->reset();
+    startOpeningTransition();
+  }
 
   // 16. The test set's name; 17. the Ukrainian keyboard layout.
   showTestSetCaption();
@@ -162,7 +168,8 @@ void MainWindow::scaleControls() {
 void MainWindow::drawFirstScreen() {
   const QSize size = screen_.size();
   if (ws_.decor.programBackground == cp1251("Прозорий"))
-    background_ = desktop_.copy(0, 0, size.width(), size.height());
+    background_ = desktop_.copy(ws_.placement.window.x, ws_.placement.window.y, size.width(),
+                                size.height());
   else
     background_ = buildProgramBackground(size, ws_.scale, artwork_, look_);
   screen_ = background_.copy();
@@ -194,6 +201,14 @@ void MainWindow::makeMenuAvailable() {
 void MainWindow::paintEvent(QPaintEvent*) {
   QScreen* s = screen();
   terminator_.checkScreenWidth(ws_.screen.width, s ? s->geometry().width() : ws_.screen.width);
+  if (transparentStartPending_) {
+    // The logo frames are not built on this path: intro steps 6-14 show
+    // nothing.
+    transparentStartPending_ = false;
+    drawFirstScreen();
+    startOpeningTransition();
+    intro_->reset();
+  }
   QPainter p(this);
   p.drawImage(0, 0, confirmShown_ ? confirmScreen_ : screen_);
   if (firstFrame_) {

@@ -46,7 +46,7 @@ class MainWindow : public QWidget {
   // Shows the surround window and then this one above it.
   void showOnScreen();
 
-  const Workstation& workstation() const { return ws_; }
+  Workstation& workstation() { return ws_; }
   const IntroAnimation& intro() const { return *intro_; }
   MenuCaptionLabel* caption(MenuCaption c) const { return captions_[static_cast<int>(c)]; }
   SystemShell& systemShell() { return *shell_; }
@@ -98,6 +98,7 @@ class MainWindow : public QWidget {
   QComboBox* layoutSelector_ = nullptr;
   QLabel* layoutPanel_ = nullptr;
   bool firstFrame_ = true;
+  bool transparentStartPending_ = false;
 
   // The exit confirmation: the screen under it, the answer tiles and the
   // answer the mouse is over.

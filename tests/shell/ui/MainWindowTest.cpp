@@ -1,0 +1,111 @@
+// The main window started offscreen (an 800-wide screen): start-up, the
+// intro on real timers, the exit paths and the swallowed Alt+F4.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "platform/SystemShell.h"
+#include "shell/ui/MainWindow.h"
+
+using namespace ispyt;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  struct Started {
+    QTemporaryDir dir;
+    RecordingSystemShell* shell = nullptr;
+    int ends = 0;
+    std::unique_ptr<MainWindow> window;
+  };
+
+  std::unique_ptr<Started> start() {
+    auto s = std::make_unique<Started>();
+    QDir(s->dir.path()).mkpath("Base/Algebra");
+    auto shell = std::make_unique<RecordingSystemShell>();
+    s->shell = shell.get();
+    Started* raw = s.get();
+    s->window = std::make_unique<MainWindow>(MainWindowOptions{
+        .programFolder = s->dir.path().toStdString(),
+        .endProcess = [raw] { ++raw->ends; },
+        .shell = std::move(shell),
+    });
+    s->window->showOnScreen();
+    return s;
+  }
+
+ private slots:
+  void startUpTakesTheScreenAndPreparesTheFolders() {
+    auto s = start();
+    const Workstation& ws = s->window->workstation();
+    // An 800-wide screen is always taken whole.
+    QCOMPARE(s->window->geometry(), QGuiApplication::primaryScreen()->geometry());
+    QVERIFY(!s->shell->taskbarVisible());
+    QVERIFY(s->shell->screenSaverRunning());
+    QCOMPARE(QString::fromStdString(s->shell->activeKeyboardLayout()), QString("00000422"));
+    QVERIFY(QDir(s->dir.path() + "/Decor/Fon2").exists());
+    QCOMPARE(ws.currentTestPath, std::string("c"));
+    QCOMPARE(ws.testSet, std::string("Algebra"));
+  }
+
+  void menuCaptionsStandLeftToRight() {
+    auto s = start();
+    int previousEnd = -1;
+    for (int i = 0; i < kMenuCaptionCount; ++i) {
+      auto* c = s->window->caption(static_cast<MenuCaption>(i));
+      QVERIFY2(c->x() > previousEnd, qPrintable(c->text()));
+      previousEnd = c->x() + c->width();
+    }
+    QCOMPARE(s->window->caption(MenuCaption::Test)->state(),
+             MenuCaptionLabel::State::Unavailable);
+  }
+
+  void theIntroMakesTheMenuAvailable() {
+    auto s = start();
+    QTRY_VERIFY_WITH_TIMEOUT(s->window->intro().step() >= 48, 15000);
+    QCOMPARE(s->window->caption(MenuCaption::Test)->state(), MenuCaptionLabel::State::Available);
+    QCOMPARE(s->window->caption(MenuCaption::Appearance)->state(),
+             MenuCaptionLabel::State::Available);
+  }
+
+  void exitWithNoTestOpenTerminatesAndRestoresTheDesktop() {
+    auto s = start();
+    QTest::qWait(20);  // the opening transition ends first
+    s->window->requestExit();
+    QCOMPARE(s->ends, 1);
+    QVERIFY(s->shell->taskbarVisible());
+    QVERIFY(!s->shell->screenSaverRunning());
+  }
+
+  void exitWithATestOpenAsksFirst() {
+    auto s = start();
+    QTest::qWait(20);
+    s->window->workstation().currentTestPath = s->dir.path().toStdString() + "/Base/Algebra/t/";
+    s->window->requestExit();
+    QCOMPARE(s->ends, 0);
+    QVERIFY(s->window->exitConfirmationShown());
+    QCOMPARE(s->window->caption(MenuCaption::Test)->state(),
+             MenuCaptionLabel::State::Unavailable);
+
+    // "Hi" (left) keeps the program; "Tak" (right) ends it.
+    QTest::mouseClick(s->window.get(), Qt::LeftButton, {}, QPoint(120, 40));
+    QVERIFY(!s->window->exitConfirmationShown());
+    QCOMPARE(s->ends, 0);
+    QCOMPARE(s->window->caption(MenuCaption::Test)->state(), MenuCaptionLabel::State::Available);
+    s->window->requestExit();
+    QTest::mouseClick(s->window.get(), Qt::LeftButton, {}, QPoint(220, 40));
+    QCOMPARE(s->ends, 1);
+    QVERIFY(s->shell->taskbarVisible());
+  }
+
+  void altF4DoesNotClose() {
+    auto s = start();
+    QTest::keyClick(s->window.get(), Qt::Key_F4, Qt::AltModifier);
+    QVERIFY(!s->window->close());
+    QVERIFY(s->window->isVisible());
+    QCOMPARE(s->ends, 0);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
