@@ -1,0 +1,26 @@
+#include "shell/MainMenu.h"
+
+namespace ispyt {
+
+MainMenu::MainMenu() {
+  colour_.fill(CaptionColour::Grey);
+  setColour(MenuCaption::Exit, CaptionColour::Navy);
+  setColour(MenuCaption::Help, CaptionColour::Navy);
+}
+
+void MainMenu::hover(MenuCaption c, bool attemptRunning) {
+  bool testSection =
+      c == MenuCaption::Test || c == MenuCaption::Settings || c == MenuCaption::Results;
+  if (testSection && attemptRunning) return;
+  for (int i = 0; i < kMenuCaptionCount; ++i) {
+    auto other = static_cast<MenuCaption>(i);
+    if (other == c) continue;
+    if (other == MenuCaption::Exit || other == MenuCaption::Help)
+      colour_[i] = CaptionColour::Navy;
+    else if (colour_[i] != CaptionColour::Grey)
+      colour_[i] = CaptionColour::Navy;
+  }
+  if (c == MenuCaption::Help || colour(c) != CaptionColour::Grey) setColour(c, CaptionColour::Blue);
+}
+
+}  // namespace ispyt

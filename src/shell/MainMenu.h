@@ -1,0 +1,38 @@
+#pragma once
+// The state of the six menu captions.  A caption's colour is its state:
+// navy can be chosen, blue is under the mouse and is the only state a click
+// counts in, grey cannot be chosen.  Leaving a caption keeps it blue: the
+// dispatcher later reads which section is blue, after the mouse has moved
+// into the side list.
+
+#include <array>
+
+#include "shell/MenuCaptionLayout.h"
+
+namespace ispyt {
+
+enum class CaptionColour { Navy, Blue, Grey };
+
+class MainMenu {
+ public:
+  MainMenu();
+
+  CaptionColour colour(MenuCaption c) const { return colour_[index(c)]; }
+  void setColour(MenuCaption c, CaptionColour colour) { colour_[index(c)] = colour; }
+  bool isOpen(MenuCaption c) const { return open_[index(c)]; }
+  void setOpen(MenuCaption c, bool open) { open_[index(c)] = open; }
+
+  // The mouse moved onto a caption.  While an attempt runs, "Тест",
+  // "Установки" and "Результат" ignore it.
+  void hover(MenuCaption c, bool attemptRunning);
+  // Only a highlighted caption reacts to a click.
+  bool clickable(MenuCaption c) const { return colour(c) == CaptionColour::Blue; }
+  bool highlighted(MenuCaption c) const { return clickable(c); }
+
+ private:
+  static int index(MenuCaption c) { return static_cast<int>(c); }
+  std::array<CaptionColour, kMenuCaptionCount> colour_{};
+  std::array<bool, kMenuCaptionCount> open_{};
+};
+
+}  // namespace ispyt
