@@ -56,6 +56,7 @@ Json& Json::endArray() {
 
 Json& Json::key(std::string_view name) {
   beforeValue();
+  afterKey_ = true;  // the name itself is no new member
   utf8(name);
   out_ += ": ";
   afterKey_ = true;
