@@ -15,4 +15,7 @@ struct Command {
   int (*run)(const Args& args);
 };
 
+int runMakeTest(const Args& args);
+int runInspectTest(const Args& args);
+
 }  // namespace ispyt::tool

@@ -14,6 +14,8 @@ using ispyt::tool::Command;
 // The table of subcommands; each entry's `run` is defined in the file
 // named after the command (the empty entry only ends the table).
 const Command kCommands[] = {
+    {"make-test", "compile a test source into a test folder", ispyt::tool::runMakeTest},
+    {"inspect-test", "load a test.txt as the program does and print it as JSON", ispyt::tool::runInspectTest},
     {nullptr, nullptr, nullptr},
 };
 
