@@ -1,0 +1,62 @@
+#pragma once
+// The open test's settings, read from its "Config.ini" at every opening.
+// Per-task tables are indexed by task number 1..60 (slot 0 holds no task);
+// intervals by their number 1..6.
+
+#include <array>
+#include <string>
+
+namespace ispyt {
+
+// The password value that means "no password".
+inline constexpr int kNoPassword = 47315;
+
+struct Interval {
+  int first = 1;
+  int last = 1;
+};
+
+struct Settings {
+  static constexpr int kMaxTasks = 60;
+  static constexpr int kMaxIntervals = 6;
+
+  int mode = 4;  // 0 hint, 1 training, 2 test paper, 3 exam, 4 (and above) monitoring
+  int timeLimitMinutes = 30;
+  bool personalise = true;
+  bool shuffle = false;
+  bool delay = false;
+  bool forbidFreeNavigation = false;
+  bool reviewInComposedOrder = false;
+  bool showGrade = true;
+  int gradeScale = 12;
+  bool resultsInPercent = true;
+  int guessingCode = 1;                          // one of 0, 1, 2, 3, 4, 5, 9
+  std::array<int, kMaxTasks + 1> taskWeights{};  // 0..99, 0 = no weight
+  int intervalCount = 1;
+  std::array<Interval, kMaxIntervals + 1> intervals{};
+  std::array<int, kMaxTasks + 1> taskLinks{};  // 0 unlinked, else 1..8 along a chain
+  int password = kNoPassword;
+  int launchesLeft = 1;  // 0..99
+
+  bool hasPassword() const { return password != kNoPassword; }
+};
+
+// The defaults for a test of `taskCount` tasks (one interval over all of
+// them); the launch counter is not a default: it carries over.
+Settings defaultSettings(int taskCount, int launchesLeft);
+
+// The guessing-probability choices in the order of the dialog's list:
+// "Оптимальна", "Відсутня", "Дуже низька", "Низька", "Середня", "Висока",
+// "Дуже висока".
+inline constexpr std::array<int, 7> kGuessingCodes = {0, 1, 9, 5, 4, 3, 2};
+inline constexpr int kGuessingChoiceCount = 7;
+// The choice of a code (-1 when the code is none of them), and the code of a
+// choice.
+int guessingChoice(int code);
+int guessingCodeOf(int choice);
+// Windows-1251 names of a choice and of a mode as the dialog shows them
+// (a mode above 4 shows as "Моніторинг").
+std::string guessingChoiceName(int choice);
+std::string modeName(int mode);
+
+}  // namespace ispyt
