@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-apps imagemagick fonts-liberation2 fonts-dejavu-core
+  xvfb xauth x11-apps xdotool imagemagick fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()

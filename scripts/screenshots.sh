@@ -20,6 +20,10 @@ shoot() {  # size display
   DISPLAY=":$display" import -window root "$out/intro-$size.png"
   sleep 5.5
   DISPLAY=":$display" import -window root "$out/idle-$size.png"
+  # The test list: point at "Тест" and click.
+  DISPLAY=":$display" xdotool mousemove 20 8 sleep 0.3 mousemove 24 10 sleep 0.3 click 1
+  sleep 0.8
+  DISPLAY=":$display" import -window root "$out/test-list-$size.png"
   kill "$app" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true

@@ -8,8 +8,6 @@
 
 namespace ispyt {
 
-inline constexpr int kNoPassword = 47315;
-
 class PasswordEntry {
  public:
   enum class Key { Character, Backspace, Navigation };

@@ -8,6 +8,7 @@
 #include "platform/Geometry.h"
 #include "presentation/DecorSettings.h"
 #include "shell/ScreenScale.h"
+#include "shell/Settings.h"
 #include "shell/UserTitle.h"
 #include "shell/WindowPlacement.h"
 
@@ -23,11 +24,14 @@ struct Workstation {
   ScreenScale scale;
   DecorSettings decor;
   UserTitle title;
+  Settings settings;
   std::string testSet;  // Windows-1251; "Нема тестів" when the set is empty
   std::string currentTestPath = kNoTestOpen;
   char attemptLetter = 'A';  // drawn from 'A'..'V' at start-up
   std::string cardCode = "MON";
   bool passwordEntered = false;
+  bool resultsUnlocked = false;
+  std::string selectedResult;  // the stored result last chosen
   bool resultShown = false;
   bool wingdingsInstalled = false;
 

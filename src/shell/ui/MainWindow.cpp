@@ -9,11 +9,16 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
+#include "content/TestSets.h"
 #include "platform/Cp1251.h"
+#include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
+#include "shell/Dispatcher.h"
+#include "shell/HotKeys.h"
 #include "shell/StartUp.h"
 #include "shell/ui/SurroundWindow.h"
 
@@ -43,7 +48,8 @@ MainWindow::MainWindow(MainWindowOptions options)
         std::fflush(nullptr);
         std::_Exit(0);
       }),
-      random_(Random::clockSeeded()) {
+      random_(Random::clockSeeded()),
+      actions_(options.actions ? std::move(options.actions) : std::make_unique<SectionActions>()) {
   ws_.programFolder = options.programFolder;
   QScreen* screen = QGuiApplication::primaryScreen();
   ws_.screen = screen ? Size{screen->geometry().width(), screen->geometry().height()}
@@ -122,16 +128,12 @@ QRect MainWindow::screenRect(const Rect& design) const {
 
 void MainWindow::createControls() {
   for (int i = 0; i < kMenuCaptionCount; ++i) {
+    auto c = static_cast<MenuCaption>(i);
     captions_[i] = new MenuCaptionLabel(ui(kCaptionTexts[i]), this);
-    captions_[i]->setState(MenuCaptionLabel::State::Unavailable);
+    connect(captions_[i], &MenuCaptionLabel::entered, this, [this, c] { captionEntered(c); });
+    connect(captions_[i], &MenuCaptionLabel::clicked, this, [this, c] { captionClicked(c); });
   }
-  // Leaving is always possible; so is help.
-  caption(MenuCaption::Exit)->setState(MenuCaptionLabel::State::Available);
-  caption(MenuCaption::Help)->setState(MenuCaptionLabel::State::Available);
-  connect(caption(MenuCaption::Exit), &MenuCaptionLabel::chosen, this, &MainWindow::requestExit);
-  auto endIntro = [this] { intro_->stopForGood(); };
-  connect(caption(MenuCaption::Test), &MenuCaptionLabel::chosen, this, endIntro);
-  connect(caption(MenuCaption::Appearance), &MenuCaptionLabel::chosen, this, endIntro);
+  syncCaptions();
 
   testSetCaption_ = new QLabel(this);
   testSetCaption_->setAlignment(Qt::AlignCenter);
@@ -141,6 +143,22 @@ void MainWindow::createControls() {
   layoutPanel_ = new QLabel(this);
   layoutSelector_->hide();
   layoutPanel_->hide();
+
+  sideMenu_ = new SideMenuWindow(this);
+  connect(sideMenu_, &SideMenuWindow::itemClicked, this, &MainWindow::sideItemClicked);
+  connect(sideMenu_, &SideMenuWindow::closedBySystem, this, [this] {
+    menu_.setOpen(MenuCaption::Test, false);
+    syncCaptions();
+  });
+  dispatcherTimer_ = scheduler_.createTimer([this] { runDispatcher(); });
+  dispatcherTimer_->setSingleShot(true);
+
+  prompt_ = new PasswordPrompt(this);
+  connect(prompt_, &PasswordPrompt::accepted, this, &MainWindow::passwordAccepted);
+  connect(prompt_, &PasswordPrompt::closed, this, [this] {
+    menu_.setOpen(MenuCaption::Settings, false);
+    syncCaptions();
+  });
 }
 
 void MainWindow::scaleControls() {
@@ -163,6 +181,10 @@ void MainWindow::scaleControls() {
   layoutPanel_->setGeometry(sel);
   layoutPanel_->setFont(layoutSelector_->font());
   layoutPanel_->setText(" " + layoutSelector_->currentText());
+
+  sideMenu_->setItemFont(pixelFont("DejaVu Sans", s.font(10), true));
+  prompt_->setGeometry(screenRect(layout::kStatusStrip));
+  prompt_->setFonts(s.font(12), s.font(10), s.font(8));
 }
 
 void MainWindow::drawFirstScreen() {
@@ -193,9 +215,174 @@ void MainWindow::showTestSetCaption() {
 
 void MainWindow::makeMenuAvailable() {
   bool noTests = ws_.testSet == cp1251("Нема тестів");
-  caption(MenuCaption::Test)
-      ->setState(noTests ? MenuCaptionLabel::State::Unavailable : MenuCaptionLabel::State::Available);
-  caption(MenuCaption::Appearance)->setState(MenuCaptionLabel::State::Available);
+  menu_.setColour(MenuCaption::Test, noTests ? CaptionColour::Grey : CaptionColour::Navy);
+  menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
+  syncCaptions();
+}
+
+void MainWindow::syncCaptions() {
+  for (int i = 0; i < kMenuCaptionCount; ++i) {
+    auto c = static_cast<MenuCaption>(i);
+    captions_[i]->show(menu_.colour(c), menu_.isOpen(c));
+  }
+}
+
+void MainWindow::captionEntered(MenuCaption c) {
+  menu_.hover(c, attemptRunning());
+  syncCaptions();
+}
+
+void MainWindow::captionClicked(MenuCaption c) {
+  if (!menu_.clickable(c)) {
+    if (c == MenuCaption::Appearance) {
+      menu_.setOpen(c, false);
+      syncCaptions();
+    }
+    return;
+  }
+  switch (c) {
+    case MenuCaption::Test:
+      intro_->stopForGood();
+      openTestList();
+      break;
+    case MenuCaption::Results:
+      openResultList();
+      break;
+    case MenuCaption::Settings:
+      menu_.setOpen(MenuCaption::Settings, true);
+      menu_.setOpen(MenuCaption::Help, false);
+      menu_.setOpen(MenuCaption::Test, false);
+      syncCaptions();
+      if (transitionTimer_->isActive()) {
+        menu_.setOpen(MenuCaption::Settings, false);
+        syncCaptions();
+      } else if (ws_.settings.hasPassword()) {
+        askPassword();
+      } else {
+        actions_->openSettingsDialog();
+      }
+      break;
+    case MenuCaption::Appearance:
+      menu_.setOpen(MenuCaption::Appearance, true);
+      menu_.setOpen(MenuCaption::Help, false);
+      menu_.setOpen(MenuCaption::Test, false);
+      syncCaptions();
+      intro_->stopForGood();
+      actions_->openAppearanceDialog();
+      break;
+    case MenuCaption::Exit:
+      requestExit();
+      break;
+    case MenuCaption::Help:
+      actions_->showHelp();
+      break;
+  }
+}
+
+void MainWindow::openTestList() {
+  sideMenu_->hide();
+  menu_.setOpen(MenuCaption::Test, true);
+  for (MenuCaption c : {MenuCaption::Settings, MenuCaption::Help, MenuCaption::Results})
+    menu_.setOpen(c, false);
+  syncCaptions();
+  prompt_->hide();
+  auto tests = scanSubfolders(locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet));
+  if (tests.size() > 20) tests.resize(20);
+  const ScreenScale& s = ws_.scale;
+  SideMenuLayout l = layoutTestList(tests, s, sideMenu_->metrics(s.font(10)));
+  sideMenu_->open(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
+}
+
+void MainWindow::openResultList() {
+  ws_.resultsUnlocked = false;
+  for (MenuCaption c : {MenuCaption::Help, MenuCaption::Test, MenuCaption::Settings})
+    menu_.setOpen(c, false);
+  menu_.setColour(MenuCaption::Settings, CaptionColour::Grey);
+  menu_.setOpen(MenuCaption::Results, true);
+  syncCaptions();
+  prompt_->hide();
+  sideMenu_->hide();
+  resultPage_ = 0;
+  const ScreenScale& s = ws_.scale;
+  SideMenuLayout l = layoutResultList(resultCodes_, resultPage_, caption(MenuCaption::Results)->x(),
+                                      s, sideMenu_->metrics(s.font(10)));
+  sideMenu_->open(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
+}
+
+void MainWindow::sideItemClicked(int index) {
+  if (index == 18 && menu_.highlighted(MenuCaption::Results)) {
+    resultPage_ = nextResultPage(resultPage_, static_cast<int>(resultCodes_.size()));
+    const ScreenScale& s = ws_.scale;
+    sideMenu_->open(layoutResultList(resultCodes_, resultPage_, caption(MenuCaption::Results)->x(),
+                                     s, sideMenu_->metrics(s.font(10))),
+                    sideMenu_->pos());
+    return;
+  }
+  chosenItem_ = sideMenu_->layout().items[index].text;
+  sideMenu_->closeAfterChoice();
+  dispatcherTimer_->start(1);
+}
+
+void MainWindow::runDispatcher() {
+  DispatchContext context;
+  context.transitionRunning = transitionTimer_->isActive();
+  context.passwordSet = ws_.settings.hasPassword();
+  context.testOpen = ws_.testOpen();
+  Dispatch d = dispatch(menu_, chosenItem_, context);
+  if (d.setsSelectedResult) ws_.selectedResult = d.selectedResult;
+  switch (d.action) {
+    case DispatchAction::ApplyAppearance:
+      actions_->applyAppearance();
+      break;
+    case DispatchAction::Help:
+      actions_->showHelp();
+      break;
+    case DispatchAction::About:
+      actions_->showAbout();
+      break;
+    case DispatchAction::OpenTest:
+      menu_.setColour(MenuCaption::Appearance, CaptionColour::Grey);
+      menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
+      actions_->openTest(chosenItem_);
+      break;
+    case DispatchAction::CleanResults:
+      actions_->cleanResults();
+      break;
+    case DispatchAction::MonitorAllResults:
+      actions_->monitorAllResults();
+      break;
+    case DispatchAction::ShowResult:
+      actions_->showStoredResult(ws_.selectedResult);
+      break;
+    case DispatchAction::PromptPassword:
+      askPassword();
+      break;
+    case DispatchAction::Nothing:
+      break;
+  }
+  if (menu_.highlighted(MenuCaption::Results)) menu_.setOpen(MenuCaption::Results, false);
+  syncCaptions();
+}
+
+void MainWindow::askPassword() { prompt_->ask(ws_.settings.password); }
+
+void MainWindow::passwordAccepted() {
+  if (menu_.colour(MenuCaption::Settings) == CaptionColour::Grey) {
+    // The results section: the command the password was asked for.
+    if (ws_.selectedResult.empty()) {
+      actions_->cleanResults();
+    } else if (ws_.selectedResult == "-") {
+      ws_.resultsUnlocked = true;
+      ws_.selectedResult.clear();
+      actions_->monitorAllResults();
+    } else {
+      ws_.resultsUnlocked = true;
+      ws_.resultShown = true;
+      actions_->showResultChart();
+    }
+  } else {
+    actions_->openSettingsDialog();
+  }
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -218,28 +405,79 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  // Alt+F4 does not close the kiosk window.
-  if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
-    event->accept();
-    return;
+  hotKey(event);
+  if (!event->isAccepted()) QWidget::keyPressEvent(event);
+}
+
+void MainWindow::hotKey(QKeyEvent* event) {
+  static const std::pair<int, HotKey> kKeys[] = {
+      {Qt::Key_Insert, HotKey::Insert}, {Qt::Key_End, HotKey::End}, {Qt::Key_F1, HotKey::F1},
+      {Qt::Key_F2, HotKey::F2},         {Qt::Key_F3, HotKey::F3},   {Qt::Key_F4, HotKey::F4},
+      {Qt::Key_F5, HotKey::F5},         {Qt::Key_F6, HotKey::F6},   {Qt::Key_F7, HotKey::F7},
+      {Qt::Key_F8, HotKey::F8},         {Qt::Key_F9, HotKey::F9},   {Qt::Key_F10, HotKey::F10},
+      {Qt::Key_Left, HotKey::Left},     {Qt::Key_Right, HotKey::Right},
+  };
+  event->ignore();
+  std::optional<HotKey> key;
+  if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) key = HotKey::AltF4;
+  for (auto [qtKey, k] : kKeys)
+    if (!key && event->key() == qtKey) key = k;
+  if (!key) return;
+  HotKeyContext c;
+  c.transitionRunning = transitionTimer_->isActive();
+  c.attemptRunning = attemptRunning();
+  c.resultSelected = !ws_.selectedResult.empty();
+  c.mode = ws_.settings.mode;
+  c.passwordSet = ws_.settings.hasPassword();
+  c.resultsUnlocked = ws_.resultsUnlocked;
+  c.testOpen = ws_.testOpen();
+  HotKeyDecision d = decideHotKey(*key, c);
+  switch (d.action) {
+    case HotKeyAction::None:
+      return;
+    case HotKeyAction::Swallow:
+      break;
+    case HotKeyAction::ResultChart:
+      actions_->showResultChart();
+      break;
+    case HotKeyAction::PasswordPrompt:
+      askPassword();
+      break;
+    case HotKeyAction::SendResult:
+      actions_->sendResult();
+      break;
+    case HotKeyAction::Help:
+      actions_->showHelp();
+      break;
+    case HotKeyAction::About:
+      actions_->showAbout();
+      break;
+    case HotKeyAction::SlowerPointer:
+    case HotKeyAction::FasterPointer:
+    case HotKeyAction::ClockColour:
+    case HotKeyAction::DiagramColour:
+    case HotKeyAction::PresentationKey:
+      break;  // attempt keys arrive with the attempt screens
   }
-  QWidget::keyPressEvent(event);
+  event->accept();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void MainWindow::requestExit() {
-  caption(MenuCaption::Settings)->setOpen(false);
-  caption(MenuCaption::Test)->setOpen(false);
-  caption(MenuCaption::Help)->setOpen(false);
+  prompt_->hide();
+  for (MenuCaption c : {MenuCaption::Settings, MenuCaption::Test, MenuCaption::Help})
+    menu_.setOpen(c, false);
+  syncCaptions();
   ExitContext context;
   context.transitionRunning = transitionTimer_->isActive();
   context.confirmationShown = confirmShown_;
   context.testOpen = ws_.testOpen();
   ExitDecision d = decideExit(context);
   if (d.highlightExit) {
-    caption(MenuCaption::Exit)->setOpen(true);
-    caption(MenuCaption::Results)->setOpen(false);
+    menu_.setOpen(MenuCaption::Exit, true);
+    menu_.setOpen(MenuCaption::Results, false);
+    syncCaptions();
   }
   switch (d.action) {
     case ExitAction::Terminate:
@@ -257,7 +495,8 @@ void MainWindow::requestExit() {
 void MainWindow::showExitConfirmation() {
   const ScreenScale& s = ws_.scale;
   for (MenuCaption c : {MenuCaption::Test, MenuCaption::Settings, MenuCaption::Results})
-    caption(c)->setState(MenuCaptionLabel::State::Unavailable);
+    menu_.setColour(c, CaptionColour::Grey);
+  syncCaptions();
   beforeConfirm_ = screen_.copy();
   confirmScreen_ = screen_.copy();
   QPainter p(&confirmScreen_);
@@ -321,17 +560,20 @@ void MainWindow::answerExitConfirmation(ConfirmAnswer answer) {
     return;
   }
   confirmShown_ = false;
-  caption(MenuCaption::Exit)->setOpen(false);
-  caption(MenuCaption::Exit)->setState(MenuCaptionLabel::State::Available);
-  CaptionsAfterNo r = captionsAfterNo({.resultDisplayed = ws_.resultShown});
-  if (r.test) caption(MenuCaption::Test)->setState(MenuCaptionLabel::State::Available);
-  if (r.settings) caption(MenuCaption::Settings)->setState(MenuCaptionLabel::State::Available);
-  if (r.results) caption(MenuCaption::Results)->setState(MenuCaptionLabel::State::Available);
+  menu_.setOpen(MenuCaption::Exit, false);
+  menu_.setColour(MenuCaption::Exit, CaptionColour::Navy);
+  CaptionsAfterNo r = captionsAfterNo({.resultDisplayed = ws_.resultShown,
+                                       .resultsCaptionHasCount = !resultCodes_.empty()});
+  if (r.test) menu_.setColour(MenuCaption::Test, CaptionColour::Navy);
+  if (r.settings) menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
+  if (r.results) menu_.setColour(MenuCaption::Results, CaptionColour::Navy);
+  syncCaptions();
   screen_ = beforeConfirm_;
   update();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+  prompt_->resetCloseMark();
   if (confirmShown_) showConfirmHover(confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale));
   QWidget::mouseMoveEvent(event);
 }

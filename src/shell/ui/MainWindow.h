@@ -17,11 +17,15 @@
 #include "presentation/ui/FirstScreen.h"
 #include "shell/ExitRequest.h"
 #include "shell/IntroAnimation.h"
+#include "shell/MainMenu.h"
+#include "shell/SectionActions.h"
 #include "shell/MenuCaptionLayout.h"
 #include "shell/Terminator.h"
 #include "shell/Workstation.h"
 #include "shell/ui/IntroPictures.h"
 #include "shell/ui/MenuCaptionLabel.h"
+#include "shell/ui/PasswordPrompt.h"
+#include "shell/ui/SideMenuWindow.h"
 
 class QComboBox;
 
@@ -35,6 +39,8 @@ struct MainWindowOptions {
   std::function<void()> endProcess;
   // The desktop service; the system's own when not given.
   std::unique_ptr<SystemShell> shell;
+  // What the sections start in other subsystems; none when not given.
+  std::unique_ptr<SectionActions> actions;
 };
 
 class MainWindow : public QWidget {
@@ -49,6 +55,11 @@ class MainWindow : public QWidget {
   Workstation& workstation() { return ws_; }
   const IntroAnimation& intro() const { return *intro_; }
   MenuCaptionLabel* caption(MenuCaption c) const { return captions_[static_cast<int>(c)]; }
+  const MainMenu& menu() const { return menu_; }
+  SideMenuWindow* sideMenu() const { return sideMenu_; }
+  PasswordPrompt* passwordPrompt() const { return prompt_; }
+  // The stored result codes of the open test, for the results list.
+  void setResultCodes(std::vector<std::string> codes) { resultCodes_ = std::move(codes); }
   SystemShell& systemShell() { return *shell_; }
   const QImage& screenPicture() const { return screen_; }
   bool exitConfirmationShown() const { return confirmShown_; }
@@ -73,6 +84,17 @@ class MainWindow : public QWidget {
   void startOpeningTransition();
   void showTestSetCaption();
   void makeMenuAvailable();
+  void syncCaptions();
+  void captionEntered(MenuCaption c);
+  void captionClicked(MenuCaption c);
+  void openTestList();
+  void openResultList();
+  void sideItemClicked(int index);
+  void runDispatcher();
+  void askPassword();
+  void passwordAccepted();
+  void hotKey(QKeyEvent* event);
+  bool attemptRunning() const { return false; }  // attempts arrive with the attempt engine
   void showExitConfirmation();
   void answerExitConfirmation(ConfirmAnswer answer);
   void showConfirmHover(ConfirmAnswer answer);
@@ -93,7 +115,15 @@ class MainWindow : public QWidget {
   std::unique_ptr<IntroPictures> introPictures_;
   std::unique_ptr<IntroAnimation> intro_;
   std::unique_ptr<Timer> transitionTimer_;
+  std::unique_ptr<SectionActions> actions_;
+  MainMenu menu_;
   std::array<MenuCaptionLabel*, kMenuCaptionCount> captions_{};
+  SideMenuWindow* sideMenu_ = nullptr;
+  PasswordPrompt* prompt_ = nullptr;
+  std::unique_ptr<Timer> dispatcherTimer_;
+  std::string chosenItem_;
+  std::vector<std::string> resultCodes_;
+  int resultPage_ = 0;
   QLabel* testSetCaption_ = nullptr;
   QComboBox* layoutSelector_ = nullptr;
   QLabel* layoutPanel_ = nullptr;

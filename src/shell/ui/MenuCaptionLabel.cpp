@@ -5,40 +5,25 @@
 namespace ispyt {
 
 MenuCaptionLabel::MenuCaptionLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-  setAttribute(Qt::WA_Hover);
-  restyle();
+  show(CaptionColour::Grey, false);
 }
 
-void MenuCaptionLabel::setState(State state) {
-  state_ = state;
-  restyle();
-}
-
-void MenuCaptionLabel::setOpen(bool open) {
+void MenuCaptionLabel::show(CaptionColour colour, bool open) {
+  colour_ = colour;
   open_ = open;
-  restyle();
+  const char* c = colour == CaptionColour::Navy   ? "#000080"
+                  : colour == CaptionColour::Blue ? "#0000FF"
+                                                  : "#808080";
+  setStyleSheet(QString("color: %1; background: %2;").arg(c, open ? "#FFFF00" : "transparent"));
 }
 
 void MenuCaptionLabel::enterEvent(QEnterEvent* event) {
-  if (state_ == State::Available) setState(State::Highlighted);
+  emit entered();
   QLabel::enterEvent(event);
 }
 
-void MenuCaptionLabel::leaveEvent(QEvent* event) {
-  if (state_ == State::Highlighted) setState(State::Available);
-  QLabel::leaveEvent(event);
-}
-
 void MenuCaptionLabel::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && state_ == State::Highlighted) emit chosen();
-}
-
-void MenuCaptionLabel::restyle() {
-  const char* colour = state_ == State::Available     ? "#000080"
-                       : state_ == State::Highlighted ? "#0000FF"
-                                                      : "#808080";
-  setStyleSheet(QString("color: %1; background: %2;")
-                    .arg(colour, open_ ? "rgb(255,255,0)" : "transparent"));
+  if (event->button() == Qt::LeftButton) emit clicked();
 }
 
 }  // namespace ispyt

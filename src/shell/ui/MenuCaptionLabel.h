@@ -1,36 +1,34 @@
 #pragma once
-// A caption of the main menu.  Its state is its font colour: navy when it
-// can be chosen, blue while the mouse is on it (the only state in which a
-// click counts), grey when it cannot be chosen.  An open section shows an
-// opaque yellow background.
+// A caption of the main menu, shown in the colour of its state (navy,
+// blue, grey) and, while its section is open, on an opaque yellow ground.
+// The menu's rules live in MainMenu; the label only shows them and reports
+// the mouse.
 
 #include <QLabel>
+
+#include "shell/MainMenu.h"
 
 namespace ispyt {
 
 class MenuCaptionLabel : public QLabel {
   Q_OBJECT
  public:
-  enum class State { Available, Highlighted, Unavailable };
-
   MenuCaptionLabel(const QString& text, QWidget* parent);
 
-  State state() const { return state_; }
-  void setState(State state);
-  void setOpen(bool open);
+  void show(CaptionColour colour, bool open);
+  CaptionColour colour() const { return colour_; }
   bool isOpen() const { return open_; }
 
  signals:
-  void chosen();
+  void entered();
+  void clicked();
 
  protected:
   void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  void restyle();
-  State state_ = State::Unavailable;
+  CaptionColour colour_ = CaptionColour::Grey;
   bool open_ = false;
 };
 

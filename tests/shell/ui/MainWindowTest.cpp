@@ -56,16 +56,14 @@ class MainWindowTest : public QObject {
       QVERIFY2(c->x() > previousEnd, qPrintable(c->text()));
       previousEnd = c->x() + c->width();
     }
-    QCOMPARE(s->window->caption(MenuCaption::Test)->state(),
-             MenuCaptionLabel::State::Unavailable);
+    QCOMPARE(s->window->caption(MenuCaption::Test)->colour(), CaptionColour::Grey);
   }
 
   void theIntroMakesTheMenuAvailable() {
     auto s = start();
     QTRY_VERIFY_WITH_TIMEOUT(s->window->intro().step() >= 48, 15000);
-    QCOMPARE(s->window->caption(MenuCaption::Test)->state(), MenuCaptionLabel::State::Available);
-    QCOMPARE(s->window->caption(MenuCaption::Appearance)->state(),
-             MenuCaptionLabel::State::Available);
+    QCOMPARE(s->window->caption(MenuCaption::Test)->colour(), CaptionColour::Navy);
+    QCOMPARE(s->window->caption(MenuCaption::Appearance)->colour(), CaptionColour::Navy);
   }
 
   void exitWithNoTestOpenTerminatesAndRestoresTheDesktop() {
@@ -84,14 +82,13 @@ class MainWindowTest : public QObject {
     s->window->requestExit();
     QCOMPARE(s->ends, 0);
     QVERIFY(s->window->exitConfirmationShown());
-    QCOMPARE(s->window->caption(MenuCaption::Test)->state(),
-             MenuCaptionLabel::State::Unavailable);
+    QCOMPARE(s->window->caption(MenuCaption::Test)->colour(), CaptionColour::Grey);
 
     // "Hi" (left) keeps the program; "Tak" (right) ends it.
     QTest::mouseClick(s->window.get(), Qt::LeftButton, {}, QPoint(120, 40));
     QVERIFY(!s->window->exitConfirmationShown());
     QCOMPARE(s->ends, 0);
-    QCOMPARE(s->window->caption(MenuCaption::Test)->state(), MenuCaptionLabel::State::Available);
+    QCOMPARE(s->window->caption(MenuCaption::Test)->colour(), CaptionColour::Navy);
     s->window->requestExit();
     QTest::mouseClick(s->window.get(), Qt::LeftButton, {}, QPoint(220, 40));
     QCOMPARE(s->ends, 1);

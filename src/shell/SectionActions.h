@@ -1,0 +1,29 @@
+#pragma once
+// What the menu's sections and hot keys start in other subsystems: help
+// and about windows, opening a test, stored results and their charts,
+// cleaning, the settings and appearance dialogs, sending.  The menu calls
+// these; each subsystem overrides its own, and until it does the call
+// changes nothing.
+
+#include <string>
+
+namespace ispyt {
+
+class SectionActions {
+ public:
+  virtual ~SectionActions() = default;
+  virtual void showHelp() {}
+  virtual void showAbout() {}
+  virtual void showAppendix() {}
+  virtual void openTest(const std::string& name) {}
+  virtual void showStoredResult(const std::string& code) {}
+  virtual void showResultChart() {}
+  virtual void monitorAllResults() {}
+  virtual void cleanResults() {}
+  virtual void openSettingsDialog() {}
+  virtual void openAppearanceDialog() {}
+  virtual void applyAppearance() {}
+  virtual void sendResult() {}
+};
+
+}  // namespace ispyt

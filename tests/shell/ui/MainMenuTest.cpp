@@ -1,0 +1,140 @@
+// The menu on the real widgets: the test list, the dispatcher's branches,
+// the password prompt and Alt+F4, with the sections' actions recorded.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "platform/Cp1251.h"
+#include "platform/qt/QtText.h"
+#include "shell/ui/MainWindow.h"
+
+using namespace ispyt;
+
+namespace {
+
+struct Recorder : SectionActions {
+  QStringList* log;
+  explicit Recorder(QStringList* l) : log(l) {}
+  void showHelp() override { *log << "help"; }
+  void showAbout() override { *log << "about"; }
+  void openTest(const std::string& name) override { *log << "open " + fromCp1251(name); }
+  void openSettingsDialog() override { *log << "settings"; }
+  void openAppearanceDialog() override { *log << "appearance"; }
+};
+
+}  // namespace
+
+class MainMenuTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir;
+  QStringList log;
+  int ends = 0;
+  std::unique_ptr<MainWindow> window;
+
+  MenuCaptionLabel* caption(MenuCaption c) { return window->caption(c); }
+  void choose(MenuCaption c) {
+    QTest::mouseMove(caption(c), QPoint(3, 3));
+    emit caption(c)->entered();  // offscreen windows get no enter events
+    QTest::mouseClick(caption(c), Qt::LeftButton, {}, QPoint(3, 3));
+  }
+  void clickItem(int index) {
+    const SideMenuItem& item = window->sideMenu()->layout().items[index];
+    QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
+                      QPoint(item.position.x + 2, item.position.y + 4));
+  }
+  void type(const QString& keys) {
+    for (QChar k : keys) QTest::keyClick(window->passwordPrompt()->box(), k.toLatin1());
+  }
+
+ private slots:
+  void initTestCase() {
+    QDir base(dir.path());
+    base.mkpath("Base/" + ui("Фізика") + "/" + ui("Оптика"));
+    base.mkpath("Base/" + ui("Фізика") + "/" + ui("Механіка"));
+    window = std::make_unique<MainWindow>(MainWindowOptions{
+        .programFolder = dir.path().toStdString(),
+        .endProcess = [this] { ++ends; },
+        .shell = std::make_unique<RecordingSystemShell>(),
+        .actions = std::make_unique<Recorder>(&log),
+    });
+    window->showOnScreen();
+    QTRY_VERIFY_WITH_TIMEOUT(window->intro().step() >= 48, 15000);
+  }
+
+  void greyOrNavyCaptionsIgnoreClicks() {
+    QTest::mouseClick(caption(MenuCaption::Help), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(log.isEmpty());  // "?" is navy, not blue
+    choose(MenuCaption::Settings);  // grey
+    QVERIFY(log.isEmpty());
+  }
+
+  void theTestListShowsTheSetAndOpensAChoice() {
+    choose(MenuCaption::Test);
+    QVERIFY(window->sideMenu()->isVisible());
+    QVERIFY(caption(MenuCaption::Test)->isOpen());
+    const SideMenuLayout& l = window->sideMenu()->layout();
+    QCOMPARE(fromCp1251(l.items[1].text), ui("Механіка"));
+    QCOMPARE(fromCp1251(l.items[2].text), ui("Оптика"));
+    QCOMPARE(fromCp1251(l.items[21].text), ui("Довідка"));
+    QCOMPARE(fromCp1251(l.items[22].text), ui("Про програму"));
+    QVERIFY(window->intro().step() == 10 && !window->intro().running());
+
+    clickItem(2);
+    QVERIFY(!window->sideMenu()->isVisible());
+    QTRY_COMPARE(log.value(0), ui("open Оптика"));
+    QCOMPARE(caption(MenuCaption::Appearance)->colour(), CaptionColour::Grey);
+    QCOMPARE(caption(MenuCaption::Settings)->colour(), CaptionColour::Navy);
+
+    choose(MenuCaption::Test);
+    clickItem(21);
+    QTRY_COMPARE(log.value(1), QString("help"));
+    choose(MenuCaption::Test);
+    clickItem(22);
+    QTRY_COMPARE(log.value(2), QString("about"));
+    log.clear();
+  }
+
+  void settingsOpenWithoutAPromptWhenNoPasswordIsSet() {
+    window->workstation().settings.password = kNoPassword;
+    choose(MenuCaption::Settings);
+    QCOMPARE(log, QStringList{"settings"});
+    QVERIFY(!window->passwordPrompt()->isVisible());
+    log.clear();
+  }
+
+  void thePasswordIsAcceptedOnItsLastDigit() {
+    window->workstation().settings.password = 4071;
+    choose(MenuCaption::Settings);
+    QVERIFY(window->passwordPrompt()->isVisible());
+    type("123456");  // a sixth digit clears
+    QCOMPARE(window->passwordPrompt()->box()->text(), QString());
+    type("40a");  // a letter clears
+    QCOMPARE(window->passwordPrompt()->box()->text(), QString());
+    type("407");
+    QCOMPARE(window->passwordPrompt()->box()->text(), QString("==="));
+    QVERIFY(log.isEmpty());
+    type("1");
+    QCOMPARE(log, QStringList{"settings"});
+    QVERIFY(!window->passwordPrompt()->isVisible());
+    log.clear();
+  }
+
+  void altF4LeavesTheProgramRunning() {
+    QTest::keyClick(window.get(), Qt::Key_F4, Qt::AltModifier);
+    choose(MenuCaption::Test);
+    QTest::keyClick(window->sideMenu(), Qt::Key_F4, Qt::AltModifier);
+    window->sideMenu()->hide();
+    QVERIFY(window->isVisible());
+    QCOMPARE(ends, 0);
+  }
+
+  void f1ShowsHelpWhenIdle() {
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QCOMPARE(log, QStringList{"help"});
+    log.clear();
+  }
+};
+
+QTEST_MAIN(MainMenuTest)
+#include "MainMenuTest.moc"
