@@ -67,6 +67,7 @@ class Parser {
     l = rest_.substr(0, end);
     if (end == std::string_view::npos) done_ = true;
     else rest_.remove_prefix(end + 1);
+    if (rest_.empty()) done_ = true;  // nothing after the last line end
     ++line_;
     return true;
   }
