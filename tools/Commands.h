@@ -17,5 +17,6 @@ struct Command {
 
 int runMakeTest(const Args& args);
 int runInspectTest(const Args& args);
+int runDump(const Args& args);
 
 }  // namespace ispyt::tool

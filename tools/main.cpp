@@ -16,6 +16,7 @@ using ispyt::tool::Command;
 const Command kCommands[] = {
     {"make-test", "compile a test source into a test folder", ispyt::tool::runMakeTest},
     {"inspect-test", "load a test.txt as the program does and print it as JSON", ispyt::tool::runInspectTest},
+    {"dump", "print a settings or result file as JSON", ispyt::tool::runDump},
     {nullptr, nullptr, nullptr},
 };
 

@@ -1,0 +1,23 @@
+#pragma once
+// `dump FILE`: prints a stored file as JSON.  The kind of file is told by its
+// name; each kind lives in tools/Dump<Kind>.cpp and has one line in the
+// table of tools/DumpCommand.cpp.
+
+#include <filesystem>
+
+#include "Commands.h"
+
+namespace ispyt::tool {
+
+struct DumpKind {
+  // A whole file name ("config.ini") or "*" and an extension ("*.rez");
+  // matched ignoring case.
+  const char* pattern;
+  const char* usage;  // the options and what is printed, for --help
+  // Prints `file`; `options` are the arguments after FILE.
+  int (*run)(const std::filesystem::path& file, const Args& options);
+};
+
+int dumpConfig(const std::filesystem::path& file, const Args& options);
+
+}  // namespace ispyt::tool

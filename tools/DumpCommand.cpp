@@ -1,0 +1,57 @@
+// dump: prints any settings or result file as JSON, choosing the reader by
+// the file's name.
+
+#include <cstdio>
+#include <string>
+
+#include "Dump.h"
+#include "platform/Cp1251.h"
+#include "platform/Paths.h"
+
+namespace ispyt::tool {
+namespace {
+
+const DumpKind kKinds[] = {
+    {"config.ini", "[--tasks N]  a test's settings (N: the tasks of the test.txt beside it)",
+     dumpConfig},
+};
+
+bool matches(const char* pattern, const std::string& name) {
+  std::string p(pattern);
+  if (p.size() > 1 && p[0] == '*') {
+    std::string ext = p.substr(1);
+    return name.size() > ext.size() &&
+           cp1251EqualNoCase(std::string_view(name).substr(name.size() - ext.size()), ext);
+  }
+  return cp1251EqualNoCase(name, p);
+}
+
+void help(std::FILE* to) {
+  std::fputs(
+      "usage: ispyt-tool dump FILE [options]\n\n"
+      "Prints FILE as JSON (texts in UTF-8).  The file's name tells its kind:\n",
+      to);
+  for (const DumpKind& k : kKinds) std::fprintf(to, "  %-12s %s\n", k.pattern, k.usage);
+}
+
+}  // namespace
+
+int runDump(const Args& args) {
+  if (args.empty()) {
+    help(stderr);
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    help(stdout);
+    return 0;
+  }
+  std::filesystem::path file(args[0]);
+  std::string name = cp1251FromPath(file.filename());
+  for (const DumpKind& k : kKinds)
+    if (matches(k.pattern, name)) return k.run(file, Args(args.begin() + 1, args.end()));
+  std::fprintf(stderr, "dump: no reader for a file named '%s'\n", args[0].c_str());
+  help(stderr);
+  return 2;
+}
+
+}  // namespace ispyt::tool
