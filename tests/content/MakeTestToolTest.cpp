@@ -1,0 +1,104 @@
+// ispyt-tool make-test and inspect-test, run as a teacher runs them.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+  int code;
+  std::string out, err;
+};
+
+class ToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("ispyt-maketest-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void write(const std::string& name, const std::string& text) {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+  std::string read(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  ToolRun tool(const std::string& args) {
+    std::string cmd = std::string(ISPYT_TOOL) + " " + args + " >" + (dir_ / "out").string() +
+                      " 2>" + (dir_ / "err").string();
+    int status = std::system(cmd.c_str());
+    return {WEXITSTATUS(status), read(dir_ / "out"), read(dir_ / "err")};
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(ToolTest, MakeTestThenInspectTestShowsTheAuthoredTest) {
+  write("h2o.bmp", "BM-picture");
+  write("src.txt",
+        "title: Хімія\n"
+        "== single\n? Формула води?\n+ H[2]O\n- CO[2]\n"
+        "== input\n? Столиця України?\nfield: Місто\n= Київ\n"
+        "== restoration\n? Відновіть\npicture: h2o.bmp\nrow: H_[2]O\n");
+  std::string folder = (dir_ / "Base" / "Set" / "Test").string();
+  ToolRun made = tool("make-test " + (dir_ / "src.txt").string() + " -o " + folder + " --seed 5");
+  ASSERT_EQ(made.code, 0) << made.err;
+  EXPECT_NE(made.out.find("3 tasks"), std::string::npos) << made.out;
+  EXPECT_EQ(read(fs::path(folder) / "P3-1.bmp"), "BM-picture");
+
+  ToolRun shown = tool("inspect-test " + folder + "/test.txt --seed 1");
+  ASSERT_EQ(shown.code, 0) << shown.err;
+  for (const char* expected :
+       {"\"title\": \"Хімія\"", "\"result\": 4", "\"typeTitle\": \"Одиничний вибір\"",
+        "\"question\": \"Формула води?\"", "\"H[2]O\"", "\"accepted\": [\n        [\n          \"Київ\"",
+        "\"P3-1.bmp\"", "\"elementCount\": 1"})
+    EXPECT_NE(shown.out.find(expected), std::string::npos) << expected << "\n" << shown.out;
+
+  // The same seed shows the same order: the output is repeatable.
+  EXPECT_EQ(tool("inspect-test " + folder + "/test.txt --seed 1").out, shown.out);
+}
+
+TEST_F(ToolTest, SourceErrorsNameTheLine) {
+  write("bad.txt", "title: T\n== single\n? Q\n+ a\n+ b\n");
+  ToolRun r = tool("make-test " + (dir_ / "bad.txt").string() + " -o " + (dir_ / "t").string());
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("bad.txt:2: a single-choice task takes exactly one '+' option"),
+            std::string::npos)
+      << r.err;
+  EXPECT_FALSE(fs::exists(dir_ / "t" / "test.txt"));
+}
+
+TEST_F(ToolTest, InspectTestReportsTheProgramsMessage) {
+  write("test.txt", "T\r\n7\r\n");
+  ToolRun r = tool("inspect-test " + (dir_ / "test.txt").string());
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("Несумісний тест"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("test.txt:2: task 1:"), std::string::npos) << r.err;
+
+  r = tool("inspect-test " + (dir_ / "missing.txt").string());
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("Нема даних"), std::string::npos) << r.err;
+}
+
+TEST_F(ToolTest, EveryCommandHasHelp) {
+  for (const char* command : {"make-test", "inspect-test"}) {
+    ToolRun r = tool(std::string(command) + " --help");
+    EXPECT_EQ(r.code, 0) << command;
+    EXPECT_NE(r.out.find(std::string("usage: ispyt-tool ") + command), std::string::npos);
+  }
+}
+
+}  // namespace
