@@ -71,3 +71,40 @@ TEST(SideMenuLayout, MonitoringNeedsAMonitoringModeCode) {
 
 }  // namespace
 }  // namespace ispyt
+
+#include "shell/SideListFill.h"
+
+namespace ispyt {
+namespace {
+
+TEST(SideListFill, PlainSchemesFadeFromTopToBottom) {
+  Random random(1);
+  auto fill = sideListFill(cp1251("Гарбуз"), 4, 10, random);
+  ASSERT_EQ(fill.size(), 40u);
+  EXPECT_EQ(fill[0], 0xF0C040u);                  // RGB(240,192,64) on the first row
+  EXPECT_EQ(fill[5 * 4], 0xDCC460u);              // halfway: (220,196,96)
+  EXPECT_EQ(fill[9 * 4 + 3], 0xCCC779u);          // row 9 of 10: (204,199,121)
+}
+
+TEST(SideListFill, PatternedSchemesFollowTheirFormulas) {
+  Random random(1);
+  auto sea = sideListFill(cp1251("Морська"), 8, 2, random);
+  EXPECT_EQ(sea[1] >> 16, 64u);           // 512*1/8, rising
+  EXPECT_EQ(sea[3] >> 16, 0x40u);         // -512*3/8 = -192, low byte 64
+  auto slate = sideListFill(cp1251("Сланець"), 2, 40, random);
+  EXPECT_EQ(slate[20 * 2] >> 16, 255u);   // the middle rows are full red
+  for (auto p : slate) {
+    int g = (p >> 8) & 0xFF;
+    ASSERT_GE(g, 200);
+    ASSERT_LE(g, 219);
+  }
+}
+
+TEST(SideListFill, AnUnknownSchemePaintsNothing) {
+  Random random(1);
+  EXPECT_TRUE(sideListFill(cp1251("Прозорий"), 10, 10, random).empty());
+  EXPECT_TRUE(sideListFill(cp1251("Гарбуз"), 0, 10, random).empty());
+}
+
+}  // namespace
+}  // namespace ispyt

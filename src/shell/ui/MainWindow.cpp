@@ -19,6 +19,7 @@
 #include "shell/MainLayout.h"
 #include "shell/Dispatcher.h"
 #include "shell/HotKeys.h"
+#include "shell/SideListFill.h"
 #include "shell/StartUp.h"
 #include "shell/ui/SurroundWindow.h"
 
@@ -290,7 +291,20 @@ void MainWindow::openTestList() {
   if (tests.size() > 20) tests.resize(20);
   const ScreenScale& s = ws_.scale;
   SideMenuLayout l = layoutTestList(tests, s, sideMenu_->metrics(s.font(10)));
-  sideMenu_->open(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
+  openSideMenu(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
+}
+
+void MainWindow::openSideMenu(const SideMenuLayout& l, QPoint screenPosition) {
+  auto pixels = sideListFill(ws_.decor.colourScheme, l.size.width, l.size.height, random_);
+  QImage fill;
+  if (!pixels.empty()) {
+    fill = QImage(l.size.width, l.size.height, QImage::Format_RGB32);
+    for (int y = 0; y < l.size.height; ++y)
+      std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * l.size.width, l.size.width,
+                  reinterpret_cast<QRgb*>(fill.scanLine(y)));
+  }
+  sideMenu_->setBackground(fill, look_.frameColour);
+  sideMenu_->open(l, screenPosition);
 }
 
 void MainWindow::openResultList() {
@@ -306,16 +320,16 @@ void MainWindow::openResultList() {
   const ScreenScale& s = ws_.scale;
   SideMenuLayout l = layoutResultList(resultCodes_, resultPage_, caption(MenuCaption::Results)->x(),
                                       s, sideMenu_->metrics(s.font(10)));
-  sideMenu_->open(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
+  openSideMenu(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
 }
 
 void MainWindow::sideItemClicked(int index) {
   if (index == 18 && menu_.highlighted(MenuCaption::Results)) {
     resultPage_ = nextResultPage(resultPage_, static_cast<int>(resultCodes_.size()));
     const ScreenScale& s = ws_.scale;
-    sideMenu_->open(layoutResultList(resultCodes_, resultPage_, caption(MenuCaption::Results)->x(),
-                                     s, sideMenu_->metrics(s.font(10))),
-                    sideMenu_->pos());
+    openSideMenu(layoutResultList(resultCodes_, resultPage_, caption(MenuCaption::Results)->x(), s,
+                                  sideMenu_->metrics(s.font(10))),
+                 sideMenu_->pos());
     return;
   }
   chosenItem_ = sideMenu_->layout().items[index].text;

@@ -89,6 +89,7 @@ class MainWindow : public QWidget {
   void captionClicked(MenuCaption c);
   void openTestList();
   void openResultList();
+  void openSideMenu(const SideMenuLayout& layout, QPoint screenPosition);
   void sideItemClicked(int index);
   void runDispatcher();
   void askPassword();
