@@ -1,5 +1,29 @@
 # Lays out the demo program folder: the static files of demo/program are
-# copied as they are; tests are compiled from their sources by ispyt-tool.
+# copied as they are; tests are compiled from their sources by ispyt-tool:
+# demo/tests/<set>/<test>.txt becomes Base/<set>/<test>/test.txt, with the
+# pictures the source names.  A fixed seed keeps the folder the same from
+# build to build.
 file(REMOVE_RECURSE ${DST})
 file(MAKE_DIRECTORY ${DST}/Base)
 file(COPY ${SRC}/ DESTINATION ${DST})
+
+get_filename_component(DEMO ${SRC} DIRECTORY)
+file(GLOB SETS LIST_DIRECTORIES true ${DEMO}/tests/*)
+foreach(set_dir ${SETS})
+  if(NOT IS_DIRECTORY ${set_dir})
+    continue()
+  endif()
+  get_filename_component(set ${set_dir} NAME)
+  file(GLOB sources ${set_dir}/*.txt)
+  foreach(source ${sources})
+    get_filename_component(test ${source} NAME_WLE)
+    execute_process(
+      COMMAND ${TOOL} make-test ${source} -o ${DST}/Base/${set}/${test} --seed 1
+      RESULT_VARIABLE result
+      ERROR_VARIABLE errors
+      OUTPUT_QUIET)
+    if(NOT result EQUAL 0)
+      message(FATAL_ERROR "demo test ${set}/${test}: ${errors}")
+    endif()
+  endforeach()
+endforeach()
