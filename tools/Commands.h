@@ -18,5 +18,6 @@ struct Command {
 int runMakeTest(const Args& args);
 int runInspectTest(const Args& args);
 int runDump(const Args& args);
+int runRender(const Args& args);
 
 }  // namespace ispyt::tool
