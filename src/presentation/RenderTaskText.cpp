@@ -124,7 +124,7 @@ int RenderTaskText(TextRenderTarget& target, std::string_view text, std::string_
                    int width, int height, bool bold, bool draw, int slot, Rgb colour, int maxSize) {
   slot = std::clamp(slot, 0, kTextSlotCount - 1);
   const Size size{std::max(width, 0), std::max(height, 0)};
-  Canvas& canvas = target.slots.create(slot, size);
+  Canvas& canvas = target.textSlots.create(slot, size);
   if (draw) {
     if (auto file = pictureFile(text, folder)) {
       drawPicture(canvas, *file, slot, size);
@@ -137,7 +137,7 @@ int RenderTaskText(TextRenderTarget& target, std::string_view text, std::string_
   if (slot == kTitleSlot)
     g = layOut(target, text, drawOn, size.width, size.height, bold,
                titleLightColour(target.backdrop.colourScheme), maxSize, kTitleShadowShift);
-  if (!draw) target.slots.release(slot);
+  if (!draw) target.textSlots.release(slot);
   return g;
 }
 

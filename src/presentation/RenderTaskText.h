@@ -32,7 +32,7 @@ struct SlotBackdrop {
 };
 
 struct TextRenderTarget {
-  TextSlots& slots;
+  TextSlots& textSlots;
   GapBoxes& gapBoxes;
   GapAnchors& gapAnchors;
   SlotBackdrop backdrop;

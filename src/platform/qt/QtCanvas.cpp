@@ -1,0 +1,105 @@
+#include "platform/qt/QtCanvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/qt/QtFonts.h"
+
+namespace ispyt {
+
+namespace {
+
+QColor qt(Rgb c) { return QColor(c.r, c.g, c.b); }
+QRect qt(Rect r) { return QRect(r.x, r.y, r.width, r.height); }
+
+// Lines and points stay crisp, as the layout's pixel positions intend.
+QPen pen(Rgb colour, int width) {
+  QPen p(qt(colour), std::max(width, 1));
+  p.setCapStyle(Qt::FlatCap);
+  return p;
+}
+
+double degreesTowards(Rect bounds, Point p) {
+  const double cx = bounds.x + bounds.width / 2.0, cy = bounds.y + bounds.height / 2.0;
+  return std::atan2(-(p.y - cy), p.x - cx) * 180.0 / M_PI;
+}
+
+// A picture whose background (its bottom-left pixel's colour) shows through.
+QImage keyed(const QImage& picture) {
+  QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+  if (out.isNull()) return out;
+  const QRgb key = out.pixel(0, out.height() - 1);
+  for (int y = 0; y < out.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x)
+      if ((row[x] & 0xFFFFFF) == (key & 0xFFFFFF)) row[x] = 0;
+  }
+  return out;
+}
+
+}  // namespace
+
+const QImage& SlotImages::operator[](SlotImage which) const {
+  switch (which) {
+    case SlotImage::TitleBackdrop:
+      return titleBackdrop;
+    case SlotImage::CardBackdrop:
+      return cardBackdrop;
+    case SlotImage::OptionBackdrop:
+      return optionBackdrop;
+    case SlotImage::ScreenBackground:
+      break;
+  }
+  return screenBackground;
+}
+
+void QtCanvas::drawText(Point topLeft, const Font& font, Rgb colour, std::string_view bytes) {
+  const QFont f = resolveFont(font);
+  QPainter p(&image_);
+  p.setFont(f);
+  p.setPen(qt(colour));
+  p.drawText(QPoint(topLeft.x, topLeft.y + QFontMetrics(f).ascent()), runText(font.face, bytes));
+}
+
+void QtCanvas::drawLine(Point from, Point to, Rgb colour, int penWidth) {
+  QPainter p(&image_);
+  p.setPen(pen(colour, penWidth));
+  p.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void QtCanvas::drawArc(Rect bounds, Point start, Point end, Rgb colour, int penWidth) {
+  const double a = degreesTowards(bounds, start);
+  double span = degreesTowards(bounds, end) - a;
+  while (span <= 0) span += 360;
+  QPainter p(&image_);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(pen(colour, penWidth));
+  p.drawArc(qt(bounds), static_cast<int>(std::lround(a * 16)),
+            static_cast<int>(std::lround(span * 16)));
+}
+
+void QtCanvas::drawPoint(Point at, int size, Rgb colour) {
+  QPainter p(&image_);
+  p.fillRect(at.x, at.y, size, size, qt(colour));
+}
+
+void QtCanvas::copyImage(SlotImage image, Rect source, Point at) {
+  QPainter p(&image_);
+  p.drawImage(QPoint(at.x, at.y), images_[image], qt(source));
+}
+
+void QtCanvas::stretchImage(SlotImage image, Rect target) {
+  QPainter p(&image_);
+  p.drawImage(qt(target), images_[image]);
+}
+
+void QtCanvas::stretchPicture(const std::filesystem::path& file, Rect target, bool transparent) {
+  QImage picture(QString::fromStdString(file.string()));
+  if (picture.isNull()) return;  // an unreadable picture leaves the slot as it is
+  QPainter p(&image_);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(qt(target), transparent ? keyed(picture) : picture);
+}
+
+}  // namespace ispyt

@@ -1,0 +1,107 @@
+// render: draws a marked-up text the way a text slot shows it, into a PNG,
+// so that authors can check their markup without running the program.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Commands.h"
+#include "platform/Cp1251.h"
+#include "platform/qt/QtTextSlots.h"
+#include "presentation/RenderTaskText.h"
+#include "presentation/ui/RenderTitle.h"
+
+namespace ispyt::tool {
+namespace {
+
+const char* const kHelp =
+    R"(usage: ispyt-tool render TEXT --size WxH [--max-size N] [--bold] [--title]
+                         -o FILE.png
+
+Renders TEXT (UTF-8; the markup characters as in test files: [ ] ~ { } \ ^
+# $ ` _ ¶ ‹ ¤ ў џ Ў ™ ќ) into a W x H picture on white, at the largest font
+size up to N points (default 64) at which it fits, and saves it as FILE.png.
+--bold draws every character bold.  --title renders it as the test title
+(three times the size, then smoothed, with its light copy over a shadow).
+Prints the cell width the text fitted at.
+)";
+
+bool parseSize(const std::string& s, int& w, int& h) {
+  char x = 0, rest = 0;
+  return std::sscanf(s.c_str(), "%d%c%d%c", &w, &x, &h, &rest) == 3 && (x == 'x' || x == 'X') &&
+         w > 0 && h > 0 && w <= 8192 && h <= 8192;
+}
+
+int usageError(const char* message) {
+  std::fprintf(stderr, "ispyt-tool render: %s\n%s", message, kHelp);
+  return 2;
+}
+
+}  // namespace
+
+int runRender(const Args& args) {
+  std::string text, output;
+  bool haveText = false, bold = false, title = false;
+  int width = 0, height = 0, maxSize = 64;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == "--help" || a == "-h") {
+      std::fputs(kHelp, stdout);
+      return 0;
+    } else if (a == "--size" && hasValue) {
+      if (!parseSize(args[++i], width, height)) return usageError("--size wants WxH, e.g. 600x80");
+    } else if (a == "--max-size" && hasValue) {
+      char* end = nullptr;
+      long n = std::strtol(args[++i].c_str(), &end, 10);
+      if (*end || n < 1 || n > 500) return usageError("--max-size wants a number from 1 to 500");
+      maxSize = static_cast<int>(n);
+    } else if (a == "--bold") {
+      bold = true;
+    } else if (a == "--title") {
+      title = true;
+    } else if (a == "-o" && hasValue) {
+      output = args[++i];
+    } else if (!haveText && (a.empty() || a[0] != '-')) {
+      text = a;
+      haveText = true;
+    } else {
+      return usageError(("unexpected argument '" + a + "'").c_str());
+    }
+  }
+  if (!haveText || !width || output.empty()) return usageError("TEXT, --size and -o are needed");
+
+  // Painting text needs a GUI application; with no display, paint offscreen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "ispyt-tool";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+
+  const std::string markup = utf8ToCp1251(text);
+  QtTextSlots textSlots;
+  QImage picture;
+  int g = 0;
+  if (title) {
+    picture = RenderTitle(textSlots, SlotBackdrop{}, markup, width, height);
+    g = -1;
+  } else {
+    GapBoxes gaps;
+    GapAnchors anchors;
+    TextRenderTarget target{textSlots, gaps, anchors, {}};
+    g = RenderTaskText(target, markup, "", width, height, bold, true, 0, kBlack, maxSize);
+    picture = textSlots.image(0);
+  }
+  if (!picture.save(QString::fromStdString(output), "PNG")) {
+    std::fprintf(stderr, "ispyt-tool render: cannot write %s\n", output.c_str());
+    return 1;
+  }
+  if (g >= 0) std::printf("cell width %d\n", g);
+  return 0;
+}
+
+}  // namespace ispyt::tool
