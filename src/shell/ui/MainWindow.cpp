@@ -221,6 +221,28 @@ void MainWindow::makeMenuAvailable() {
   syncCaptions();
 }
 
+void MainWindow::showResultCodes(std::vector<std::string> codes) {
+  resultCodes_ = std::move(codes);
+  MenuCaptionLabel* results = caption(MenuCaption::Results);
+  if (resultCodes_.empty()) {
+    results->setText(ui(kCaptionTexts[static_cast<int>(MenuCaption::Results)]));
+    menu_.setColour(MenuCaption::Results, CaptionColour::Grey);
+  } else {
+    results->setText(ui("Результат ") + QString::number(resultCodes_.size()));
+    menu_.setColour(MenuCaption::Results, CaptionColour::Navy);
+  }
+  results->adjustSize();
+  // The captions after it move with its width: 20 pixels apart, and "?"
+  // keeps its gap after "Вихід" so that a long count never covers it.
+  MenuCaptionLabel* previous = results;
+  for (MenuCaption c : {MenuCaption::Appearance, MenuCaption::Exit, MenuCaption::Help}) {
+    int gap = c == MenuCaption::Help ? ws_.scale.x(18) : 20;
+    caption(c)->move(previous->x() + previous->width() + gap, caption(c)->y());
+    previous = caption(c);
+  }
+  syncCaptions();
+}
+
 void MainWindow::syncCaptions() {
   for (int i = 0; i < kMenuCaptionCount; ++i) {
     auto c = static_cast<MenuCaption>(i);

@@ -58,8 +58,9 @@ class MainWindow : public QWidget {
   const MainMenu& menu() const { return menu_; }
   SideMenuWindow* sideMenu() const { return sideMenu_; }
   PasswordPrompt* passwordPrompt() const { return prompt_; }
-  // The stored result codes of the open test, for the results list.
-  void setResultCodes(std::vector<std::string> codes) { resultCodes_ = std::move(codes); }
+  // The stored result codes of the open test: the results caption shows
+  // their count and the results list lists them.
+  void showResultCodes(std::vector<std::string> codes);
   SystemShell& systemShell() { return *shell_; }
   const QImage& screenPicture() const { return screen_; }
   bool exitConfirmationShown() const { return confirmShown_; }

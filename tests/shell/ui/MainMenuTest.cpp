@@ -19,6 +19,10 @@ struct Recorder : SectionActions {
   void showAbout() override { *log << "about"; }
   void openTest(const std::string& name) override { *log << "open " + fromCp1251(name); }
   void openSettingsDialog() override { *log << "settings"; }
+  void showStoredResult(const std::string& code) override {
+    *log << "result " + QString::fromStdString(code);
+  }
+  void showResultChart() override { *log << "chart"; }
   void openAppearanceDialog() override { *log << "appearance"; }
 };
 
@@ -118,6 +122,50 @@ class MainMenuTest : public QObject {
     QCOMPARE(log, QStringList{"settings"});
     QVERIFY(!window->passwordPrompt()->isVisible());
     log.clear();
+  }
+
+  void sixteenResultsPageWithTheArrow() {
+    std::vector<std::string> codes;
+    for (int i = 1; i <= 16; ++i) codes.push_back("B" + std::to_string(100 + i));
+    window->showResultCodes(codes);
+    QCOMPARE(caption(MenuCaption::Results)->text(), ui("Результат 16"));
+    QCOMPARE(caption(MenuCaption::Results)->colour(), CaptionColour::Navy);
+    QVERIFY(caption(MenuCaption::Appearance)->x() >
+            caption(MenuCaption::Results)->x() + caption(MenuCaption::Results)->width());
+    QVERIFY(caption(MenuCaption::Help)->x() >
+            caption(MenuCaption::Exit)->x() + caption(MenuCaption::Exit)->width());
+
+    choose(MenuCaption::Results);
+    const SideMenuLayout& first = window->sideMenu()->layout();
+    QCOMPARE(QString::fromStdString(first.items[1].text), QString("B101"));
+    QCOMPARE(QString::fromStdString(first.items[15].text), QString("B115"));
+    QVERIFY(first.items[18].visible);
+    QCOMPARE(QString::fromStdString(first.items[18].text), QString("      ---->"));
+    QCOMPARE(caption(MenuCaption::Settings)->colour(), CaptionColour::Grey);
+
+    clickItem(18);
+    const SideMenuLayout& second = window->sideMenu()->layout();
+    QVERIFY(window->sideMenu()->isVisible());
+    QCOMPARE(QString::fromStdString(second.items[1].text), QString("B116"));
+    QVERIFY(!second.items[18].visible);
+
+    // A result is shown at once; its chart (Insert) asks for the password.
+    window->workstation().settings.password = 55;
+    clickItem(1);
+    QTRY_COMPARE(log, QStringList{"result B116"});
+    QCOMPARE(QString::fromStdString(window->workstation().selectedResult), QString("B116"));
+    QTest::keyClick(window.get(), Qt::Key_Insert);
+    QVERIFY(window->passwordPrompt()->isVisible());
+    type("55");
+    QCOMPARE(log, (QStringList{"result B116", "chart"}));
+    QVERIFY(window->workstation().resultsUnlocked);
+    QTest::keyClick(window.get(), Qt::Key_Insert);  // unlocked: no prompt now
+    QCOMPARE(log.size(), 3);
+    QVERIFY(!window->passwordPrompt()->isVisible());
+    log.clear();
+    window->showResultCodes({});
+    QCOMPARE(caption(MenuCaption::Results)->text(), ui("Результат"));
+    QCOMPARE(caption(MenuCaption::Results)->colour(), CaptionColour::Grey);
   }
 
   void altF4LeavesTheProgramRunning() {
