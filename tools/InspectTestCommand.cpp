@@ -33,12 +33,18 @@ Used usedSlots(const Task& t) {
   switch (t.type) {
     case TaskType::SingleChoice:
     case TaskType::MultipleChoice:
-    case TaskType::CountedChoice: return {n, n, 0, n};
-    case TaskType::Sequence: return {n, n, 0, n};
-    case TaskType::DirectInput: return {n, 0, 0, 0};
-    case TaskType::Matching: return {n - 1, n - 1, n, n};
-    case TaskType::Restoration: return {2, 0, 1, 0};
-    case TaskType::Completion: return {1, 0, 0, t.blankCount};
+    case TaskType::CountedChoice:
+      return {n, n, 0, n};
+    case TaskType::Sequence:
+      return {n, n, 0, n};
+    case TaskType::DirectInput:
+      return {n, 0, 0, 0};
+    case TaskType::Matching:
+      return {n - 1, n - 1, n, n};
+    case TaskType::Restoration:
+      return {2, 0, 1, 0};
+    case TaskType::Completion:
+      return {1, 0, 0, t.blankCount};
   }
   return {};
 }
@@ -72,7 +78,8 @@ void task(Json& json, const Task& t) {
   json.key("hasEmptyRightItem").boolean(t.hasEmptyRightItem);
   bool input = t.type == TaskType::DirectInput;
   json.key("acceptedCount").beginArray();
-  for (int f = 1; input && f <= t.itemCount; ++f) json.number(static_cast<std::int64_t>(t.acceptedCount[f]));
+  for (int f = 1; input && f <= t.itemCount; ++f)
+    json.number(static_cast<std::int64_t>(t.acceptedCount[f]));
   json.endArray();
   json.key("accepted").beginArray();
   for (int f = 1; input && f <= t.itemCount; ++f) {

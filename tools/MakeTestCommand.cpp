@@ -97,7 +97,8 @@ std::string readSource(const fs::path& path, bool& ok) {
 bool copyInto(const fs::path& from, const fs::path& to) {
   std::error_code ec;
   fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-  if (ec) std::fprintf(stderr, "make-test: cannot copy %s: %s\n", from.c_str(), ec.message().c_str());
+  if (ec)
+    std::fprintf(stderr, "make-test: cannot copy %s: %s\n", from.c_str(), ec.message().c_str());
   return !ec;
 }
 
@@ -112,11 +113,13 @@ int runMakeTest(const Args& args) {
       std::fputs(kHelp, stdout);
       return 0;
     }
-    if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size()) folder = args[++i];
+    if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size())
+      folder = args[++i];
     else if (args[i] == "--seed" && i + 1 < args.size()) {
       seed = std::strtoull(args[++i].c_str(), nullptr, 10);
       seeded = true;
-    } else if (source.empty() && args[i][0] != '-') source = args[i];
+    } else if (source.empty() && args[i][0] != '-')
+      source = args[i];
     else {
       std::fprintf(stderr, "make-test: unexpected argument '%s'\n%s", args[i].c_str(), kHelp);
       return 2;

@@ -53,8 +53,8 @@ class Lines {
     if (digits == 0) fail(std::string(what) + " is not a number");
     if (negative) value = -value;
     if (value < lo || value > hi)
-      fail(std::string(what) + " is " + std::to_string(value) + ", outside " +
-           std::to_string(lo) + ".." + std::to_string(hi));
+      fail(std::string(what) + " is " + std::to_string(value) + ", outside " + std::to_string(lo) +
+           ".." + std::to_string(hi));
     return static_cast<int>(value);
   }
 
@@ -79,8 +79,8 @@ class Lines {
     std::array<bool, kMaxItems + 2> seen{};
     for (int i = 0; i < n; ++i) {
       int p = static_cast<unsigned char>(l[first + i]);
-      if (p < 1 || p > n) fail("order position " + std::to_string(p) + " is outside 1.." +
-                               std::to_string(n));
+      if (p < 1 || p > n)
+        fail("order position " + std::to_string(p) + " is outside 1.." + std::to_string(n));
       if (seen[p]) fail("order position " + std::to_string(p) + " is repeated");
       seen[p] = true;
     }
@@ -198,8 +198,7 @@ void readRestoration(Lines& in, Task& t, int number, const PictureProbe& hasPict
   checkGrid(in, t.items[2]);
   t.rightItems[1] = in.text("the palette");
   if (t.rightItems[1].size() != kPaletteSlots)
-    in.fail("the palette holds " + std::to_string(t.rightItems[1].size()) +
-            " characters, not 18");
+    in.fail("the palette holds " + std::to_string(t.rightItems[1].size()) + " characters, not 18");
   std::string picture = "P" + std::to_string(number) + "-1.bmp";
   if (hasPicture && hasPicture(picture)) t.items[1] = picture;
   int keys = static_cast<int>(std::count_if(t.rightItems[1].begin(), t.rightItems[1].end(),
@@ -229,15 +228,30 @@ void readCompletion(Lines& in, Task& t, Random& random) {
 
 void readBody(Lines& in, Task& t, int number, Random& random, const PictureProbe& hasPicture) {
   switch (t.type) {
-    case TaskType::SingleChoice: readSingleChoice(in, t, random); break;
+    case TaskType::SingleChoice:
+      readSingleChoice(in, t, random);
+      break;
     case TaskType::MultipleChoice:
-    case TaskType::CountedChoice: readChoices(in, t, random); break;
-    case TaskType::DirectInput: readDirectInput(in, t); break;
-    case TaskType::Sequence: readSequence(in, t, random); break;
-    case TaskType::Matching: readMatching(in, t); break;
-    case TaskType::Restoration: readRestoration(in, t, number, hasPicture); break;
-    case TaskType::Completion: readCompletion(in, t, random); break;
-    default: break;  // an unknown kind has no body
+    case TaskType::CountedChoice:
+      readChoices(in, t, random);
+      break;
+    case TaskType::DirectInput:
+      readDirectInput(in, t);
+      break;
+    case TaskType::Sequence:
+      readSequence(in, t, random);
+      break;
+    case TaskType::Matching:
+      readMatching(in, t);
+      break;
+    case TaskType::Restoration:
+      readRestoration(in, t, number, hasPicture);
+      break;
+    case TaskType::Completion:
+      readCompletion(in, t, random);
+      break;
+    default:
+      break;  // an unknown kind has no body
   }
 }
 
@@ -245,9 +259,12 @@ void readBody(Lines& in, Task& t, int number, Random& random, const PictureProbe
 
 std::string loadMessage(LoadStatus status) {
   switch (status) {
-    case LoadStatus::Loaded: return {};
-    case LoadStatus::NoData: return cp1251("Нема даних");
-    case LoadStatus::Incompatible: return cp1251("Несумісний тест");
+    case LoadStatus::Loaded:
+      return {};
+    case LoadStatus::NoData:
+      return cp1251("Нема даних");
+    case LoadStatus::Incompatible:
+      return cp1251("Несумісний тест");
   }
   return {};
 }
@@ -287,9 +304,8 @@ LoadResult LoadTest(const std::filesystem::path& path, Test& test, Random& rando
   // tests come from.
   std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   if (auto bytes = readFileBytes(locate(folder, cp1251FromPath(path.filename())), kMaxFileBytes)) {
-    result = readTest(*bytes, test, random, [&](const std::string& name) {
-      return exists(folder, name);
-    });
+    result = readTest(*bytes, test, random,
+                      [&](const std::string& name) { return exists(folder, name); });
   } else {
     test.reset();
     result = {0, LoadStatus::NoData, 0, 0, "the file cannot be opened"};

@@ -24,11 +24,11 @@ enum class TaskType : std::uint8_t {
 };
 
 inline constexpr int kMaxTasks = 60;
-inline constexpr int kMaxItems = 13;       // items, options, blanks, variants, answers
-inline constexpr int kMaxOrderItems = 7;   // MultipleChoice, CountedChoice, Sequence
+inline constexpr int kMaxItems = 13;      // items, options, blanks, variants, answers
+inline constexpr int kMaxOrderItems = 7;  // MultipleChoice, CountedChoice, Sequence
 inline constexpr int kMaxMatchingLeft = 12;
-inline constexpr int kMaxFields = 3;       // DirectInput
-inline constexpr int kGridCells = 90;      // Restoration: 15 columns by 6 rows
+inline constexpr int kMaxFields = 3;   // DirectInput
+inline constexpr int kGridCells = 90;  // Restoration: 15 columns by 6 rows
 inline constexpr int kGridColumns = 15;
 inline constexpr int kGridRows = 6;
 inline constexpr int kPaletteSlots = 18;

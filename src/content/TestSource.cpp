@@ -65,8 +65,10 @@ class Parser {
     if (done_) return false;
     std::size_t end = rest_.find('\n');
     l = rest_.substr(0, end);
-    if (end == std::string_view::npos) done_ = true;
-    else rest_.remove_prefix(end + 1);
+    if (end == std::string_view::npos)
+      done_ = true;
+    else
+      rest_.remove_prefix(end + 1);
     if (rest_.empty()) done_ = true;  // nothing after the last line end
     ++line_;
     return true;
@@ -92,7 +94,8 @@ class Parser {
   }
 
   SourceTask& task() {
-    if (!current_) fail("this line belongs inside a task; start one with '== single' or another kind");
+    if (!current_)
+      fail("this line belongs inside a task; start one with '== single' or another kind");
     return *current_;
   }
 
@@ -197,13 +200,17 @@ class Parser {
       case TaskType::SingleChoice:
       case TaskType::MultipleChoice:
       case TaskType::CountedChoice:
-      case TaskType::Sequence: task.options.push_back({std::move(t), correct}); return;
+      case TaskType::Sequence:
+        task.options.push_back({std::move(t), correct});
+        return;
       case TaskType::Completion:
         if (task.blanks.empty()) fail("a variant before the first 'blank:' line");
-        if (t.find('_') != std::string::npos) fail("'_' cannot stand in a variant (it reads as a space)");
+        if (t.find('_') != std::string::npos)
+          fail("'_' cannot stand in a variant (it reads as a space)");
         task.blanks.back().push_back({std::move(t), correct});
         return;
-      default: fail("'+' and '-' lines belong to choice, sequence and completion tasks");
+      default:
+        fail("'+' and '-' lines belong to choice, sequence and completion tasks");
     }
   }
 
@@ -211,14 +218,16 @@ class Parser {
     expect(TaskType::DirectInput, "=");
     std::string a = text(utf8);
     if (a.empty()) fail("an empty accepted answer");
-    if (a.find('_') != std::string::npos) fail("'_' cannot stand in an answer (it reads as a space)");
+    if (a.find('_') != std::string::npos)
+      fail("'_' cannot stand in an answer (it reads as a space)");
     if (task().fields.empty()) task().fields.push_back({});
     task().fields.back().answers.push_back(std::move(a));
   }
 
   void matchingLeft(std::string t) {
     expect(TaskType::Matching, "<");
-    if (task().right.size() != task().options.size()) fail("a left item before the previous one's '>' line");
+    if (task().right.size() != task().options.size())
+      fail("a left item before the previous one's '>' line");
     task().options.push_back({std::move(t), false});
   }
 
@@ -291,7 +300,8 @@ class Parser {
         break;
       }
       case TaskType::DirectInput:
-        if (t.fields.empty() || t.fields.size() > kMaxFields) fail("an input task takes 1 to 3 fields");
+        if (t.fields.empty() || t.fields.size() > kMaxFields)
+          fail("an input task takes 1 to 3 fields");
         for (const SourceField& f : t.fields)
           if (f.answers.empty() || f.answers.size() > kMaxItems)
             fail("every field takes 1 to 13 accepted answers ('=' lines)");
@@ -301,16 +311,20 @@ class Parser {
         if (t.right.size() < t.options.size()) fail("the last left item has no '>' line");
         if (t.right.size() == t.options.size()) t.right.push_back("--");
         break;
-      case TaskType::Restoration: finishRestoration(t); break;
+      case TaskType::Restoration:
+        finishRestoration(t);
+        break;
       case TaskType::Completion: {
         int marks = static_cast<int>(std::count(t.text.begin(), t.text.end(), kGapMark));
-        if (t.blanks.empty() || t.blanks.size() > kMaxItems) fail("a completion task takes 1 to 13 blanks");
+        if (t.blanks.empty() || t.blanks.size() > kMaxItems)
+          fail("a completion task takes 1 to 13 blanks");
         if (marks != static_cast<int>(t.blanks.size()))
           fail("the text has " + std::to_string(marks) + " gap marks for " +
                std::to_string(t.blanks.size()) + " blanks");
         for (const auto& b : t.blanks) {
           if (b.size() > kMaxItems) fail("a blank takes at most 13 variants");
-          if (std::count_if(b.begin(), b.end(), [](const SourceOption& o) { return o.correct; }) != 1)
+          if (std::count_if(b.begin(), b.end(), [](const SourceOption& o) { return o.correct; }) !=
+              1)
             fail("every blank takes exactly one '+' variant");
         }
         break;
@@ -325,10 +339,10 @@ class Parser {
     if (t.palette.empty()) {
       std::set<unsigned char> chars;
       for (const SourceGap& g : t.gaps)
-        if (g.missing != ' ' && g.missing != '\xbb') chars.insert(static_cast<unsigned char>(g.missing));
+        if (g.missing != ' ' && g.missing != '\xbb')
+          chars.insert(static_cast<unsigned char>(g.missing));
       for (unsigned char c : chars) t.palette += static_cast<char>(c);
-      if (t.palette.size() > kPaletteSlots)
-        fail("the gaps need more than 18 palette characters");
+      if (t.palette.size() > kPaletteSlots) fail("the gaps need more than 18 palette characters");
     }
     for (const SourceGap& g : t.gaps)
       if (g.missing != ' ' && g.missing != '\xbb' && t.palette.find(g.missing) == std::string::npos)

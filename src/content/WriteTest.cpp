@@ -4,8 +4,8 @@
 #include <numeric>
 #include <vector>
 
-#include "content/CheckCode.h"
 #include "content/AnswerKey.h"
+#include "content/CheckCode.h"
 
 namespace ispyt {
 namespace {
@@ -163,14 +163,28 @@ std::string writeTestFile(const TestSource& source, Random& random) {
   for (const SourceTask& t : source.tasks) {
     out.line(taskHeader(static_cast<std::uint8_t>(t.type), t.question.size()));
     switch (t.type) {
-      case TaskType::SingleChoice: writeSingleChoice(out, t, random); break;
+      case TaskType::SingleChoice:
+        writeSingleChoice(out, t, random);
+        break;
       case TaskType::MultipleChoice:
-      case TaskType::CountedChoice: writeChoices(out, t, random); break;
-      case TaskType::DirectInput: writeDirectInput(out, t, random); break;
-      case TaskType::Sequence: writeSequence(out, t, random); break;
-      case TaskType::Matching: writeMatching(out, t, random); break;
-      case TaskType::Restoration: writeRestoration(out, t); break;
-      case TaskType::Completion: writeCompletion(out, t, random); break;
+      case TaskType::CountedChoice:
+        writeChoices(out, t, random);
+        break;
+      case TaskType::DirectInput:
+        writeDirectInput(out, t, random);
+        break;
+      case TaskType::Sequence:
+        writeSequence(out, t, random);
+        break;
+      case TaskType::Matching:
+        writeMatching(out, t, random);
+        break;
+      case TaskType::Restoration:
+        writeRestoration(out, t);
+        break;
+      case TaskType::Completion:
+        writeCompletion(out, t, random);
+        break;
     }
   }
   return out.take();

@@ -1,5 +1,3 @@
-#include "content/LoadTest.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +7,7 @@
 
 #include "TestFileBytes.h"
 #include "content/CheckCode.h"
+#include "content/LoadTest.h"
 #include "platform/Cp1251.h"
 
 namespace ispyt {
@@ -40,8 +39,8 @@ int positionOf(const Task& t, char letter) {
 }
 
 TEST(CheckCode, DigitsBecomeBytesAndEightBecomesOne) {
-  EXPECT_EQ(checkCode(77), bytes({1, 7, 1}));  // 178 -> 171
-  EXPECT_EQ(checkCode(0), bytes({1, 0, 1}));   // 101
+  EXPECT_EQ(checkCode(77), bytes({1, 7, 1}));   // 178 -> 171
+  EXPECT_EQ(checkCode(0), bytes({1, 0, 1}));    // 101
   EXPECT_EQ(checkCode(887), bytes({9, 1, 1}));  // 988 -> 911
   EXPECT_EQ(checkCode(1899), bytes({2, 0, 0, 0}));
   EXPECT_EQ(taskHeader(5, 77), bytes({5, 1, 7, 1}));
@@ -91,7 +90,8 @@ TEST(LoadTest, MultipleChoiceAppliesTheOrderLine) {
   // Stored lines x, y, z, w go to positions 3, 1, 4, 2; two are correct,
   // so y (position 1) and w (position 2) are the correct options.
   for (std::uint8_t type : {1, 6}) {
-    std::string file = "T\r\n" + block(type, {"4"}, "Pick", {bytes({2, 3, 1, 4, 2}), "x", "y", "z", "w"});
+    std::string file =
+        "T\r\n" + block(type, {"4"}, "Pick", {bytes({2, 3, 1, 4, 2}), "x", "y", "z", "w"});
     Loaded l = load(file);
     ASSERT_TRUE(l.result.loaded()) << l.result.reason;
     const Task& t = l.test.task(1);
@@ -119,8 +119,9 @@ TEST(LoadTest, DirectInputUnscramblesAnswersUnderTheirKeys) {
   // A key byte above the answer byte wraps modulo 256.
   std::string wrapKey = bytes({0xF0});
   std::string wrapped = bytes({('7' + 0xF0) & 0xFF});
-  std::string file = "T\r\n" + block(2, {"2"}, "Type", {"Word", "2", bytes({1, 2, 3, 4}), stored,
-                                                        "x", "", "Digit", "1", wrapKey, wrapped});
+  std::string file = "T\r\n" + block(2, {"2"}, "Type",
+                                     {"Word", "2", bytes({1, 2, 3, 4}), stored, "x", "", "Digit",
+                                      "1", wrapKey, wrapped});
   Loaded l = load(file);
   ASSERT_TRUE(l.result.loaded()) << l.result.reason;
   const Task& t = l.test.task(1);
@@ -136,7 +137,8 @@ TEST(LoadTest, DirectInputUnscramblesAnswersUnderTheirKeys) {
 
 TEST(LoadTest, SequenceIsNeverShownInItsCorrectOrder) {
   std::string two = "T\r\n" + block(3, {"2"}, "Order", {bytes({2, 2, 1}), "second", "first"});
-  std::string five = "T\r\n" + block(3, {"5"}, "Order", {bytes({5, 5, 4, 3, 2, 1}), "e", "d", "c", "b", "a"});
+  std::string five =
+      "T\r\n" + block(3, {"5"}, "Order", {bytes({5, 5, 4, 3, 2, 1}), "e", "d", "c", "b", "a"});
   for (std::uint64_t seed = 1; seed <= 30; ++seed) {
     Loaded k = load(two, seed);
     const Task& t = k.test.task(1);
@@ -174,7 +176,8 @@ TEST(LoadTest, SequenceThatCannotLeaveItsPlacesStillLoads) {
 
 TEST(LoadTest, MatchingStoresRightItemsByTheOrderLine) {
   // Three right lines go to positions 2, 3, 1.
-  std::string file = "T\r\n" + block(4, {"2"}, "Match", {"left1", "left2", bytes({2, 3, 1}), "r-b", "--", "r-a"});
+  std::string file =
+      "T\r\n" + block(4, {"2"}, "Match", {"left1", "left2", bytes({2, 3, 1}), "r-b", "--", "r-a"});
   Loaded l = load(file);
   ASSERT_TRUE(l.result.loaded()) << l.result.reason;
   const Task& t = l.test.task(1);
@@ -253,9 +256,9 @@ TEST(LoadTest, RestorationCountsGapsAndProbesForItsPicture) {
 
 TEST(LoadTest, CompletionSubtractsOneFromItsCountsAndShufflesVariants) {
   // Two blanks of three variants (stored as 3 and 4); correct: 2 and 3.
-  std::string file = "T\r\n" + block(7, {"1"}, "Fill", {"Sun \x8b hot, sky \x8b blue.", "3", "4",
-                                                        bytes({2}), "are", "is", "be",
-                                                        bytes({3}), "was", "", "is_very"});
+  std::string file = "T\r\n" + block(7, {"1"}, "Fill",
+                                     {"Sun \x8b hot, sky \x8b blue.", "3", "4", bytes({2}), "are",
+                                      "is", "be", bytes({3}), "was", "", "is_very"});
   for (std::uint64_t seed = 1; seed <= 10; ++seed) {
     Loaded l = load(file, seed);
     ASSERT_TRUE(l.result.loaded()) << l.result.reason;
@@ -273,9 +276,9 @@ TEST(LoadTest, CompletionSubtractsOneFromItsCountsAndShufflesVariants) {
         seen.insert(t.variants[r][j]);
         if (t.variantLetters[r][j] == 'A') EXPECT_EQ(t.variants[r][j], t.correctTexts[r]);
       }
-      std::multiset<std::string> expected =
-          r == 1 ? std::multiset<std::string>{"are", "is", "be"}
-                 : std::multiset<std::string>{"was", "", "is very"};
+      std::multiset<std::string> expected = r == 1
+                                                ? std::multiset<std::string>{"are", "is", "be"}
+                                                : std::multiset<std::string>{"was", "", "is very"};
       EXPECT_EQ(seen, expected);
     }
   }
@@ -283,7 +286,8 @@ TEST(LoadTest, CompletionSubtractsOneFromItsCountsAndShufflesVariants) {
 
 TEST(LoadTest, SixtyTasksAreReadAndTheRestIgnored) {
   std::string file = "T\r\n";
-  for (int n = 1; n <= 61; ++n) file += block(0, {"2"}, "Q" + std::to_string(n), {bytes({1}), "a", "b"});
+  for (int n = 1; n <= 61; ++n)
+    file += block(0, {"2"}, "Q" + std::to_string(n), {bytes({1}), "a", "b"});
   file += "garbage that would not load\r\n";
   Loaded l = load(file);
   EXPECT_EQ(l.result.value, 61);
@@ -292,7 +296,8 @@ TEST(LoadTest, SixtyTasksAreReadAndTheRestIgnored) {
 }
 
 TEST(LoadTest, UnknownKindHasNoBody) {
-  std::string file = "T\r\n" + lines({bytes({9, 1, 0, 1})}) + block(0, {"2"}, "Q", {bytes({1}), "a", "b"});
+  std::string file =
+      "T\r\n" + lines({bytes({9, 1, 0, 1})}) + block(0, {"2"}, "Q", {bytes({1}), "a", "b"});
   Loaded l = load(file);
   EXPECT_EQ(l.result.value, 3) << l.result.reason;
   EXPECT_EQ(static_cast<int>(l.test.task(1).type), 9);
@@ -344,12 +349,10 @@ std::string grid181 = std::string(90, 'a') + std::string(90, '0') + "+";
 INSTANTIATE_TEST_SUITE_P(
     OutOfFormat, Incompatible,
     ::testing::Values(
-        BadFile{"HeaderDigitOne", lines({"1abc"}), 2},
-        BadFile{"HeaderDigitEight", lines({"8"}), 2},
+        BadFile{"HeaderDigitOne", lines({"1abc"}), 2}, BadFile{"HeaderDigitEight", lines({"8"}), 2},
         BadFile{"SecondHeaderDigit", single(2, 1) + lines({"5"}), 8},
         BadFile{"WrongCheckCode", lines({bytes({0, 1, 0, 3}), "2", "Q", bytes({1}), "a", "b"}), 2},
-        BadFile{"EmptyHeader", lines({""}), 2},
-        BadFile{"TooManyOptions", single(14, 1), 3},
+        BadFile{"EmptyHeader", lines({""}), 2}, BadFile{"TooManyOptions", single(14, 1), 3},
         BadFile{"NoOptions", single(0, 1), 3},
         BadFile{"CountNotANumber", lines({taskHeader(0, 1), "many", "Q"}), 3},
         BadFile{"CorrectOptionOutOfRange", single(3, 4), 5},
@@ -362,8 +365,8 @@ INSTANTIATE_TEST_SUITE_P(
                 lines({taskHeader(1, 1), "3", "Q", bytes({1, 1, 2, 4}), "a", "b", "c"}), 5},
         BadFile{"OrderPositionRepeated",
                 lines({taskHeader(3, 1), "3", "Q", bytes({3, 1, 2, 2}), "a", "b", "c"}), 5},
-        BadFile{"NoCorrectOption",
-                lines({taskHeader(1, 1), "2", "Q", bytes({0, 1, 2}), "a", "b"}), 5},
+        BadFile{"NoCorrectOption", lines({taskHeader(1, 1), "2", "Q", bytes({0, 1, 2}), "a", "b"}),
+                5},
         BadFile{"MoreCorrectThanOptions",
                 lines({taskHeader(6, 1), "2", "Q", bytes({3, 1, 2}), "a", "b"}), 5},
         BadFile{"ThirteenLeftItems", lines({taskHeader(4, 1), "13"}), 3},
@@ -383,8 +386,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"GridGapCellOutOfRange",
                 lines({taskHeader(5, 1), "0", "Q", grid181 + bytes({131}) + "a0"}), 5},
         BadFile{"GridBadLevel",
-                lines({taskHeader(5, 1), "0", "Q", std::string(90, 'a') + std::string(89, '0') +
-                                                      "7+Aa0"}), 5},
+                lines({taskHeader(5, 1), "0", "Q",
+                       std::string(90, 'a') + std::string(89, '0') + "7+Aa0"}),
+                5},
         BadFile{"ZeroBlanks", lines({taskHeader(7, 1), "1", "Q", "text", "1"}), 6},
         BadFile{"FourteenVariants", lines({taskHeader(7, 1), "1", "Q", "text", "2", "15"}), 7},
         BadFile{"CompletionCorrectOutOfRange",

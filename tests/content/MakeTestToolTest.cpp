@@ -21,7 +21,8 @@ class ToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("ispyt-maketest-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("ispyt-maketest-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -63,8 +64,8 @@ TEST_F(ToolTest, MakeTestThenInspectTestShowsTheAuthoredTest) {
   ASSERT_EQ(shown.code, 0) << shown.err;
   for (const char* expected :
        {"\"title\": \"Хімія\"", "\"result\": 4", "\"typeTitle\": \"Одиничний вибір\"",
-        "\"question\": \"Формула води?\"", "\"H[2]O\"", "\"accepted\": [\n        [\n          \"Київ\"",
-        "\"P3-1.bmp\"", "\"elementCount\": 1"})
+        "\"question\": \"Формула води?\"", "\"H[2]O\"",
+        "\"accepted\": [\n        [\n          \"Київ\"", "\"P3-1.bmp\"", "\"elementCount\": 1"})
     EXPECT_NE(shown.out.find(expected), std::string::npos) << expected << "\n" << shown.out;
 
   // The same seed shows the same order: the output is repeatable.

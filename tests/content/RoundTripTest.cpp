@@ -36,8 +36,9 @@ class Generator {
 
   // A text with Ukrainian letters, markup bytes, digits and inner spaces.
   std::string text(bool answer = false) {
-    static const char* const kWords[] = {"Київ", "їжак", "x[2]", "{1\\2}", "`p", "#3#", "ґанок",
-                                         "Є", "42", "a^2", "¶", "«лапки»", "—", "ЯЮЩ", "%", "ґ№"};
+    static const char* const kWords[] = {"Київ",  "їжак", "x[2]", "{1\\2}", "`p", "#3#",
+                                         "ґанок", "Є",    "42",   "a^2",    "¶",  "«лапки»",
+                                         "—",     "ЯЮЩ",  "%",    "ґ№"};
     std::string s;
     for (int n = pick(1, 4); n > 0; --n) {
       if (!s.empty()) s += ' ';
@@ -48,7 +49,7 @@ class Generator {
   }
 
   void add(std::string& source, Expected& e) {
-    static const char* const kKinds[] = {"single", "multiple", "input", "sequence",
+    static const char* const kKinds[] = {"single",   "multiple",    "input",   "sequence",
                                          "matching", "restoration", "counted", "completion"};
     e.type = static_cast<TaskType>(pick(0, 7));
     source += std::string("== ") + kKinds[static_cast<int>(e.type)] + "\n";
@@ -190,7 +191,8 @@ void check(const Task& t, const Expected& e, const std::string& where) {
       for (int f = 1; f <= t.elementCount; ++f) {
         EXPECT_EQ(t.items[f], e.labels[f - 1]);
         ASSERT_EQ(t.acceptedCount[f], static_cast<int>(e.answers[f - 1].size()));
-        for (int v = 1; v <= t.acceptedCount[f]; ++v) EXPECT_EQ(t.accepted[f][v], e.answers[f - 1][v - 1]);
+        for (int v = 1; v <= t.acceptedCount[f]; ++v)
+          EXPECT_EQ(t.accepted[f][v], e.answers[f - 1][v - 1]);
       }
       break;
     case TaskType::Matching:
@@ -245,7 +247,8 @@ TEST(RoundTrip, RandomSourcesLoadBackAsWritten) {
     ASSERT_EQ(test.taskCount, static_cast<int>(expected.size()));
     EXPECT_EQ(test.title, cp1251("Тест ") + std::to_string(seed));
     for (int n = 1; n <= test.taskCount; ++n)
-      check(test.task(n), expected[n - 1], "seed " + std::to_string(seed) + " task " + std::to_string(n));
+      check(test.task(n), expected[n - 1],
+            "seed " + std::to_string(seed) + " task " + std::to_string(n));
   }
 }
 

@@ -1,7 +1,6 @@
-#include "content/TestSource.h"
-
 #include <gtest/gtest.h>
 
+#include "content/TestSource.h"
 #include "platform/Cp1251.h"
 
 namespace ispyt {
@@ -46,7 +45,9 @@ TEST(TestSource, ReadsEveryKindOfLine) {
   std::string grid = restorationGrid(r);
   ASSERT_EQ(grid.size(), 181u + 6);
   EXPECT_EQ(grid[180], '*');
-  EXPECT_EQ(grid.substr(181), std::string("*2" "1.x0").replace(0, 1, 1, 42));
+  EXPECT_EQ(grid.substr(181), std::string("*2"
+                                          "1.x0")
+                                  .replace(0, 1, 1, 42));
 }
 
 TEST(TestSource, PaletteDefaultsToTheGapCharacters) {
@@ -118,14 +119,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadSource{"NoGap", "title: T\n== restoration\n? Q\nrow: abc\n", 2, "at least one gap"},
         BadSource{"GapNotInPalette", "title: T\n== restoration\n? Q\nrow: [a]\npalette: b\n", 2,
                   "not in the palette"},
-        BadSource{"PaletteTooLong",
-                  "title: T\n== restoration\n? Q\npalette: abcdefghijklmnopqrs\n", 4, "18"},
-        BadSource{"GapMarksMismatch", "title: T\n== completion\n? Q\ntext: a <gap>\nblank:\n+ x\nblank:\n+ y\n",
-                  2, "1 gap marks for 2 blanks"},
+        BadSource{"PaletteTooLong", "title: T\n== restoration\n? Q\npalette: abcdefghijklmnopqrs\n",
+                  4, "18"},
+        BadSource{"GapMarksMismatch",
+                  "title: T\n== completion\n? Q\ntext: a <gap>\nblank:\n+ x\nblank:\n+ y\n", 2,
+                  "1 gap marks for 2 blanks"},
         BadSource{"VariantBeforeBlank", "title: T\n== completion\n? Q\ntext: a <gap>\n+ x\n", 5,
                   "before the first 'blank:'"},
-        BadSource{"BlankWithoutCorrect",
-                  "title: T\n== completion\n? Q\ntext: <gap>\nblank:\n- x\n", 2, "exactly one"},
+        BadSource{"BlankWithoutCorrect", "title: T\n== completion\n? Q\ntext: <gap>\nblank:\n- x\n",
+                  2, "exactly one"},
         BadSource{"SecondTitle", "title: T\ntitle: U\n", 2, "second 'title:'"}),
     [](const ::testing::TestParamInfo<BadSource>& info) { return std::string(info.param.name); });
 
