@@ -2,7 +2,9 @@
 // Test sets are the sub-folders of the base folder; tests are the
 // sub-folders of a test set.  Names beginning with '.' are never listed.
 
+#include <array>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,5 +17,29 @@ std::vector<std::string> scanSubfolders(const std::filesystem::path& dir);
 
 // The last test set the scan of the base folder finds; empty when none.
 std::string lastTestSet(const std::filesystem::path& baseFolder);
+
+// The side list shows at most 20 tests of a set; the 21st slot stays empty.
+inline constexpr int kMaxListedTests = 20;
+using TestList = std::array<std::string, kMaxListedTests + 1>;
+
+// Clears `list` and fills it with the first 20 tests of the set folder;
+// returns how many.  With none, `testSetName` becomes "Нема тестів".
+int ListTests(const std::filesystem::path& setFolder, TestList& list, std::string& testSetName);
+
+// True when no entry of `testFolder` has the base name `code` (the part of
+// its name before the first '.'), ignoring case and whatever its extension.
+bool NameIsFree(const std::filesystem::path& testFolder, const std::string& code);
+// The base names in use, upper-cased: `code` is free when cp1251Upper(code)
+// is not among them.
+std::set<std::string> baseNamesInUse(const std::filesystem::path& testFolder);
+
+// The report files ("*.rez") of a test folder: how many there are, and the
+// codes (first 4 characters of the name) of the first 59 the scan returns.
+inline constexpr int kMaxListedResults = 59;
+struct StoredResults {
+  int count = 0;
+  std::vector<std::string> codes;
+};
+StoredResults CountResults(const std::filesystem::path& testFolder);
 
 }  // namespace ispyt

@@ -16,6 +16,13 @@ SettingsDialogState dialogStateFor(const Settings& settings, int taskCount) {
   return d;
 }
 
+int pointsTotal(const SettingsDialogState& dialog) {
+  const auto& points = dialog.weightsSelected ? dialog.values.taskWeights : dialog.elementCounts;
+  int total = 0;
+  for (int i = 1; i <= dialog.taskCount; ++i) total += points[i];
+  return total;
+}
+
 int passwordToSave(const SettingsDialogState& dialog) {
   if (!dialog.newPasswordEnabled) return dialog.values.password;
   if (dialog.newPasswordInvalid) return kNoPassword;

@@ -17,6 +17,8 @@ struct SettingsDialogState {
   // caption; kNoPassword when none is set).
   Settings values;
   bool weightsSelected = false;  // "Вага ТЗ"
+  // Each task's judged elements: the points the grid shows without weights.
+  std::array<int, Settings::kMaxTasks + 1> elementCounts{};
 
   // The new-password entry: shown and enabled once the old password was
   // typed; its digits; marked invalid when they start with "0".
@@ -28,6 +30,10 @@ struct SettingsDialogState {
 // The dialog as reading a file (or finding none) leaves it for `settings`:
 // the mode shown as monitoring above 4, the time limited to the slider.
 SettingsDialogState dialogStateFor(const Settings& settings, int taskCount);
+
+// "Сума балів =": the weights' total when "Вага ТЗ" is selected, else the
+// total of the element counts.
+int pointsTotal(const SettingsDialogState& dialog);
 
 // The password "Ок" saves: with the new-password entry enabled, no password
 // when the entry is marked invalid (or its digits start with "0"), else its

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "content/OpenTestState.h"
 #include "platform/Geometry.h"
 #include "presentation/DecorSettings.h"
 #include "shell/ScreenScale.h"
@@ -27,6 +28,7 @@ struct Workstation {
   Settings settings;
   std::string testSet;  // Windows-1251; "Нема тестів" when the set is empty
   std::string currentTestPath = kNoTestOpen;
+  OpenTestState openTest;    // the set's test list and the open test's folder, code, results
   char attemptLetter = 'A';  // drawn from 'A'..'V' at start-up
   std::string cardCode = "MON";
   bool passwordEntered = false;
