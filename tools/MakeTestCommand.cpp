@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "Commands.h"
 #include "content/LoadTest.h"
@@ -38,8 +39,9 @@ skipped; leading and trailing blanks are dropped):
   ? TEXT               the question; further '?' lines continue it
   + TEXT / - TEXT      a correct / a wrong option
 
-Texts pass the renderer's markup through unchanged (scripts [ ], fractions
-{a\b}, roots #x#, symbol escapes `p, line break ¶, gap mark ‹ ...).
+Texts pass the renderer's markup through unchanged: H[2]O lowers and x]2[
+raises, {1\2} is a fraction, {x+y=1^x-y=3} a system, #2x# a square root,
+`p the symbol font's π, ¶ a line break, ‹ an input gap, and so on.
 
   == single            2..13 options, exactly one '+'
   ? Скільки буде 7 · 8?
@@ -143,6 +145,15 @@ int runMakeTest(const Args& args) {
   }
   const TestSource& test = *parsed.source;
   fs::path out(folder), from = fs::path(source).parent_path();
+  // Every file the source names must be there before anything is written.
+  std::vector<std::string> named = test.extraFiles;
+  for (const SourceTask& t : test.tasks)
+    if (!t.picture.empty()) named.push_back(t.picture);
+  for (const std::string& file : named)
+    if (!fs::is_regular_file(from / file)) {
+      std::fprintf(stderr, "%s: the file '%s' it names is missing\n", source.c_str(), file.c_str());
+      return 1;
+    }
   std::error_code ec;
   fs::create_directories(out, ec);
   Random random = seeded ? Random(seed) : Random::clockSeeded();

@@ -1,7 +1,7 @@
 #pragma once
 // A test as its author writes it: correct answers in their natural order,
 // nothing scrambled.  `parseTestSource` reads the UTF-8 authoring format
-// (see docs in tools/MakeTestCommand.cpp --help); `writeTestFile` turns the
+// ("ispyt-tool make-test --help" describes it); `writeTestFile` turns the
 // result into the bytes of "test.txt".  All texts here are Windows-1251.
 
 #include <optional>

@@ -80,6 +80,12 @@ TEST_F(ToolTest, SourceErrorsNameTheLine) {
             std::string::npos)
       << r.err;
   EXPECT_FALSE(fs::exists(dir_ / "t" / "test.txt"));
+
+  write("nopic.txt", "title: T\n== restoration\n? Q\npicture: gone.bmp\nrow: [a]\n");
+  r = tool("make-test " + (dir_ / "nopic.txt").string() + " -o " + (dir_ / "t").string());
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("'gone.bmp'"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir_ / "t" / "test.txt"));
 }
 
 TEST_F(ToolTest, InspectTestReportsTheProgramsMessage) {
