@@ -25,7 +25,8 @@ Renders TEXT (UTF-8; the markup characters as in test files: [ ] ~ { } \ ^
 size up to N points (default 64) at which it fits, and saves it as FILE.png.
 --bold draws every character bold.  --title renders it as the test title
 (three times the size, then smoothed, with its light copy over a shadow).
-Prints the cell width the text fitted at.
+Prints the cell width the text fitted at.  A TEXT starting with "-" goes
+after "--".
 )";
 
 bool parseSize(const std::string& s, int& w, int& h) {
@@ -64,6 +65,9 @@ int runRender(const Args& args) {
       title = true;
     } else if (a == "-o" && hasValue) {
       output = args[++i];
+    } else if (a == "--" && hasValue && !haveText) {
+      text = args[++i];  // a text that starts with "-"
+      haveText = true;
     } else if (!haveText && (a.empty() || a[0] != '-')) {
       text = a;
       haveText = true;

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Renders the markup examples and every title, question and option of the
+# demo tests into PNGs with `ispyt-tool render`, so that a person can look
+# at them: scripts/render-gallery.sh [FOLDER] (default screenshots/render).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${ISPYT_BUILD_DIR:-$root/build}"
+out="${1:-$root/screenshots/render}"
+cmake --build "$build" --target ispyt-tool >/dev/null
+tool="$build/ispyt-tool"
+mkdir -p "$out"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+
+render() {  # name size max-size text [extra options]
+  local name=$1 size=$2 max=$3 text=$4
+  shift 4
+  "$tool" render --size "$size" --max-size "$max" "$@" -o "$out/$name.png" -- "$text" >/dev/null 2>&1 ||
+    echo "failed: $name" >&2
+}
+
+# The markup, one feature per picture.
+render 01-empty 400x60 24 ''
+render 02-superscript 400x60 24 'x]2[ + y]2[ = r]2['
+render 03-subscript 400x60 24 'H[2]O, H[2]SO[4]'
+render 04-stacked 400x60 24 'x]2[~[1] + x]2[~[2]'
+render 05-literal-bracket 400x60 24 'a[[i]] = b[[i]]'
+render 06-fraction 400x80 24 '{1\2} + {1\3} = {5\6}'
+render 07-fraction-centred 400x80 24 '{x+1\2} = {1\x-1}'
+render 08-arrow 400x80 24 'CaCO[3] {t\ } CaO + CO[2]'
+render 09-double-arrow 400x80 24 'N[2] + 3H[2] {t\=} 2NH[3]'
+render 10-system 400x80 24 '{x+y=1^x-y=3}'
+render 11-two-systems 600x80 24 '{x+y=1^x-y=3} та {2x=4^y=x+1}'
+render 12-square-root 400x60 24 '#2x# + #216# = 4'
+render 13-cube-root 400x60 24 '#3x# = 2'
+render 14-escapes 400x60 24 '`a, `b, `p, `D, `з, `и, `й, `к`л`м`н`о, `п, `р, `г, `Г'
+render 15-line-break 400x90 24 '¶Перший рядок¶Другий рядок'
+render 16-no-break 300x90 24 'Слова без_розриву_між_ними і звичайні слова'
+render 17-gaps 500x60 24 'Столиця України ‹, а Франції ‹, Польщі ‹.'
+render 18-long-word 300x60 64 'Найнеймовірніший'
+render 19-comparisons 400x60 24 'x >= 1, y <= 2'
+render 20-styles 500x60 24 '¤жирне, ўпідкреслене, џкурсив, Ўa, ™ab, ќb'
+render 21-integral 400x90 24 '$]b[~[a]f(x)dx = F(b) - F(a)'
+render 22-bold 400x80 24 '{1\2} + ¤x]2[ = #2y#' --bold
+render 23-title 400x70 64 'Алгебра. 8 клас¶Підсумкова робота' --title
+
+# The demo tests: titles, questions and options as their sources give them.
+for source in "$root"/demo/tests/*/*.txt; do
+  base=$(basename "$source" .txt | tr ' ' '_')
+  n=0
+  while IFS= read -r line; do
+    case "$line" in
+      "title: "*) render "demo-$base-title" 400x70 64 "${line#title: }" --title ;;
+      "? "*) n=$((n + 1)); render "demo-$base-$n-question" 640x120 24 "${line#\? }"; o=0 ;;
+      "+ "* | "- "* | "< "* | "> "*) o=$((o + 1)); render "demo-$base-$n-option$o" 500x50 64 "${line:2}" ;;
+    esac
+  done <"$source"
+done
+echo "gallery in $out"
