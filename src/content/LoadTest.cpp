@@ -181,6 +181,7 @@ void checkGrid(Lines& in, const std::string& grid) {
     in.fail("the grid holds " + std::to_string(grid.size()) + " bytes, at least 181 needed");
   if ((grid.size() - kFixed) % 3 != 0) in.fail("the grid's last gap is incomplete");
   if (grid.size() == kFixed) in.fail("the grid has no gap");
+  if (grid.size() > kFixed + 3 * kGridCells) in.fail("the grid has more gaps than cells");
   for (int i = kGridCells; i < 2 * kGridCells; ++i)
     if (!isLevel(grid[i])) in.fail("grid level " + std::to_string(i + 1) + " is not 0, 1 or 2");
   for (std::size_t g = kFixed; g < grid.size(); g += 3) {

@@ -383,6 +383,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"GridShort", lines({taskHeader(5, 1), "0", "Q", std::string(180, '0')}), 5},
         BadFile{"GridNoGap", lines({taskHeader(5, 1), "0", "Q", grid181}), 5},
         BadFile{"GridPartialGap", lines({taskHeader(5, 1), "0", "Q", grid181 + "Aa"}), 5},
+        BadFile{"GridMoreGapsThanCells",
+                lines({taskHeader(5, 1), "0", "Q",
+                       grid181 +
+                           [] {
+                             std::string gaps;
+                             for (int g = 0; g < 91; ++g) gaps += "Aa0";
+                             return gaps;
+                           }()}),
+                5},
         BadFile{"GridGapCellOutOfRange",
                 lines({taskHeader(5, 1), "0", "Q", grid181 + bytes({131}) + "a0"}), 5},
         BadFile{"GridBadLevel",
