@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "MakeTestSettings.h"
 #include "content/LoadTest.h"
 #include "content/TestSource.h"
 #include "content/WriteTest.h"
@@ -24,8 +25,8 @@ const char* const kHelp = R"(usage: ispyt-tool make-test SOURCE -o TESTFOLDER [-
 
 Compiles SOURCE, a UTF-8 text file, into TESTFOLDER/test.txt (Windows-1251,
 item orders scrambled, answers hidden under keys) and copies the pictures it
-names.  Other files of TESTFOLDER (Config.ini, results) are left alone.
---seed N makes the scrambling repeatable.
+names.  Config.ini is written only when the source gives settings (see the
+end); results in TESTFOLDER are left alone.  --seed N makes the scrambling repeatable.
 
 The source, line by line (blank lines and lines starting with '#' are
 skipped; leading and trailing blanks are dropped):
@@ -113,6 +114,7 @@ int runMakeTest(const Args& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--help" || args[i] == "-h") {
       std::fputs(kHelp, stdout);
+      std::fputs(SourceSettings::help(), stdout);
       return 0;
     }
     if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size())
@@ -137,6 +139,7 @@ int runMakeTest(const Args& args) {
     std::fprintf(stderr, "make-test: cannot read %s\n", source.c_str());
     return 1;
   }
+  SourceSettings settings(text);
   ParsedSource parsed = parseTestSource(text);
   if (!parsed.source) {
     std::fprintf(stderr, "%s:%d: %s\n", source.c_str(), parsed.error.line,
@@ -154,6 +157,7 @@ int runMakeTest(const Args& args) {
       std::fprintf(stderr, "%s: the file '%s' it names is missing\n", source.c_str(), file.c_str());
       return 1;
     }
+  if (!settings.check(source, static_cast<int>(test.tasks.size()))) return 1;
   std::error_code ec;
   fs::create_directories(out, ec);
   Random random = seeded ? Random(seed) : Random::clockSeeded();
@@ -172,6 +176,7 @@ int runMakeTest(const Args& args) {
       return 1;
   for (const std::string& file : test.extraFiles)
     if (!copyInto(from / file, out / fs::path(file).filename())) return 1;
+  if (!settings.save(out)) return 1;
 
   // What the program will see: the same loader, on the file just written.
   Test loaded;

@@ -53,30 +53,6 @@ int readNumber(ConfigLines& lines, const char* what, int low, int high, int fall
   return fallback;
 }
 
-bool isPartition(const Settings& s, int n) {
-  int next = 1;
-  for (int j = 1; j <= s.intervalCount; ++j) {
-    if (s.intervals[j].first != next || s.intervals[j].last < s.intervals[j].first) return false;
-    next = s.intervals[j].last + 1;
-  }
-  return next == n + 1;
-}
-
-// Every chain runs 1, 2, ... over consecutive tasks of one interval.
-bool chainsAreWhole(const Settings& s, int n) {
-  auto intervalOf = [&](int task) {
-    for (int j = 1; j <= s.intervalCount; ++j)
-      if (task >= s.intervals[j].first && task <= s.intervals[j].last) return j;
-    return 0;
-  };
-  for (int i = 1; i <= n; ++i) {
-    int d = s.taskLinks[i];
-    if (d > 1 && (i == 1 || s.taskLinks[i - 1] != d - 1 || intervalOf(i - 1) != intervalOf(i)))
-      return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 ConfigReading readConfig(std::optional<std::string_view> bytes, int taskCount, int launchesLeft) {
@@ -191,14 +167,14 @@ ConfigReading readConfig(std::optional<std::string_view> bytes, int taskCount, i
 
   // Damage that the checksum may not show (cells and links are covered by
   // it, but a file can be damaged consistently).
-  if (!cellsNumeric || !isPartition(s, n)) {
+  if (!cellsNumeric || !intervalsCoverTasks(s, n)) {
     out.repairs.push_back("the intervals do not cover tasks 1.." + std::to_string(n) +
                           " in order; read as one interval");
     s.intervalCount = 1;
     s.intervals = {};
     s.intervals[1] = {1, n};
   }
-  if (linksDamaged || !chainsAreWhole(s, n)) {
+  if (linksDamaged || !linksFormChains(s, n)) {
     out.repairs.push_back(
         "the links line is short, not digits 0..8 or not whole chains; read "
         "as no links");

@@ -13,6 +13,31 @@ Settings defaultSettings(int taskCount, int launchesLeft) {
   return s;
 }
 
+bool intervalsCoverTasks(const Settings& s, int n) {
+  if (s.intervalCount < 1 || s.intervalCount > Settings::kMaxIntervals) return false;
+  int next = 1;
+  for (int j = 1; j <= s.intervalCount; ++j) {
+    if (s.intervals[j].first != next || s.intervals[j].last < s.intervals[j].first) return false;
+    next = s.intervals[j].last + 1;
+  }
+  return next == n + 1;
+}
+
+bool linksFormChains(const Settings& s, int n) {
+  auto intervalOf = [&](int task) {
+    for (int j = 1; j <= s.intervalCount && j <= Settings::kMaxIntervals; ++j)
+      if (task >= s.intervals[j].first && task <= s.intervals[j].last) return j;
+    return 0;
+  };
+  for (int i = 1; i <= n; ++i) {
+    int d = s.taskLinks[i];
+    if (d < 0 || d > 8) return false;
+    if (d > 1 && (i == 1 || s.taskLinks[i - 1] != d - 1 || intervalOf(i - 1) != intervalOf(i)))
+      return false;
+  }
+  return true;
+}
+
 int guessingChoice(int code) {
   auto it = std::find(kGuessingCodes.begin(), kGuessingCodes.end(), code);
   return it == kGuessingCodes.end() ? -1 : static_cast<int>(it - kGuessingCodes.begin());

@@ -45,6 +45,11 @@ struct Settings {
 // them); the launch counter is not a default: it carries over.
 Settings defaultSettings(int taskCount, int launchesLeft);
 
+// Intervals 1..k cover tasks 1..n in order, each at least one task long.
+bool intervalsCoverTasks(const Settings& settings, int taskCount);
+// Every chain of links runs 1, 2, ... over consecutive tasks of one interval.
+bool linksFormChains(const Settings& settings, int taskCount);
+
 // The guessing-probability choices in the order of the dialog's list:
 // "Оптимальна", "Відсутня", "Дуже низька", "Низька", "Середня", "Висока",
 // "Дуже висока".
