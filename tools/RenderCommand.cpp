@@ -2,7 +2,6 @@
 // so that authors can check their markup without running the program.
 
 #include <QGuiApplication>
-#include <QImage>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,20 +10,18 @@
 #include "platform/Cp1251.h"
 #include "platform/qt/QtTextSlots.h"
 #include "presentation/RenderTaskText.h"
-#include "presentation/ui/RenderTitle.h"
 
 namespace ispyt::tool {
 namespace {
 
 const char* const kHelp =
-    R"(usage: ispyt-tool render TEXT --size WxH [--max-size N] [--bold] [--title]
+    R"(usage: ispyt-tool render TEXT --size WxH [--max-size N] [--bold]
                          -o FILE.png
 
 Renders TEXT (UTF-8; the markup characters as in test files: [ ] ~ { } \ ^
 # $ ` _ ¶ ‹ ¤ ў џ Ў ™ ќ) into a W x H picture on white, at the largest font
 size up to N points (default 64) at which it fits, and saves it as FILE.png.
---bold draws every character bold.  --title renders it as the test title
-(three times the size, then smoothed, with its light copy over a shadow).
+--bold draws every character bold.
 Prints the cell width the text fitted at.  A TEXT starting with "-" goes
 after "--".
 )";
@@ -44,7 +41,7 @@ int usageError(const char* message) {
 
 int runRender(const Args& args) {
   std::string text, output;
-  bool haveText = false, bold = false, title = false;
+  bool haveText = false, bold = false;
   int width = 0, height = 0, maxSize = 64;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -61,8 +58,6 @@ int runRender(const Args& args) {
       maxSize = static_cast<int>(n);
     } else if (a == "--bold") {
       bold = true;
-    } else if (a == "--title") {
-      title = true;
     } else if (a == "-o" && hasValue) {
       output = args[++i];
     } else if (a == "--" && hasValue && !haveText) {
@@ -88,23 +83,15 @@ int runRender(const Args& args) {
 
   const std::string markup = utf8ToCp1251(text);
   QtTextSlots textSlots;
-  QImage picture;
-  int g = 0;
-  if (title) {
-    picture = RenderTitle(textSlots, SlotBackdrop{}, markup, width, height);
-    g = -1;
-  } else {
-    GapBoxes gaps;
-    GapAnchors anchors;
-    TextRenderTarget target{textSlots, gaps, anchors, {}};
-    g = RenderTaskText(target, markup, "", width, height, bold, true, 0, kBlack, maxSize);
-    picture = textSlots.image(0);
-  }
-  if (!picture.save(QString::fromStdString(output), "PNG")) {
+  GapBoxes gaps;
+  GapAnchors anchors;
+  TextRenderTarget target{textSlots, gaps, anchors, {}};
+  const int g = RenderTaskText(target, markup, "", width, height, bold, true, 0, kBlack, maxSize);
+  if (!textSlots.image(0).save(QString::fromStdString(output), "PNG")) {
     std::fprintf(stderr, "ispyt-tool render: cannot write %s\n", output.c_str());
     return 1;
   }
-  if (g >= 0) std::printf("cell width %d\n", g);
+  std::printf("cell width %d\n", g);
   return 0;
 }
 
