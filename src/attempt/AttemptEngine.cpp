@@ -1,0 +1,527 @@
+#include "attempt/AttemptEngine.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <numbers>
+
+#include "content/LoadTest.h"
+#include "platform/Cp1251.h"
+#include "platform/Paths.h"
+
+namespace ispyt {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// The diagram's angle counted in steps of pi/16: 2 pi is 32 of them, 1.8 pi
+// 28.8, and the prompt comes once the angle passes 6 pi (96).
+constexpr double kDiagramStart = 32.0;
+constexpr double kExamDiagramStart = 28.8;
+constexpr double kDiagramPromptPast = 96.0;
+constexpr int kDiagramSoundStep = 8;
+
+}  // namespace
+
+int effectPause(const std::string& effect) {
+  if (effect == cp1251("Проявлення")) return 3;
+  if (effect == cp1251("Падіння") || effect == cp1251("В`їзд")) return 2;
+  return 1;
+}
+
+std::string endMessage(AttemptEnd end) {
+  switch (end) {
+    case AttemptEnd::Failed:
+      return cp1251("Спроба невдала");
+    case AttemptEnd::BrokenOff:
+      return cp1251(" Тест перервано");
+    case AttemptEnd::Finished:
+      return cp1251(" Тест завершено");
+    case AttemptEnd::TimeOver:
+      return cp1251("Час закінчено");
+    case AttemptEnd::None:
+      break;
+  }
+  return {};
+}
+
+std::string cardPrompt() { return cp1251("____Заповніть¶ _реєстраційну¶ ____картку:"); }
+std::string diagramPrompt() { return cp1251("Натисніть -->"); }
+
+AttemptEngine::AttemptEngine(const AttemptContext& context) : c_(context) {
+  startTimer_ = c_.scheduler.createTimer([this] {
+    if (c_.workstation.settings.personalise) {
+      c_.screen.showMessage(cardPrompt());
+      c_.sounds.play("see");
+      phase_ = AttemptPhase::Card;
+      c_.card.show();
+    } else {
+      beginRun();
+    }
+  });
+  startTimer_->setSingleShot(true);
+  submitTimer_ = c_.scheduler.createTimer([this] { SubmitAnswer(); });
+  submitTimer_->setSingleShot(true);
+  clock_ = c_.scheduler.createTimer([this] { ClockTick(); });
+  diagram_ = c_.scheduler.createTimer([this] { diagramTick(); });
+  closing_ = c_.scheduler.createTimer([this] { closingTick(); });
+}
+
+AttemptEngine::~AttemptEngine() = default;
+
+bool AttemptEngine::clockRunning() const { return clock_->isActive(); }
+
+bool AttemptEngine::mode(std::initializer_list<int> modes) const {
+  return std::find(modes.begin(), modes.end(), c_.state.mode) != modes.end();
+}
+
+void AttemptEngine::setButton(bool active) {
+  c_.state.buttonActive = active;
+  c_.screen.showMainButton(active);
+}
+
+void AttemptEngine::testOpened() {
+  stopAttemptTimers();
+  diagram_->stop();
+  closing_->stop();
+  transitionRunning_ = false;
+  repeat_ = false;
+  c_.state.reviewing = false;
+  phase_ = AttemptPhase::Idle;
+}
+
+// ---- the main button -------------------------------------------------------
+
+void AttemptEngine::mainButton() {
+  AttemptState& s = c_.state;
+  switch (phase_) {
+    case AttemptPhase::Idle:
+    case AttemptPhase::Closed:
+      if (c_.workstation.openTest.testLoaded && !transitionRunning_) StartAttempt();
+      break;
+    case AttemptPhase::Card:
+      if (c_.card.complete()) {
+        beginRun();
+      } else {
+        c_.sounds.play("see");
+        c_.screen.showMessage(cardPrompt());
+      }
+      break;
+    case AttemptPhase::Task:
+      if (s.answerReady && !transitionRunning_) {
+        setButton(false);
+        phase_ = AttemptPhase::Submitting;
+        submitTimer_->start(kSubmitDelayMs);
+      }
+      break;
+    case AttemptPhase::Feedback:
+      for (int k = 1; k <= kMaxTasks; ++k) {
+        s.task(k).chosen = {};
+        s.task(k).hintMarks = {};
+      }
+      s.feedbackPause = false;
+      setButton(false);
+      moveOn();
+      break;
+    case AttemptPhase::Ended:
+      if (s.end == AttemptEnd::Failed) {
+        diagram_->stop();
+        repeat_ = true;
+        StartAttempt();
+      }
+      break;
+    case AttemptPhase::Starting:
+    case AttemptPhase::Submitting:
+    case AttemptPhase::Closing:
+      break;
+  }
+}
+
+void AttemptEngine::StartAttempt() {
+  setButton(false);
+  c_.state.reviewing = false;
+  phase_ = AttemptPhase::Starting;
+  startTimer_->start(kStartDelayMs);
+}
+
+void AttemptEngine::beginRun() {
+  AttemptState& s = c_.state;
+  const Settings& settings = c_.workstation.settings;
+  if (!repeat_) {
+    s.mode = std::clamp(settings.mode, 0, static_cast<int>(kModeMonitoring));
+    s.timeLimit = settings.timeLimitMinutes;
+    s.taskCount = c_.test.taskCount;
+    s.elapsed = 0;
+    s.lastMoveAt = 0;
+    s.pauseAt = -1;
+    s.resetTaskTables();
+    s.tasksDone = 0;
+    s.bestInExam = 0;
+    s.pass = s.mode == kModeExam ? 1 : 0;
+    s.timeOver = false;
+    clock_->start(kClockMs);
+  } else {
+    reloadTest();
+    s.bestInExam = std::max(s.bestInExam, s.elementsJudged - s.wrongElements);
+    ++s.pass;
+    c_.screen.redrawWheel();
+  }
+  repeat_ = false;
+  s.running = true;
+  s.freeMovesAllowed = true;
+  s.feedbackPause = false;
+  s.end = AttemptEnd::None;
+  c_.assembly.assemble(c_.test, s, settings);
+  s.currentTask = 1;
+  s.elementsJudged = 0;
+  s.wrongElements = 0;
+  s.answerReady = false;
+  ShowTask(1);
+}
+
+// A fresh option order for the next run.  A file that has gone or broken
+// since the test was opened leaves the test as it was, so the run can go on.
+void AttemptEngine::reloadTest() {
+  Test fresh;
+  LoadResult loaded =
+      LoadTest(locate(c_.workstation.openTest.testFolder, "test.txt"), fresh, c_.random);
+  if (loaded.value > 1) c_.test = std::move(fresh);
+  c_.state.resetTaskTables();
+  c_.state.taskCount = c_.test.taskCount;
+}
+
+// ---- showing tasks and ending ---------------------------------------------
+
+void AttemptEngine::ShowTask(int k) {
+  AttemptState& s = c_.state;
+  if (k >= 1 && k <= kMaxTasks) {
+    s.task(k).chosen = {};
+    s.task(k).hintMarks = {};
+  }
+  // A break-off ends the attempt whatever the time, so that its mark is
+  // never mixed into the counts of a time-out.
+  if (s.wrongElements == kBrokenOff) {
+    s.freeMovesAllowed = false;
+    s.currentTask = 1;
+    s.answerReady = false;
+    s.running = false;
+    finish(AttemptEnd::BrokenOff, "Break");
+    return;
+  }
+  if (s.elapsed > s.timeLimit * 60 - 4 && !s.reviewing) {
+    timeOver();
+    return;
+  }
+  if (s.mode == kModeExam && s.wrongElements > 0) {
+    s.answerReady = false;
+    finish(AttemptEnd::Failed, "Return");
+    return;
+  }
+  if (k > s.taskCount) {
+    c_.workstation.openTest.testLoaded = false;
+    s.running = false;
+    clock_->stop();
+    s.tasksDone = s.currentTask - 1;
+    finish(AttemptEnd::Finished, "test");
+    return;
+  }
+  if (s.currentTask == 1) c_.sounds.play("Home");
+  if (!s.reviewing) phase_ = AttemptPhase::Task;
+  s.answerReady = false;
+  transitionRunning_ = true;
+  c_.screen.showTask(k, s.reviewing);
+}
+
+void AttemptEngine::timeOver() {
+  AttemptState& s = c_.state;
+  s.running = false;
+  clock_->stop();
+  c_.workstation.openTest.testLoaded = false;
+  s.timeOver = true;
+  s.answerReady = false;
+  if (s.mode == kModeExam) {
+    s.tasksDone = std::max(s.tasksDone, s.currentTask - 1);
+  } else {
+    s.tasksDone = s.doneCount();
+    // Every task left unanswered counts whole.
+    for (int k = 1; k <= s.taskCount; ++k) {
+      TaskRecord& r = s.task(k);
+      if (r.countsDone()) continue;
+      const int elements = c_.test.task(k).elementCount;
+      s.wrongElements += elements;
+      s.elementsJudged += elements;
+      r.wrongCount = elements;
+    }
+  }
+  finish(AttemptEnd::TimeOver, "time");
+}
+
+void AttemptEngine::finish(AttemptEnd end, const char* sound) {
+  AttemptState& s = c_.state;
+  submitTimer_->stop();
+  transitionRunning_ = false;
+  c_.sounds.play(sound);
+  s.end = end;
+  phase_ = AttemptPhase::Ended;
+  // Only a failed exam run goes on from the main button (a repeat).
+  setButton(end == AttemptEnd::Failed);
+  c_.screen.showMessage(endMessage(end));
+  c_.screen.showTestSetTitle();
+
+  diagramSteps_ = 0;
+  promptShown_ = false;
+  angle_ = (s.mode == kModeExam ? kExamDiagramStart : kDiagramStart) * kPi / 16;
+  c_.screen.drawDiagram(angle_, false);
+  diagram_->start(kDiagramMs);
+}
+
+void AttemptEngine::transitionEnded() {
+  if (!transitionRunning_) return;
+  transitionRunning_ = false;
+  AttemptState& s = c_.state;
+  const int k = s.currentTask;
+  if (!s.reviewing) {
+    const Task& task = c_.test.task(k);
+    const bool ready = c_.judge.handles(task.type) && c_.judge.laidOut(task, s.task(k));
+    s.answerReady = ready;
+    setButton(ready);
+  }
+  c_.screen.layoutTask(k, s.reviewing);
+}
+
+// ---- answering -------------------------------------------------------------
+
+void AttemptEngine::optionClicked(int option) {
+  AttemptState& s = c_.state;
+  if (phase_ != AttemptPhase::Task || transitionRunning_ || !s.running) return;
+  const int k = s.currentTask;
+  const Task& task = c_.test.task(k);
+  if (!c_.judge.handles(task.type) || option < 1 || option > task.itemCount) return;
+  const bool ready = c_.judge.optionClicked(task, s.task(k), option);
+  s.answerReady = ready;
+  setButton(ready);
+  Judgement picked;
+  for (int j = 1; j <= kMaxItems; ++j)
+    if (s.task(k).chosen[j]) picked.marks[j] = Feedback::Picked;
+  c_.screen.showMarks(k, picked);
+}
+
+void AttemptEngine::SubmitAnswer() {
+  submitOrGiveUp(false);
+}
+
+void AttemptEngine::submitOrGiveUp(bool givenUp) {
+  AttemptState& s = c_.state;
+  submitTimer_->stop();
+  if (s.currentTask < 1 || s.currentTask > s.taskCount) return;
+  const int k = s.currentTask;
+  const Task& task = c_.test.task(k);
+  TaskRecord& record = s.task(k);
+  c_.sounds.play("Next");
+  record.done = true;
+  const int before = s.elementsJudged;
+  Judgement marks;
+  if (!givenUp) marks = c_.judge.judge(task, record, s);
+  record.judgedElements += s.elementsJudged - before;
+  c_.screen.showMarks(k, marks);
+  c_.screen.showGauge();
+  if (s.mode == kModeTraining && c_.workstation.settings.delay) s.feedbackPause = true;
+  if (s.feedbackPause) {
+    phase_ = AttemptPhase::Feedback;
+    setButton(true);
+  } else {
+    moveOn();
+  }
+}
+
+void AttemptEngine::moveOn() {
+  AttemptState& s = c_.state;
+  s.currentTask = NextTask(s.currentTask);
+  ShowTask(s.currentTask);
+}
+
+int AttemptEngine::NextTask(int k) const {
+  const AttemptState& s = c_.state;
+  if (k < s.taskCount && !s.task(k + 1).countsDone()) return k + 1;
+  if (s.allDone()) return s.taskCount + 1;
+  for (int i = 1; i <= s.taskCount; ++i)
+    if (!s.task(i).countsDone()) return i;
+  return s.taskCount + 1;
+}
+
+void AttemptEngine::modeSign() {
+  AttemptState& s = c_.state;
+  if (phase_ == AttemptPhase::Task && !s.reviewing) {
+    if (!mode({kModeTraining, kModeTestPaper, kModeMonitoring}) || !clockRunning() ||
+        s.answerReady || transitionRunning_)
+      return;
+    const int k = s.currentTask;
+    const Task& task = c_.test.task(k);
+    if (!c_.judge.handles(task.type)) return;
+    const int before = s.elementsJudged;
+    GiveUpOutcome outcome = c_.judge.giveUp(task, s.task(k), s);
+    if (outcome != GiveUpOutcome::Submitted) return;
+    // What giving up counted belongs to the task like a judged answer.
+    s.task(k).judgedElements += s.elementsJudged - before;
+    submitOrGiveUp(true);
+    return;
+  }
+  if (reviewAllowed()) {
+    s.reviewing = true;
+    s.currentTask = s.currentTask % s.taskCount + 1;
+    ShowTask(s.currentTask);
+  }
+}
+
+// ---- free moves ------------------------------------------------------------
+
+bool AttemptEngine::freeMoveAllowed() const {
+  const AttemptState& s = c_.state;
+  if (phase_ != AttemptPhase::Task || s.reviewing || !clockRunning() || !s.freeMovesAllowed ||
+      transitionRunning_)
+    return false;
+  if (s.currentTask < 1 || s.currentTask > s.taskCount) return false;
+  const TaskRecord& current = s.task(s.currentTask);
+  if (current.countsDone()) return false;
+  for (int j = 1; j <= kMaxItems; ++j)
+    if (current.chosen[j]) return false;
+  if (!mode({kModeTraining, kModeTestPaper, kModeMonitoring})) return false;
+  if (s.elapsed >= s.timeLimit * 60 - 10) return false;
+  if (c_.workstation.settings.forbidFreeNavigation) return false;
+  return std::abs(s.elapsed - s.lastMoveAt) >= effectPause(c_.workstation.decor.transitionEffect);
+}
+
+bool AttemptEngine::reviewAllowed() const {
+  const AttemptState& s = c_.state;
+  return phase_ == AttemptPhase::Closed && s.end != AttemptEnd::None &&
+         s.end != AttemptEnd::BrokenOff && !transitionRunning_ && s.taskCount > 0 &&
+         mode({kModeTraining, kModeTestPaper, kModeMonitoring});
+}
+
+void AttemptEngine::petalClicked(int position) {
+  AttemptState& s = c_.state;
+  if (reviewAllowed()) {
+    if (position < 1 || position > s.taskCount) return;
+    s.reviewing = true;
+    s.currentTask = position;
+    ShowTask(position);
+    return;
+  }
+  if (!freeMoveAllowed()) return;
+  c_.screen.repaintOpenPetals();
+  if (position < 1 || position > s.taskCount || position == s.currentTask ||
+      s.task(position).countsDone())
+    return;
+  s.currentTask = position;
+  s.lastMoveAt = s.elapsed;
+  ShowTask(position);
+}
+
+// ---- the clock -------------------------------------------------------------
+
+void AttemptEngine::ClockTick() {
+  AttemptState& s = c_.state;
+  if (s.elapsed == s.pauseAt && s.running) setButton(true);
+  c_.screen.blinkTitle();
+  const int limit = s.timeLimit * 60;
+  if (limit == s.elapsed + 9) {
+    std::vector<int> late;
+    for (int k = 1; k <= s.taskCount; ++k)
+      if (k != s.currentTask && !s.task(k).countsDone()) late.push_back(k);
+    c_.screen.showLatePetals(late);
+  }
+  const int old = s.elapsed++;
+  if (old <= limit) {
+    c_.screen.drawClock(s.elapsed, true);
+    return;
+  }
+  clock_->stop();
+  s.running = false;
+  c_.screen.drawClock(s.elapsed, false);
+  // An attempt still waiting for an answer ends now rather than whenever the
+  // testee next presses the button; an answer given after the time is up
+  // does not count.
+  const bool waiting = phase_ == AttemptPhase::Task || phase_ == AttemptPhase::Feedback ||
+                       phase_ == AttemptPhase::Card || phase_ == AttemptPhase::Starting ||
+                       (phase_ == AttemptPhase::Ended && s.end == AttemptEnd::Failed);
+  if (!waiting) return;
+  startTimer_->stop();
+  diagram_->stop();
+  repeat_ = false;
+  timeOver();
+}
+
+bool AttemptEngine::breakOff() {
+  const bool underWay = clockRunning() || phase_ == AttemptPhase::Task ||
+                        phase_ == AttemptPhase::Submitting || phase_ == AttemptPhase::Feedback;
+  if (!underWay || phase_ == AttemptPhase::Closing || phase_ == AttemptPhase::Closed) return false;
+  AttemptState& s = c_.state;
+  s.wrongElements = kBrokenOff;
+  stopAttemptTimers();
+  diagram_->stop();
+  repeat_ = false;
+  c_.workstation.currentTestPath = kNoTestOpen;
+  ShowTask(s.currentTask);
+  return true;
+}
+
+void AttemptEngine::stopAttemptTimers() {
+  startTimer_->stop();
+  submitTimer_->stop();
+  clock_->stop();
+}
+
+// ---- after the end message -------------------------------------------------
+
+void AttemptEngine::diagramTick() {
+  ++diagramSteps_;
+  const double start = c_.state.mode == kModeExam ? kExamDiagramStart : kDiagramStart;
+  angle_ = (start + diagramSteps_) * kPi / 16;
+  if (diagramSteps_ == kDiagramSoundStep) c_.sounds.play("Dia");
+  if (start + diagramSteps_ > kDiagramPromptPast) promptShown_ = true;
+  c_.screen.drawDiagram(angle_, promptShown_);
+}
+
+void AttemptEngine::bandClicked() {
+  if (phase_ != AttemptPhase::Ended || !promptShown_ || c_.state.end == AttemptEnd::Failed)
+    return;
+  diagram_->stop();
+  handOver();
+}
+
+void AttemptEngine::handOver() {
+  AttemptState& s = c_.state;
+  Workstation& ws = c_.workstation;
+  s.tasksDone = std::max(s.tasksDone, s.currentTask - 1);
+  if (s.mode == kModeExam) {
+    s.bestInExam = std::max(s.bestInExam, s.elementsJudged - s.wrongElements);
+    c_.screen.redrawWheel();
+    c_.results.evaluateExam(ws.openTest.attemptCode);
+  }
+  c_.screen.showModeDecor(s.mode);
+  if (s.mode <= kModeTestPaper) c_.screen.showGauge();
+  c_.results.writeResults();
+  ws.currentTestPath = kNoTestOpen;
+  ws.openTest.testLoaded = false;
+
+  phase_ = AttemptPhase::Closing;
+  closingStep_ = 0;
+  const int grade = c_.results.grade();
+  closingGrade_ =
+      ws.settings.showGrade && s.mode <= kModeExam && grade >= 1 && grade <= 99 ? grade : 0;
+  closing_->start(kClosingMs);
+}
+
+void AttemptEngine::closingTick() {
+  ++closingStep_;
+  c_.screen.drawClosingStep(closingStep_, closingGrade_);
+  if (closingStep_ < kClosingSteps) return;
+  closing_->stop();
+  AttemptState& s = c_.state;
+  s.currentTask = 0;
+  phase_ = AttemptPhase::Closed;
+  c_.screen.attemptClosed();
+  if (s.mode != kModeExam && c_.card.nameKnown()) c_.results.sendResult();
+  c_.results.closeNetwork();
+}
+
+}  // namespace ispyt

@@ -1,0 +1,137 @@
+#pragma once
+// The flow of one attempt: from the main button on the title screen through
+// the card and the tasks to one of the four end messages, the result
+// diagram, the hand-over to grading and result files, the closing animation
+// and the review.  Every timer runs on the scheduler; what is shown, heard,
+// judged and written goes through the seams of the context.
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "attempt/AttemptAssembly.h"
+#include "attempt/AttemptCard.h"
+#include "attempt/AttemptScreen.h"
+#include "attempt/AttemptSounds.h"
+#include "attempt/AttemptState.h"
+#include "attempt/ResultWriter.h"
+#include "attempt/TaskJudge.h"
+#include "content/Test.h"
+#include "platform/Random.h"
+#include "platform/Scheduler.h"
+#include "shell/Workstation.h"
+
+namespace ispyt {
+
+struct AttemptContext {
+  Workstation& workstation;  // settings, decor, the open test's folder and code
+  Test& test;
+  AttemptState& state;
+  Scheduler& scheduler;
+  Random& random;
+  AttemptScreen& screen;
+  AttemptSounds& sounds;
+  TaskJudge& judge;
+  AttemptCard& card;
+  AttemptAssembly& assembly;
+  ResultWriter& results;
+};
+
+// Where the attempt stands.
+enum class AttemptPhase {
+  Idle,        // no attempt: the title screen, or the main menu
+  Starting,    // the main button was pressed; the start timer runs
+  Card,        // the registration card is shown
+  Task,        // a task is shown (its transition may still run)
+  Submitting,  // the main button was pressed; the submit timer runs
+  Feedback,    // the correct answer is shown; the main button moves on
+  Ended,       // an end message and the result diagram
+  Closing,     // the closing animation
+  Closed,      // after the end: review is possible
+};
+
+// The design timings.
+inline constexpr int kStartDelayMs = 1;
+inline constexpr int kSubmitDelayMs = 200;
+inline constexpr int kClockMs = 1000;
+inline constexpr int kDiagramMs = 50;
+inline constexpr int kClosingMs = 10;
+inline constexpr int kClosingSteps = 69;
+
+// The seconds that must pass between two free moves under an effect.
+int effectPause(const std::string& effect);
+
+// The end message of each end (Windows-1251), and the card prompt.
+std::string endMessage(AttemptEnd end);
+std::string cardPrompt();
+std::string diagramPrompt();  // "Натисніть -->"
+
+class AttemptEngine {
+ public:
+  explicit AttemptEngine(const AttemptContext& context);
+  ~AttemptEngine();
+
+  // Events from the screen.
+  void mainButton();
+  void transitionEnded();
+  void optionClicked(int option);
+  void petalClicked(int position);
+  // The mode sign beside the wheel: give up during an attempt (modes 1, 2,
+  // 4), the next task in review after the end.
+  void modeSign();
+  // A click in the button band of the task area (ends the diagram).
+  void bandClicked();
+  // "Вихід": breaks off an attempt under way (" Тест перервано"); false
+  // when there is none, so the exit goes on as usual.
+  bool breakOff();
+  // A test was opened: whatever was left of the last attempt is dropped.
+  void testOpened();
+
+  // The steps of the flow.
+  void StartAttempt();
+  void SubmitAnswer();
+  void ShowTask(int k);
+  int NextTask(int k) const;
+  void ClockTick();
+
+  AttemptPhase phase() const { return phase_; }
+  bool transitionRunning() const { return transitionRunning_; }
+  bool clockRunning() const;
+  bool diagramPromptShown() const { return promptShown_; }
+  double diagramAngle() const { return angle_; }
+  // Whether a petal click would move now (for the pointer's shape).
+  bool freeMoveAllowed() const;
+  // The finished attempt may be looked through.
+  bool reviewAllowed() const;
+
+ private:
+  void beginRun();
+  void reloadTest();
+  void finish(AttemptEnd end, const char* sound);
+  void timeOver();
+  void diagramTick();
+  void handOver();
+  void closingTick();
+  void stopAttemptTimers();
+  void setButton(bool active);
+  void submitOrGiveUp(bool givenUp);
+  void moveOn();
+  bool mode(std::initializer_list<int> modes) const;
+
+  AttemptContext c_;
+  AttemptPhase phase_ = AttemptPhase::Idle;
+  bool repeat_ = false;  // mode 3: the next start is a repeat of a failed run
+  bool transitionRunning_ = false;
+  double angle_ = 0;
+  int diagramSteps_ = 0;
+  bool promptShown_ = false;
+  int closingStep_ = 0;
+  int closingGrade_ = 0;
+  std::unique_ptr<Timer> startTimer_;
+  std::unique_ptr<Timer> submitTimer_;
+  std::unique_ptr<Timer> clock_;
+  std::unique_ptr<Timer> diagram_;
+  std::unique_ptr<Timer> closing_;
+};
+
+}  // namespace ispyt

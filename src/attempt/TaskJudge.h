@@ -1,0 +1,48 @@
+#pragma once
+// Answering and judging one task, by its type: what makes an answer
+// complete, how a submitted answer is judged and recorded, what giving up
+// counts, and which marks the screen shows afterwards.  The engine calls
+// these for the current task; each task type brings its own judge.
+
+#include "attempt/AttemptState.h"
+#include "content/Test.h"
+
+namespace ispyt {
+
+// What a slot (option, field, blank, position) shows after judging.
+enum class Feedback : unsigned char {
+  None,
+  Picked,      // chosen, not judged yet: yellow
+  Right,       // green
+  Wrong,       // pink (options) or orange (fields, positions)
+  ShownRight,  // the correct one shown by a hint or after a wrong answer: cyan
+};
+
+struct Judgement {
+  Slots<Feedback> marks{};
+};
+
+enum class GiveUpOutcome {
+  NotAffected,  // the type ignores giving up
+  Submitted,    // counted as given up; the engine moves on
+  Continues,    // the task stays (a Restoration gap got a wrong character)
+};
+
+class TaskJudge {
+ public:
+  virtual ~TaskJudge() = default;
+
+  virtual bool handles(TaskType type) const = 0;
+  // The task's controls are laid out; returns whether the answer as shown
+  // may be submitted at once.
+  virtual bool laidOut(const Task& task, TaskRecord& record) = 0;
+  // A click on option `option`; returns whether the answer is complete.
+  virtual bool optionClicked(const Task& task, TaskRecord& record, int option) = 0;
+  // Judges the submitted answer: the counts of `state`, the record's
+  // wrongCount, missCount, answerText and optionMarks, and in mode 0 on a
+  // wrong answer `state.feedbackPause`.
+  virtual Judgement judge(const Task& task, TaskRecord& record, AttemptState& state) = 0;
+  virtual GiveUpOutcome giveUp(const Task& task, TaskRecord& record, AttemptState& state) = 0;
+};
+
+}  // namespace ispyt

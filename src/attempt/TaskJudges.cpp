@@ -1,0 +1,37 @@
+#include "attempt/TaskJudges.h"
+
+namespace ispyt {
+
+void TaskJudges::add(TaskJudge& judge) {
+  for (int t = 0; t < static_cast<int>(judges_.size()); ++t)
+    if (judge.handles(static_cast<TaskType>(t))) judges_[t] = &judge;
+}
+
+TaskJudge* TaskJudges::of(TaskType type) const {
+  const auto t = static_cast<unsigned>(type);
+  return t < judges_.size() ? judges_[t] : nullptr;
+}
+
+bool TaskJudges::handles(TaskType type) const { return of(type) != nullptr; }
+
+bool TaskJudges::laidOut(const Task& task, TaskRecord& record) {
+  TaskJudge* j = of(task.type);
+  return j && j->laidOut(task, record);
+}
+
+bool TaskJudges::optionClicked(const Task& task, TaskRecord& record, int option) {
+  TaskJudge* j = of(task.type);
+  return j && j->optionClicked(task, record, option);
+}
+
+Judgement TaskJudges::judge(const Task& task, TaskRecord& record, AttemptState& state) {
+  TaskJudge* j = of(task.type);
+  return j ? j->judge(task, record, state) : Judgement{};
+}
+
+GiveUpOutcome TaskJudges::giveUp(const Task& task, TaskRecord& record, AttemptState& state) {
+  TaskJudge* j = of(task.type);
+  return j ? j->giveUp(task, record, state) : GiveUpOutcome::NotAffected;
+}
+
+}  // namespace ispyt
