@@ -2,12 +2,13 @@
 // of at least the smallest, and draws inside sane bounds.  The first bytes
 // choose the slot's size, the starting size, bold and the gap answers.
 
+#include "presentation/RenderTaskText.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "platform/Canvas.h"
-#include "presentation/RenderTaskText.h"
 #include "presentation/TaskTextLayout.h"
 
 namespace {
@@ -73,8 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string text(reinterpret_cast<const char*>(data + 6), size - 6);
   for (bool draw : {false, true}) {
     int g = RenderTaskText(target, text, "", width, height, bold, draw, slot, kBlack, maxSize);
-    if (g < cellWidth(kMinFontSize) || g > cellWidth(std::max(maxSize, kMinFontSize)))
-      std::abort();
+    if (g < cellWidth(kMinFontSize) || g > cellWidth(std::max(maxSize, kMinFontSize))) std::abort();
   }
   return 0;
 }

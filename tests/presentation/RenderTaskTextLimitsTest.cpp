@@ -49,12 +49,10 @@ TEST(RenderTaskTextLimits, UnbalancedMarksAreOrdinaryCharacters) {
     const char* shown;
     std::size_t lines;
   } cases[] = {
-      {"{1\\2", "{1\\2", 0},
-      {"1\\2}", "1\\2}", 0},
+      {"{1\\2", "{1\\2", 0},   {"1\\2}", "1\\2}", 0},
       {"{a{1\\2}", "{a12", 1},  // the outer "{" has no end of its own
       {"{12}", "{12}", 0},      // no separator: no fraction
-      {"#3x", "#3x", 0},
-      {"#2a# #3b", "a#3b", 4},
+      {"#3x", "#3x", 0},       {"#2a# #3b", "a#3b", 4},
       {"a`", "a`", 0},
   };
   for (const Case& k : cases) {
