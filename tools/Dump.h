@@ -19,5 +19,6 @@ struct DumpKind {
 };
 
 int dumpConfig(const std::filesystem::path& file, const Args& options);
+int dumpClassLists(const std::filesystem::path& file, const Args& options);
 
 }  // namespace ispyt::tool

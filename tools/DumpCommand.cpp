@@ -14,6 +14,7 @@ namespace {
 const DumpKind kKinds[] = {
     {"config.ini", "[--tasks N]  a test's settings (N: the tasks of the test.txt beside it)",
      dumpConfig},
+    {"*.dbs", "             class lists (School.dbs)", dumpClassLists},
 };
 
 bool matches(const char* pattern, const std::string& name) {

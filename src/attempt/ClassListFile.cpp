@@ -135,10 +135,9 @@ fs::path classListPath(const fs::path& programFolder, std::string_view name) {
   return locate(programFolder, std::string(name) + ".dbs");
 }
 
-ClassListReading LoadClassLists(const fs::path& programFolder, std::string_view name) {
+ClassListReading readClassListFile(const fs::path& file) {
   bool longer = false;
-  std::optional<std::string> bytes =
-      readPrefix(classListPath(programFolder, name), kMaxClassListFile, longer);
+  std::optional<std::string> bytes = readPrefix(file, kMaxClassListFile, longer);
   if (!bytes) {
     ClassListReading r;
     r.status = ClassListReading::Status::CannotOpen;
@@ -154,6 +153,10 @@ ClassListReading LoadClassLists(const fs::path& programFolder, std::string_view 
         "the file is longer than " + std::to_string(kMaxClassListFile) + " bytes; read up to there";
   }
   return r;
+}
+
+ClassListReading LoadClassLists(const fs::path& programFolder, std::string_view name) {
+  return readClassListFile(classListPath(programFolder, name));
 }
 
 std::error_code SaveClassLists(const fs::path& programFolder, const ClassLists& lists) {

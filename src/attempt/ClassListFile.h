@@ -57,6 +57,9 @@ std::string classListBytes(const ClassLists& lists);
 std::filesystem::path classListPath(const std::filesystem::path& programFolder,
                                     std::string_view name = kSchoolListName);
 
+// Reads one file (at most kMaxClassListFile bytes of it).
+ClassListReading readClassListFile(const std::filesystem::path& file);
+
 ClassListReading LoadClassLists(const std::filesystem::path& programFolder,
                                 std::string_view name = kSchoolListName);
 

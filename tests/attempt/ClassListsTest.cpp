@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "attempt/ClassListEditor.h"
@@ -202,6 +204,21 @@ TEST_F(ClassListFolder, DeletingTheOnlyListLeavesAnEmptyFileAndOnlyTheEmptyRow) 
   ClassListReading r = LoadClassLists(folder);
   EXPECT_TRUE(r.ok());
   EXPECT_TRUE(r.lists.empty());
+}
+
+TEST_F(ClassListFolder, ToolDumpsTheListsAndWhereADamagedFileStops) {
+  ClassLists lists = {{10, cp1251("Б"), "1", {cp1251("Гнатюк Ліна")}}};
+  std::ofstream(folder / "School.dbs", std::ios::binary)
+      << classListBytes(lists) + header(3, 11, "A", "") + nameRecord("Ann");
+  std::string command = std::string(ISPYT_TOOL) + " dump " + (folder / "School.dbs").string() +
+                        " >" + (folder / "out").string();
+  int status = std::system(command.c_str());
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  std::string out = readFileBytes(folder / "out").value_or("");
+  for (const char* part :
+       {"\"whole\": false", "\"wholeBytes\": 224", "\"message\": \"Ошибка открытия файла БД.\"",
+        "\"letter\": \"Б\"", "\"Гнатюк Ліна\"", "\"classNumber\": 11", "\"Ann\""})
+    EXPECT_NE(out.find(part), std::string::npos) << part << "\n" << out;
 }
 
 TEST(ClassLists, FindMatchesNumberAndLetterExactly) {
