@@ -20,6 +20,8 @@ constexpr double kExamDiagramStart = 28.8;
 constexpr double kDiagramPromptPast = 96.0;
 constexpr int kDiagramSoundStep = 8;
 
+std::string fillInTheCard() { return cp1251("____Заповніть¶ _реєстраційну¶ ____картку:"); }
+
 }  // namespace
 
 int effectPause(const std::string& effect) {
@@ -44,13 +46,12 @@ std::string endMessage(AttemptEnd end) {
   return {};
 }
 
-std::string cardPrompt() { return cp1251("____Заповніть¶ _реєстраційну¶ ____картку:"); }
 std::string diagramPrompt() { return cp1251("Натисніть -->"); }
 
 AttemptEngine::AttemptEngine(const AttemptContext& context) : c_(context) {
   startTimer_ = c_.scheduler.createTimer([this] {
     if (c_.workstation.settings.personalise) {
-      c_.screen.showMessage(cardPrompt());
+      c_.screen.showMessage(fillInTheCard());
       c_.sounds.play("see");
       phase_ = AttemptPhase::Card;
       c_.card.show();
@@ -103,7 +104,7 @@ void AttemptEngine::mainButton() {
         beginRun();
       } else {
         c_.sounds.play("see");
-        c_.screen.showMessage(cardPrompt());
+        c_.screen.showMessage(fillInTheCard());
       }
       break;
     case AttemptPhase::Task:
@@ -145,7 +146,7 @@ void AttemptEngine::StartAttempt() {
 
 void AttemptEngine::beginRun() {
   AttemptState& s = c_.state;
-  const Settings& settings = c_.workstation.settings;
+  Settings& settings = c_.workstation.settings;
   if (!repeat_) {
     s.mode = std::clamp(settings.mode, 0, static_cast<int>(kModeMonitoring));
     s.timeLimit = settings.timeLimitMinutes;

@@ -61,9 +61,8 @@ inline constexpr int kClosingSteps = 69;
 // The seconds that must pass between two free moves under an effect.
 int effectPause(const std::string& effect);
 
-// The end message of each end (Windows-1251), and the card prompt.
+// The end message of each end (Windows-1251).
 std::string endMessage(AttemptEnd end);
-std::string cardPrompt();
 std::string diagramPrompt();  // "Натисніть -->"
 
 class AttemptEngine {
