@@ -1,0 +1,139 @@
+#include "results/WriteReport.h"
+
+#include <algorithm>
+#include <set>
+
+#include "content/TestSets.h"
+#include "platform/Cp1251.h"
+#include "platform/Paths.h"
+#include "platform/ReplaceFile.h"
+#include "results/AppendRecords.h"
+#include "results/AttemptRecords.h"
+#include "results/DateTimeText.h"
+#include "results/Scoring.h"
+#include "shell/ConfigFile.h"
+
+namespace ispyt {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFirstCode = 100;
+constexpr int kCodeCount = 899;  // 100..998
+
+// The code with new digits (same letter) while a file of the folder already
+// bears it; false when every code of the letter is taken.
+bool makeCodeFree(const fs::path& folder, std::string& code, Random& random) {
+  const std::set<std::string> inUse = baseNamesInUse(folder);
+  const std::string letter = code.substr(0, 1);
+  auto taken = [&](int digits) {
+    return inUse.count(cp1251Upper(letter + std::to_string(digits))) > 0;
+  };
+  if (!inUse.count(cp1251Upper(code))) return true;
+  int free = 0;
+  for (int d = kFirstCode; d < kFirstCode + kCodeCount; ++d) free += taken(d) ? 0 : 1;
+  if (free == 0) return false;
+  int digits = 0;
+  do digits = kFirstCode + random.random(kCodeCount);
+  while (taken(digits));
+  code = letter + std::to_string(digits);
+  return true;
+}
+
+std::string withoutAmpersands(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+  return text;
+}
+
+}  // namespace
+
+fs::path resultDbPath(const fs::path& programFolder, const std::string& attemptCode,
+                      const std::string& testName) {
+  const fs::path folder = locate(programFolder, "REZULT");
+  return locate(folder, attemptCode + "_" + withoutAmpersands(testName) + ".Db");
+}
+
+std::error_code AppendMonitor(const ResultFilesContext& c, fs::path& file) {
+  file = locate(c.workstation.openTest.testFolder, "Monitor.dm");
+  return appendRecords(
+      file, monitorBytes(monitorGroupOf(c.attempt, c.result.attemptCode, c.card.fullName)));
+}
+
+std::error_code WriteResultDb(const ResultFilesContext& c, int wrong, fs::path& file) {
+  const Workstation& ws = c.workstation;
+  std::error_code ec;
+  fs::create_directories(locate(ws.programFolder, "REZULT"), ec);
+  if (ec) return ec;
+  file = resultDbPath(ws.programFolder, c.result.attemptCode, ws.openTest.testName);
+  return appendRecords(file, resultDbBytes(resultDbEntryOf(c.attempt, c.test, ws.settings, c.card,
+                                                           c.result, ws.openTest.testName, wrong)));
+}
+
+WriteReportOutcome WriteReport(const ResultFilesContext& c) {
+  Workstation& ws = c.workstation;
+  AttemptState& attempt = c.attempt;
+  AttemptResult& result = c.result;
+  const fs::path& folder = ws.openTest.testFolder;
+  WriteReportOutcome out;
+  auto fail = [&](std::error_code ec, fs::path file) {
+    out.error = ec;
+    out.failedFile = std::move(file);
+    return out;
+  };
+
+  std::string code = ws.openTest.attemptCode;
+  if (!makeCodeFree(folder, code, c.random))
+    return fail(std::make_error_code(std::errc::file_exists), folder / pathFromCp1251(code));
+  ws.openTest.attemptCode = code;
+  result.attemptCode = code;
+  out.reportFile = folder / pathFromCp1251(code + ".rez");
+
+  if (attempt.mode != kModeExam) attempt.bestInExam = 1;
+  const GradingCounts counts = gradingCounts(attempt, c.test, ws.settings);
+  const ScoreOutcome score = ComputeResult(counts);
+  if (!score.everyPositionHoldsATask) ws.settings.showGrade = false;
+  result.result120 = score.result120;
+  out.grade = ComputeGrade(counts, result.result120, ws.settings.showGrade, ws.settings.gradeScale);
+  result.grade = out.grade.grade;
+  result.percent = attemptPercent(attempt.wrongElements, attempt.elementsJudged);
+  const DateTimeText stamp = FormatDateTime(c.now ? c.now() : localTimeNow());
+  result.dateText = stamp.date;
+  result.timeText = stamp.time;
+
+  if (std::error_code ec = replaceFile(
+          out.reportFile, reportBytes(reportOf(attempt, c.test, ws.settings, c.card, result))))
+    return fail(ec, out.reportFile);
+
+  const bool taskRecords = keepsTaskRecords(attempt.mode);
+  if (taskRecords) {
+    fs::path file;
+    if (std::error_code ec = AppendMonitor(c, file)) return fail(ec, file);
+    out.monitorFile = file;
+  }
+
+  StudentCard& card = c.card;
+  if (!card.fullName.empty()) {
+    if (card.classGroup.empty()) card.classGroup = " -";
+    if (card.fullName.back() == ' ') card.fullName.pop_back();
+    if (taskRecords && !card.fullName.empty()) {
+      fs::path file;
+      if (std::error_code ec =
+              WriteResultDb(c, wrongPercent(attempt.wrongElements, attempt.elementsJudged), file))
+        return fail(ec, file);
+      out.resultDb = file;
+    }
+  }
+  // Every stored result of a launch-limited test uses up a launch, with or
+  // without a name.
+  if (ws.openTest.launchCounting) {
+    if (std::error_code ec = countLaunch(folder, ws.openTest.keptCopy))
+      return fail(ec, configPath(folder));
+    out.launchCounted = true;
+  }
+  if (taskRecords && !card.fullName.empty() && c.sendResult) c.sendResult();
+
+  ws.currentTestPath = kNoTestOpen;
+  return out;
+}
+
+}  // namespace ispyt

@@ -1,0 +1,226 @@
+// Storing a finished attempt: the report file's header, which files each
+// mode writes, the class and name rules, record growth per attempt, the
+// attempt code kept unique, the launch count and the closing state.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ResultFixture.h"
+#include "results/AppendRecords.h"
+#include "results/DateTimeText.h"
+#include "results/MonitorFile.h"
+#include "results/ResultDbFile.h"
+#include "shell/ConfigFile.h"
+
+namespace ispyt::results_test {
+namespace {
+
+std::string crlf(std::initializer_list<std::string> lines) {
+  std::string out;
+  for (const std::string& line : lines) out += line + "\r\n";
+  return out;
+}
+
+std::string headerOf(const std::string& report) {
+  std::size_t at = 0;
+  for (int i = 0; i < 15; ++i) at = report.find("\r\n", at) + 2;
+  return report.substr(0, at);
+}
+
+using WriteReportTest = ResultFilesFixture;
+
+TEST(FormatDateTime, TwoDigitsEach) {
+  std::tm t{};
+  t.tm_year = 2026 - 1900;
+  t.tm_mon = 11;
+  t.tm_mday = 5;
+  t.tm_hour = 9;
+  t.tm_min = 4;
+  t.tm_sec = 7;
+  DateTimeText text = FormatDateTime(t);
+  EXPECT_EQ(text.date, "05.12.26");
+  EXPECT_EQ(text.time, "09:04:07");
+  t.tm_year = 2000 - 1900;
+  t.tm_mday = 31;
+  t.tm_hour = 23;
+  EXPECT_EQ(FormatDateTime(t).date, "31.12.00");
+  EXPECT_EQ(FormatDateTime(t).time, "23:04:07");
+}
+
+TEST_F(WriteReportTest, HeaderLinesOfATrainingAttempt) {
+  WriteReportOutcome out = WriteReport(context());
+  ASSERT_TRUE(out.stored()) << out.error.message();
+  EXPECT_EQ(out.reportFile, folder / "Y537.rez");
+  const std::string expected =
+      crlf({std::string("Y\x05\x03\x07", 4), std::string(1, '\x01'), "8", "8",
+            std::string("\1\1\0\1\1\1\1\1", 8), "16", "0", "1", "13", "754", "0",
+            cp1251("Іваненко Петро "), "10-" + cp1251("Б"), "05.12.26", "09:04:07"});
+  EXPECT_EQ(headerOf(read(out.reportFile)), expected);
+  // 120 - 13 wrong elements at 120 / 16 each: 22.5, half to even.
+  EXPECT_EQ(result.result120, 22);
+  EXPECT_EQ(result.grade, 2);
+  EXPECT_EQ(result.percent, 19);
+  EXPECT_EQ(out.grade.sound, "2");
+}
+
+TEST_F(WriteReportTest, HintAndExamModesWriteOnlyTheHeader) {
+  for (int mode : {kModeHint, kModeExam}) {
+    attempt = finishedAttempt(mode);
+    ws.openTest.attemptCode = mode == kModeHint ? "X101" : "Z102";
+    WriteReportOutcome out = WriteReport(context());
+    ASSERT_TRUE(out.stored()) << mode;
+    const std::string report = read(out.reportFile);
+    EXPECT_EQ(report, headerOf(report)) << mode;
+    EXPECT_EQ(report[report.find("\r\n") + 2], static_cast<char>(mode));
+  }
+  EXPECT_FALSE(exists(folder, "Monitor.dm"));
+  EXPECT_FALSE(fs::exists(root / "REZULT"));
+}
+
+TEST_F(WriteReportTest, EmptyClassIsADashInTheDatabaseOnly) {
+  card.classGroup.clear();
+  WriteReportOutcome out = WriteReport(context());
+  ASSERT_TRUE(out.stored());
+  const std::string report = read(out.reportFile);
+  EXPECT_NE(headerOf(report).find("\r\n\r\n05.12.26\r\n"), std::string::npos);  // line 13 empty
+  auto db = ReadResultDb(read(out.resultDb));
+  ASSERT_TRUE(db.ok());
+  ASSERT_EQ(db.value->entries.size(), 1u);
+  EXPECT_EQ(db.value->entries[0].classGroup, " -");
+  EXPECT_EQ(db.value->entries[0].fullName, cp1251("Іваненко Петро"));  // one blank off
+  EXPECT_EQ(out.resultDb, root / "REZULT" / "Y537_Algebra.Db");
+}
+
+TEST_F(WriteReportTest, TwelveTasksGrowTheRecordFilesByWholeGroups) {
+  attempt = AttemptState{};
+  attempt.mode = kModeMonitoring;
+  attempt.taskCount = 12;
+  test = ispyt::Test{};
+  test.taskCount = 12;
+  for (int k = 1; k <= 12; ++k) {
+    attempt.displayOrder[k] = k;
+    attempt.task(k).judgedElements = 1;
+    test.task(k).elementCount = 1;
+    test.task(k).itemCount = 2;
+  }
+  attempt.elementsJudged = 12;
+  const fs::path monitor = folder / "Monitor.dm";
+  WriteReportOutcome first = WriteReport(context());
+  ASSERT_TRUE(first.stored());
+  EXPECT_EQ(sizeOf(monitor), 1628u);
+  EXPECT_EQ(sizeOf(first.resultDb), 3500u);
+
+  ws.openTest.attemptCode = "A538";
+  WriteReportOutcome second = WriteReport(context());
+  ASSERT_TRUE(second.stored());
+  EXPECT_EQ(sizeOf(monitor), 2 * 1628u);
+  auto groups = ReadMonitor(read(monitor), 12);
+  ASSERT_TRUE(groups.ok());
+  ASSERT_EQ(groups.value->groups.size(), 2u);
+  EXPECT_EQ(groups.value->groups[1].attemptCode, "A538");
+}
+
+TEST_F(WriteReportTest, RecordsGoInFileOrder) {
+  WriteReportOutcome out = WriteReport(context());
+  ASSERT_TRUE(out.stored());
+  auto monitor = ReadMonitor(read(out.monitorFile), kTasks);
+  ASSERT_TRUE(monitor.ok());
+  ASSERT_EQ(monitor.value->groups.size(), 1u);
+  const MonitorGroup& g = monitor.value->groups[0];
+  auto db = ReadResultDb(read(out.resultDb));
+  ASSERT_TRUE(db.ok());
+  const ResultDbEntry& e = db.value->entries.at(0);
+  const int percents[] = {0, 100, 50, 0, 0, 0, 0, 0, 0};
+  for (int n = 1; n <= kTasks; ++n) {
+    EXPECT_EQ(g.wrongCount[n], std::min(n - 1, 2)) << n;
+    EXPECT_EQ(g.missCount[n], n % 2) << n;
+    EXPECT_EQ(g.judgedElements[n], n == 8 ? 0 : 2) << n;
+    EXPECT_EQ(e.taskPercent[n], percents[n]) << n;
+    EXPECT_EQ(e.answerText[n], (cp1251("відповідь на завдання ") + std::to_string(n)).substr(0, 20))
+        << n;
+  }
+  EXPECT_EQ(g.name, cp1251("Іваненко Петро "));  // the blank goes only after these records
+  EXPECT_EQ(e.percent, 19);
+  EXPECT_EQ(e.result120, 22);
+  EXPECT_EQ(e.cardCode, "A07");  // no password outside monitoring
+  EXPECT_EQ(e.mode, 1);
+  EXPECT_EQ(e.elapsed, 754);
+  EXPECT_EQ(e.dateText, "05.12.26");
+  EXPECT_EQ(e.timeText, "09:04:07");
+  EXPECT_EQ(e.testName, "Algebra");
+}
+
+TEST_F(WriteReportTest, NoNameSkipsTheDatabaseAndTheMessage) {
+  card.fullName.clear();
+  bool sent = false;
+  ResultFilesContext c = context();
+  c.sendResult = [&] { sent = true; };
+  WriteReportOutcome out = WriteReport(c);
+  ASSERT_TRUE(out.stored());
+  EXPECT_TRUE(out.resultDb.empty());
+  EXPECT_FALSE(sent);
+  auto monitor = ReadMonitor(read(out.monitorFile), kTasks);
+  EXPECT_EQ(monitor.value->groups.at(0).name, "Y537");  // the code stands for the name
+  EXPECT_TRUE(card.classGroup == "10-" + cp1251("Б"));  // untouched without a name
+
+  card.fullName = "Ann Lee";
+  ws.openTest.attemptCode = "Y538";
+  c.sendResult = [&] { sent = true; };
+  EXPECT_TRUE(WriteReport(c).stored());
+  EXPECT_TRUE(sent);
+}
+
+TEST_F(WriteReportTest, AttemptCodeTakenGetsNewDigits) {
+  std::ofstream(folder / "y537.txt") << "x";
+  WriteReportOutcome out = WriteReport(context());
+  ASSERT_TRUE(out.stored());
+  EXPECT_EQ(result.attemptCode[0], 'Y');
+  EXPECT_NE(result.attemptCode, "Y537");
+  EXPECT_EQ(ws.openTest.attemptCode, result.attemptCode);
+  EXPECT_EQ(out.reportFile, folder / (result.attemptCode + ".rez"));
+  EXPECT_EQ(read(out.reportFile).substr(0, 1), "Y");
+}
+
+TEST_F(WriteReportTest, EveryCodeTakenWritesNothing) {
+  for (int d = 100; d <= 998; ++d) std::ofstream(folder / ("Y" + std::to_string(d) + ".rez"));
+  WriteReportOutcome out = WriteReport(context());
+  EXPECT_FALSE(out.stored());
+  EXPECT_FALSE(exists(folder, "Monitor.dm"));
+  EXPECT_NE(ws.currentTestPath, kNoTestOpen);
+}
+
+TEST_F(WriteReportTest, MonitoringCardCodeCarriesTheShiftedPassword) {
+  attempt = finishedAttempt(kModeMonitoring);
+  ws.settings.password = 1234;
+  WriteReportOutcome out = WriteReport(context());
+  auto db = ReadResultDb(read(out.resultDb));
+  ASSERT_TRUE(db.ok());
+  // Each digit of 1234 lowered by 50.
+  EXPECT_EQ(db.value->entries.at(0).cardCode, "A07-" + std::string("\xFF\x00\x01\x02", 4));
+}
+
+TEST_F(WriteReportTest, LaunchCountAndClosingState) {
+  const std::string config = configBytes(SettingsDialogState{});
+  std::ofstream(folder / "config.ini", std::ios::binary) << config;
+  ConfigReading before = readConfigFile(folder, kTasks, 1);
+  ws.openTest.keptCopy = before.keptCopy;
+  ws.openTest.launchCounting = true;
+  card.fullName.clear();  // a launch is used up with or without a name
+  WriteReportOutcome out = WriteReport(context());
+  ASSERT_TRUE(out.stored());
+  EXPECT_TRUE(out.launchCounted);
+  EXPECT_EQ(ws.currentTestPath, kNoTestOpen);
+  auto after = readFileBytes(folder / "config.ini");
+  ASSERT_TRUE(after);
+  EXPECT_EQ(*after, *launchCountBytes(before.keptCopy));
+}
+
+TEST(AppendRecords, AFailedWriteIsReported) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP();
+  EXPECT_TRUE(static_cast<bool>(appendRecords("/dev/full", std::string(4096, 'x'))));
+  EXPECT_TRUE(static_cast<bool>(appendRecords("/nonexistent-dir/Monitor.dm", "x")));
+}
+
+}  // namespace
+}  // namespace ispyt::results_test
