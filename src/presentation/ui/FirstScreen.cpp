@@ -108,12 +108,6 @@ void paintFirstScreen(QImage& screen, const ScreenScale& s, const FirstScreenLoo
   p.setPen(QPen(look.frameColour, 2));
   fillGradient(p, clock, look.panelTop, look.panelBottom, 17);
   paintClockFace(p, clock, look);
-
-  // The card waits for a test: hatched inside its frame.
-  QRect card = screenRect(s, layout::kCardArea);
-  p.setPen(QPen(look.frameColour, 2));
-  p.setBrush(QBrush(QColor(96, 96, 96, 70), Qt::DiagCrossPattern));
-  p.drawRoundedRect(card.adjusted(2, 2, -2, -2), 15, 15);
 }
 
 }  // namespace ispyt

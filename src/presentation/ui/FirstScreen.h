@@ -28,7 +28,7 @@ QImage buildProgramBackground(QSize windowSize, const ScreenScale& scale,
                               const ArtworkList& artwork, const FirstScreenLook& look);
 
 // Draws the decorative panels (menu strip, status strip, clock, score
-// panel with an empty wheel, the hatched card) over the background.
+// panel with an empty wheel) over the background.
 void paintFirstScreen(QImage& screen, const ScreenScale& scale, const FirstScreenLook& look);
 
 }  // namespace ispyt

@@ -5,17 +5,20 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
+#include "content/OpenTest.h"
 #include "content/TestSets.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtText.h"
+#include "presentation/ui/RenderTitle.h"
 #include "shell/MainLayout.h"
 #include "shell/Dispatcher.h"
 #include "shell/HotKeys.h"
@@ -50,7 +53,12 @@ MainWindow::MainWindow(MainWindowOptions options)
         std::_Exit(0);
       }),
       random_(Random::clockSeeded()),
-      actions_(options.actions ? std::move(options.actions) : std::make_unique<SectionActions>()) {
+      actions_(options.actions ? std::move(options.actions) : std::make_unique<SectionActions>()),
+      messages_(options.showMessage ? options.showMessage : [this](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Information, "ispyt", text, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+      }) {
   ws_.programFolder = options.programFolder;
   QScreen* screen = QGuiApplication::primaryScreen();
   ws_.screen = screen ? Size{screen->geometry().width(), screen->geometry().height()}
@@ -93,6 +101,8 @@ MainWindow::MainWindow(MainWindowOptions options)
           [this] { update(); },
       });
   intro_ = std::make_unique<IntroAnimation>(scheduler_, *introPictures_);
+  titleRedrawTimer_ = scheduler_.createTimer([this] { update(); });
+  titleRedrawTimer_->setSingleShot(true);
   transitionTimer_ = scheduler_.createTimer([this] {
     transitionTimer_->stop();
     intro_->startIfAtFirstStep();
@@ -198,6 +208,7 @@ void MainWindow::drawFirstScreen() {
   screen_ = background_.copy();
   introPictures_->prepare(background_.copy(screenRect(layout::kTitleArea)), false);
   paintFirstScreen(screen_, ws_.scale, look_);
+  showAnnouncement();
 }
 
 void MainWindow::startOpeningTransition() {
@@ -208,29 +219,19 @@ void MainWindow::startOpeningTransition() {
 }
 
 void MainWindow::showTestSetCaption() {
-  const int size = ws_.testSet.size() >= 26 ? 10 : 13;
-  testSetCaption_->setFont(pixelFont("DejaVu Sans", ws_.scale.font(size), true));
+  showTestSetTitle(ws_.testSet, testSetTitleFontSize(ws_.testSet));
+}
+
+void MainWindow::showTestSetTitle(const std::string& name, int designFontSize) {
+  testSetCaption_->setFont(pixelFont("DejaVu Sans", ws_.scale.font(designFontSize), true));
   testSetCaption_->setStyleSheet("color: rgb(128,0,0); background: transparent;");
-  testSetCaption_->setText(fromCp1251(ws_.testSet));
+  testSetCaption_->setText(fromCp1251(name));
 }
 
-void MainWindow::makeMenuAvailable() {
-  bool noTests = ws_.testSet == cp1251("Нема тестів");
-  menu_.setColour(MenuCaption::Test, noTests ? CaptionColour::Grey : CaptionColour::Navy);
-  menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
-  syncCaptions();
-}
-
-void MainWindow::showResultCodes(std::vector<std::string> codes) {
-  resultCodes_ = std::move(codes);
+void MainWindow::showResultsCaption(const MenuCaptionText& text) {
   MenuCaptionLabel* results = caption(MenuCaption::Results);
-  if (resultCodes_.empty()) {
-    results->setText(ui(kCaptionTexts[static_cast<int>(MenuCaption::Results)]));
-    menu_.setColour(MenuCaption::Results, CaptionColour::Grey);
-  } else {
-    results->setText(ui("Результат ") + QString::number(resultCodes_.size()));
-    menu_.setColour(MenuCaption::Results, CaptionColour::Navy);
-  }
+  results->setText(fromCp1251(text.text));
+  menu_.setColour(MenuCaption::Results, text.colour);
   results->adjustSize();
   // The captions after it move with its width: 20 pixels apart, and "?"
   // keeps its gap after "Вихід" so that a long count never covers it.
@@ -240,6 +241,47 @@ void MainWindow::showResultCodes(std::vector<std::string> codes) {
     caption(c)->move(previous->x() + previous->width() + gap, caption(c)->y());
     previous = caption(c);
   }
+  syncCaptions();
+}
+
+bool MainWindow::openTest(const std::string& name) {
+  return OpenTest(name, {ws_, test_, random_, *shell_, *this}) > 0;
+}
+
+void MainWindow::showMessage(const std::string& cp1251Text) { messages_(fromCp1251(cp1251Text)); }
+
+void MainWindow::drawTitleScreen(const Test& test) {
+  QRect title = screenRect(layout::kTitleArea);
+  textSlots_.backdrops.titleBackdrop = background_.copy(title);
+  SlotBackdrop backdrop;
+  backdrop.scaleX = ws_.scale.scaleX;
+  backdrop.scaleY = ws_.scale.scaleY;
+  backdrop.colourScheme = ws_.decor.colourScheme;
+  QImage picture = RenderTitle(textSlots_, backdrop, test.title, title.width(), title.height());
+  QPainter p(&screen_);
+  p.drawImage(title.topLeft(), picture);
+  p.end();
+  showAnnouncement();
+}
+
+void MainWindow::showAnnouncement() {
+  QRect card = screenRect(layout::kCardArea);
+  std::filesystem::path testFolder = ws_.testOpen() ? ws_.openTest.testFolder : std::filesystem::path();
+  QImage picture = announcement_.build(
+      testFolder, locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet),
+      background_.copy(card), look_.frameColour);
+  QPainter p(&screen_);
+  p.drawImage(card.topLeft(), picture);
+  p.end();
+  update();
+}
+
+void MainWindow::startTitleRedraw() { titleRedrawTimer_->start(1); }
+
+void MainWindow::makeMenuAvailable() {
+  bool noTests = ws_.testSet == cp1251("Нема тестів");
+  menu_.setColour(MenuCaption::Test, noTests ? CaptionColour::Grey : CaptionColour::Navy);
+  menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
   syncCaptions();
 }
 
@@ -309,8 +351,9 @@ void MainWindow::openTestList() {
     menu_.setOpen(c, false);
   syncCaptions();
   prompt_->hide();
-  auto tests = scanSubfolders(locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet));
-  if (tests.size() > 20) tests.resize(20);
+  ListTests(locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet), ws_.openTest.tests,
+            ws_.testSet);
+  std::vector<std::string> tests(ws_.openTest.tests.begin(), ws_.openTest.tests.end() - 1);
   const ScreenScale& s = ws_.scale;
   SideMenuLayout l = layoutTestList(tests, s, sideMenu_->metrics(s.font(10)));
   openSideMenu(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
@@ -340,16 +383,18 @@ void MainWindow::openResultList() {
   sideMenu_->hide();
   resultPage_ = 0;
   const ScreenScale& s = ws_.scale;
-  SideMenuLayout l = layoutResultList(resultCodes_, resultPage_, caption(MenuCaption::Results)->x(),
+  SideMenuLayout l = layoutResultList(ws_.openTest.results.codes, resultPage_,
+                                      caption(MenuCaption::Results)->x(),
                                       s, sideMenu_->metrics(s.font(10)));
   openSideMenu(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
 }
 
 void MainWindow::sideItemClicked(int index) {
   if (index == 18 && menu_.highlighted(MenuCaption::Results)) {
-    resultPage_ = nextResultPage(resultPage_, static_cast<int>(resultCodes_.size()));
+    const auto& codes = ws_.openTest.results.codes;
+    resultPage_ = nextResultPage(resultPage_, static_cast<int>(codes.size()));
     const ScreenScale& s = ws_.scale;
-    openSideMenu(layoutResultList(resultCodes_, resultPage_, caption(MenuCaption::Results)->x(), s,
+    openSideMenu(layoutResultList(codes, resultPage_, caption(MenuCaption::Results)->x(), s,
                                   sideMenu_->metrics(s.font(10))),
                  sideMenu_->pos());
     return;
@@ -379,7 +424,11 @@ void MainWindow::runDispatcher() {
     case DispatchAction::OpenTest:
       menu_.setColour(MenuCaption::Appearance, CaptionColour::Grey);
       menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
-      actions_->openTest(chosenItem_);
+      if (!openTest(chosenItem_)) {
+        // A test that did not open leaves the menu as it was with none.
+        menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
+        menu_.setColour(MenuCaption::Settings, CaptionColour::Grey);
+      }
       break;
     case DispatchAction::CleanResults:
       actions_->cleanResults();
@@ -599,7 +648,7 @@ void MainWindow::answerExitConfirmation(ConfirmAnswer answer) {
   menu_.setOpen(MenuCaption::Exit, false);
   menu_.setColour(MenuCaption::Exit, CaptionColour::Navy);
   CaptionsAfterNo r = captionsAfterNo({.resultDisplayed = ws_.resultShown,
-                                       .resultsCaptionHasCount = !resultCodes_.empty()});
+                                       .resultsCaptionHasCount = ws_.openTest.results.count > 0});
   if (r.test) menu_.setColour(MenuCaption::Test, CaptionColour::Navy);
   if (r.settings) menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
   if (r.results) menu_.setColour(MenuCaption::Results, CaptionColour::Navy);

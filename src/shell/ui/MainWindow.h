@@ -10,10 +10,14 @@
 #include <functional>
 #include <memory>
 
+#include "content/OpenTestView.h"
+#include "content/Test.h"
 #include "platform/Random.h"
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/qt/QtTextSlots.h"
+#include "presentation/ui/Announcement.h"
 #include "presentation/ui/FirstScreen.h"
 #include "shell/ExitRequest.h"
 #include "shell/IntroAnimation.h"
@@ -41,9 +45,11 @@ struct MainWindowOptions {
   std::unique_ptr<SystemShell> shell;
   // What the sections start in other subsystems; none when not given.
   std::unique_ptr<SectionActions> actions;
+  // Shows a message box; a non-blocking one when not given.
+  std::function<void(const QString&)> showMessage;
 };
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private OpenTestView {
   Q_OBJECT
  public:
   explicit MainWindow(MainWindowOptions options);
@@ -58,9 +64,9 @@ class MainWindow : public QWidget {
   const MainMenu& menu() const { return menu_; }
   SideMenuWindow* sideMenu() const { return sideMenu_; }
   PasswordPrompt* passwordPrompt() const { return prompt_; }
-  // The stored result codes of the open test: the results caption shows
-  // their count and the results list lists them.
-  void showResultCodes(std::vector<std::string> codes);
+  const Test& test() const { return test_; }
+  // The results caption's text and colour; the captions after it move.
+  void showResultsCaption(const MenuCaptionText& caption) override;
   SystemShell& systemShell() { return *shell_; }
   const QImage& screenPicture() const { return screen_; }
   bool exitConfirmationShown() const { return confirmShown_; }
@@ -82,6 +88,21 @@ class MainWindow : public QWidget {
   void createControls();
   void scaleControls();
   void drawFirstScreen();
+  void showAnnouncement();
+  bool openTest(const std::string& name);
+
+  // Opening a test asks these of the window.
+  void resetAttempt() override {}             // the attempt engine's state
+  void resetAttemptTables() override {}       // the attempt's per-task tables
+  void showMessage(const std::string& cp1251Text) override;
+  void showSettingsDialog(const std::string&, const SettingsDialogState&) override {}
+  void showTestSetTitle(const std::string& name, int designFontSize) override;
+  void drawTitleScreen(const Test& test) override;
+  void showModeDecor(int) override {}         // the mode pictures of the task screen
+  void loadClassLists() override {}           // the registration card's class lists
+  void startTitleRedraw() override;
+  void clearAttemptCounters() override {}     // the attempt engine's counters
+  void playSound(const std::string&) override {}  // the sound player
   void startOpeningTransition();
   void showTestSetCaption();
   void makeMenuAvailable();
@@ -112,6 +133,11 @@ class MainWindow : public QWidget {
   QImage background_;
   QImage screen_;
   FirstScreenLook look_;
+  Test test_;
+  QtTextSlots textSlots_;
+  Announcement announcement_;
+  std::unique_ptr<Timer> titleRedrawTimer_;
+  std::function<void(const QString&)> messages_;
   QString publisherLine_;
   std::unique_ptr<SurroundWindow> surround_;
   std::unique_ptr<IntroPictures> introPictures_;
@@ -124,7 +150,6 @@ class MainWindow : public QWidget {
   PasswordPrompt* prompt_ = nullptr;
   std::unique_ptr<Timer> dispatcherTimer_;
   std::string chosenItem_;
-  std::vector<std::string> resultCodes_;
   int resultPage_ = 0;
   QLabel* testSetCaption_ = nullptr;
   QComboBox* layoutSelector_ = nullptr;

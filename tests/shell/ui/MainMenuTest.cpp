@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "content/TestSource.h"
+#include "content/WriteTest.h"
 #include "platform/Cp1251.h"
 #include "platform/qt/QtText.h"
 #include "shell/ui/MainWindow.h"
@@ -17,7 +19,6 @@ struct Recorder : SectionActions {
   explicit Recorder(QStringList* l) : log(l) {}
   void showHelp() override { *log << "help"; }
   void showAbout() override { *log << "about"; }
-  void openTest(const std::string& name) override { *log << "open " + fromCp1251(name); }
   void openSettingsDialog() override { *log << "settings"; }
   void showStoredResult(const std::string& code) override {
     *log << "result " + QString::fromStdString(code);
@@ -33,6 +34,7 @@ class MainMenuTest : public QObject {
 
   QTemporaryDir dir;
   QStringList log;
+  QStringList messages;
   int ends = 0;
   std::unique_ptr<MainWindow> window;
 
@@ -56,11 +58,23 @@ class MainMenuTest : public QObject {
     QDir base(dir.path());
     base.mkpath("Base/" + ui("Фізика") + "/" + ui("Оптика"));
     base.mkpath("Base/" + ui("Фізика") + "/" + ui("Механіка"));
+    // "Оптика" is a real test of two tasks; "Механіка" has no test file.
+    auto parsed = parseTestSource(
+        "title: Оптика\n\n== single\n? Світло поширюється...\n+ прямолінійно\n- по колу\n\n"
+        "== single\n? Кут падіння дорівнює куту...\n+ відбивання\n- заломлення\n");
+    QVERIFY(parsed.source);
+    Random random(3);
+    QFile file(base.filePath("Base/" + ui("Фізика") + "/" + ui("Оптика") + "/test.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    std::string bytes = writeTestFile(*parsed.source, random);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.close();
     window = std::make_unique<MainWindow>(MainWindowOptions{
         .programFolder = dir.path().toStdString(),
         .endProcess = [this] { ++ends; },
         .shell = std::make_unique<RecordingSystemShell>(),
         .actions = std::make_unique<Recorder>(&log),
+        .showMessage = [this](const QString& text) { messages << text; },
     });
     window->showOnScreen();
     QTRY_VERIFY_WITH_TIMEOUT(window->intro().step() >= 48, 15000);
@@ -84,18 +98,29 @@ class MainMenuTest : public QObject {
     QCOMPARE(fromCp1251(l.items[22].text), ui("Про програму"));
     QVERIFY(window->intro().step() == 10 && !window->intro().running());
 
-    clickItem(2);
+    // A folder without a test file: "Нема даних", and no test is open.
+    clickItem(1);
     QVERIFY(!window->sideMenu()->isVisible());
-    QTRY_COMPARE(log.value(0), ui("open Оптика"));
+    QTRY_COMPARE(messages, QStringList{ui("Нема даних")});
+    QVERIFY(!window->workstation().testOpen());
+    QCOMPARE(caption(MenuCaption::Settings)->colour(), CaptionColour::Grey);
+    QCOMPARE(caption(MenuCaption::Appearance)->colour(), CaptionColour::Navy);
+
+    choose(MenuCaption::Test);
+    clickItem(2);
+    QTRY_VERIFY(window->workstation().testOpen());
+    QCOMPARE(window->test().taskCount, 2);
     QCOMPARE(caption(MenuCaption::Appearance)->colour(), CaptionColour::Grey);
     QCOMPARE(caption(MenuCaption::Settings)->colour(), CaptionColour::Navy);
+    QCOMPARE(caption(MenuCaption::Results)->text(), ui("Результат"));
+    QCOMPARE(window->workstation().openTest.attemptCode.size(), 4u);
 
     choose(MenuCaption::Test);
     clickItem(21);
-    QTRY_COMPARE(log.value(1), QString("help"));
+    QTRY_COMPARE(log.value(0), QString("help"));
     choose(MenuCaption::Test);
     clickItem(22);
-    QTRY_COMPARE(log.value(2), QString("about"));
+    QTRY_COMPARE(log.value(1), QString("about"));
     log.clear();
   }
 
@@ -127,7 +152,8 @@ class MainMenuTest : public QObject {
   void sixteenResultsPageWithTheArrow() {
     std::vector<std::string> codes;
     for (int i = 1; i <= 16; ++i) codes.push_back("B" + std::to_string(100 + i));
-    window->showResultCodes(codes);
+    window->workstation().openTest.results = {16, codes};
+    window->showResultsCaption(resultsCaption(16));
     QCOMPARE(caption(MenuCaption::Results)->text(), ui("Результат 16"));
     QCOMPARE(caption(MenuCaption::Results)->colour(), CaptionColour::Navy);
     QVERIFY(caption(MenuCaption::Appearance)->x() >
@@ -163,7 +189,7 @@ class MainMenuTest : public QObject {
     QCOMPARE(log.size(), 3);
     QVERIFY(!window->passwordPrompt()->isVisible());
     log.clear();
-    window->showResultCodes({});
+    window->showResultsCaption(resultsCaption(0));
     QCOMPARE(caption(MenuCaption::Results)->text(), ui("Результат"));
     QCOMPARE(caption(MenuCaption::Results)->colour(), CaptionColour::Grey);
   }
