@@ -4,6 +4,7 @@
 // order is shuffled within each interval of the settings and every
 // per-task table is moved into the new order.
 
+#include "attempt/AttemptAssembly.h"
 #include "attempt/AttemptState.h"
 #include "attempt/ShuffleInterval.h"
 #include "content/Test.h"
@@ -27,5 +28,17 @@ bool rearrangeTasks(const TaskOrder& order, Test& test, AttemptState& state, Set
 // is the program's clock-seeded generator (tests seed it).  Intervals are
 // taken as far as they lie within the test.
 void AssembleAttempt(Test& test, AttemptState& state, Settings& settings, Random& random);
+
+// The assembly the attempt engine runs.
+class AttemptAssembler final : public AttemptAssembly {
+ public:
+  explicit AttemptAssembler(Random& random) : random_(random) {}
+  void assemble(Test& test, AttemptState& state, Settings& settings) override {
+    AssembleAttempt(test, state, settings, random_);
+  }
+
+ private:
+  Random& random_;
+};
 
 }  // namespace ispyt

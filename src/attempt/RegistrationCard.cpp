@@ -32,9 +32,9 @@ std::string_view layoutOfChoice(std::string_view choice) {
   return {};
 }
 
-void RegistrationCard::show(bool personalise) {
+void RegistrationCard::show() {
   card_.classGroup = classGroupOf(card_.classNumber, card_.classLetter);
-  gate_.cardShown(personalise);
+  incomplete_ = true;
 }
 
 void RegistrationCard::chooseDistrict(int index) {
@@ -74,7 +74,7 @@ std::string RegistrationCard::letterPanel() const {
 
 void RegistrationCard::nameEdited(std::string_view text) {
   card_.fullName = std::string(text.substr(0, kMaxFullName));
-  gate_.nameTouched();
+  incomplete_ = false;
 }
 
 void RegistrationCard::pickName(std::string_view pupil) { nameEdited(pupil); }

@@ -1,8 +1,9 @@
 #pragma once
 // The registration card as the main window shows it: the district, school
-// and class lists (which take no typing), the name field and the gate.
-// The widgets forward each choice and edit here and show what this holds;
-// the values go into the workstation's StudentCard.
+// and class lists (which take no typing), the name field, and the gate that
+// keeps a personalised attempt from starting before the testee has touched
+// the name.  The widgets forward each choice and edit here and show what
+// this holds; the values go into the workstation's StudentCard.
 
 #include <string>
 #include <string_view>
@@ -24,9 +25,13 @@ class RegistrationCard {
  public:
   explicit RegistrationCard(StudentCard& card) : card_(card) {}
 
-  // The card screen is shown: the gate is set for a personalised test and
-  // the class text is taken from the class boxes.
-  void show(bool personalise);
+  // The card screen is shown (a personalised test): the card is incomplete
+  // until the name is touched, and the class text is taken from the boxes.
+  void show();
+  // The next press of the main button may start the attempt.
+  bool complete() const { return !incomplete_; }
+  // The result may be sent under the testee's name.
+  bool nameKnown() const { return !card_.fullName.empty(); }
 
   // Index into regionDistricts(): sets the code's letter, clears the school
   // and offers the district's schools.
@@ -37,9 +42,10 @@ class RegistrationCard {
   void chooseClassNumber(std::string_view number);
   void chooseClassLetter(std::string_view letter);
 
-  // The name field's text after an edit that passed its rules.
+  // The name field's text after an edit that passed its rules; completes
+  // the card.
   void nameEdited(std::string_view text);
-  // A name picked from the class list ("За списком").
+  // A name picked from the class list ("За списком"); completes the card.
   void pickName(std::string_view pupil);
   // With names picked by list: the class's pupils are offered and its
   // number and letter go onto the card.
@@ -55,15 +61,13 @@ class RegistrationCard {
   std::string letterPanel() const;
   // The main button is marked ready while the name has 4 characters or more.
   bool nameReady() const { return card_.fullName.size() >= 4; }
-  CardGate& gate() { return gate_; }
-  const CardGate& gate() const { return gate_; }
 
  private:
   StudentCard& card_;
   std::vector<std::string> schools_;
   std::vector<std::string> pupils_;
   int schoolIndex_ = -1;
-  CardGate gate_;
+  bool incomplete_ = false;
 };
 
 }  // namespace ispyt

@@ -147,29 +147,31 @@ TEST(RegistrationCard, ClassTextFollowsTheBoxes) {
   card.chooseClassLetter(" ");
   EXPECT_EQ(student.classGroup, "10- ");
   EXPECT_EQ(card.letterPanel(), "");
-  card.show(true);
+  card.show();
   EXPECT_EQ(student.classGroup, "10- ");
 }
 
-TEST(RegistrationCard, GateHoldsUntilTheNameIsTouched) {
+TEST(RegistrationCard, IncompleteUntilTheNameIsTouched) {
   StudentCard student;
   student.fullName = cp1251("Попередній Учень");  // the last testee's name stays
   RegistrationCard card(student);
-  card.show(true);
-  EXPECT_EQ(card.gate().press(), CardGate::Press::Prompt);
+  EXPECT_TRUE(card.complete());  // never shown: nothing holds the attempt
+  card.show();
+  EXPECT_FALSE(card.complete());
   EXPECT_EQ(cp1251ToUtf8(cardPrompt()), "____Заповніть¶ _реєстраційну¶ ____картку:");
   card.nameEdited(cp1251("Оля"));
-  EXPECT_EQ(card.gate().press(), CardGate::Press::Start);
+  EXPECT_TRUE(card.complete());
   EXPECT_FALSE(card.nameReady());  // three characters
   card.nameEdited(cp1251("Олег"));
   EXPECT_TRUE(card.nameReady());
+  EXPECT_TRUE(card.nameKnown());
 
-  card.show(false);  // a test without the card never holds
-  EXPECT_EQ(card.gate().press(), CardGate::Press::Start);
-  card.show(true);
+  card.show();
   card.pickName(cp1251("Бондаренко Марія Олександрівна Іванівна"));
-  EXPECT_EQ(card.gate().press(), CardGate::Press::Start);
+  EXPECT_TRUE(card.complete());
   EXPECT_EQ(student.fullName.size(), std::size_t{kMaxFullName});
+  card.nameEdited("");
+  EXPECT_FALSE(card.nameKnown());
 }
 
 TEST(RegistrationCard, ByListOffersTheClassPupilsAndItsClass) {
