@@ -9,6 +9,13 @@ namespace {
 
 double ratio(double a, double b) { return b == 0 ? 0.0 : a / b; }
 
+// Counts read from a damaged file can be any 32-bit values: the arithmetic
+// runs wide and results are kept within int.
+int toInt(double x) { return roundHalfEven(std::clamp(x, -1e9, 1e9)); }
+int toInt(long long x) {
+  return static_cast<int>(std::clamp<long long>(x, -1000000000, 1000000000));
+}
+
 // The values of the weighted sum shared by grading and regrading.
 struct TaskTerms {
   int weightSum = 0;                                      // S
@@ -42,11 +49,11 @@ int slotAt(const GradingCounts& c, int k) {
 
 int examResult(const GradingCounts& c) {
   const int n = taskCountOf(c);
-  int r = roundHalfEven(120.0 - ratio((c.pass - 1) * 120.0, n));
+  int r = toInt(120.0 - ratio((c.pass - 1.0) * 120.0, n));
   if (c.tasksDone < n) {
-    int elements = 0;
+    double elements = 0;
     for (int k = 1; k <= n; ++k) elements += c.elementCount[k];
-    r = roundHalfEven(r - ratio(120.0, elements) * (elements - c.bestInExam));
+    r = toInt(r - ratio(120.0, elements) * (elements - c.bestInExam));
   }
   return std::max(r, 1);
 }
@@ -80,7 +87,7 @@ ScoreOutcome ComputeResult(const GradingCounts& c) {
   }
   // An attempt broken off carries TE = -1, which would lift a hint-mode
   // result above the scale.
-  int r = std::min(roundHalfEven(e), 120);
+  int r = std::min(toInt(e), 120);
   if (c.wrongElements == 0) r = 120;
   if (r == 120 && c.wrongElements != 0) r = 119;
   out.result120 = r;
@@ -89,8 +96,8 @@ ScoreOutcome ComputeResult(const GradingCounts& c) {
 
 int RecomputeGrade(const GradingCounts& c, int gradeScale) {
   const TaskTerms t = termsOf(c);
-  int elements = 0;
-  int wrong = 0;
+  long long elements = 0;
+  long long wrong = 0;
   double e = 120.0;
   for (int k = 1; k <= taskCountOf(c); ++k) {
     elements += c.elementCount[k];
@@ -101,15 +108,14 @@ int RecomputeGrade(const GradingCounts& c, int gradeScale) {
       e -= c.missCount[k] * ratio(ratio(w, c.elementCount[k]), t.guessDivisor(c, k));
   }
   if (elements == wrong) return 0;
-  const int r = roundHalfEven(e);
+  const long long r = toInt(e);
   if ((gradeScale * r) / 120 < 0) return 1;
-  return roundHalfEven(gradeScale * r / 120.0);
+  return toInt(gradeScale * r / 120.0);
 }
 
 int TaskPercent(int judged, int wrong, int elementCount) {
-  if (judged != 0) return (judged - wrong) * 100 / judged;
-  if (elementCount != 0) return (elementCount - wrong) * 100 / elementCount;
-  return 0;
+  const long long of = judged != 0 ? judged : elementCount;
+  return of == 0 ? 0 : toInt((of - wrong) * 100 / of);
 }
 
 int TaskPercent(const GradingCounts& c, int k) {
@@ -117,7 +123,7 @@ int TaskPercent(const GradingCounts& c, int k) {
 }
 
 int wrongPercent(int wrongElements, int elementsJudged) {
-  return elementsJudged == 0 ? 100 : wrongElements * 100 / elementsJudged;
+  return elementsJudged == 0 ? 100 : toInt(wrongElements * 100LL / elementsJudged);
 }
 
 int attemptPercent(int wrongElements, int elementsJudged) {
