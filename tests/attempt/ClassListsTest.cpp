@@ -138,6 +138,17 @@ TEST_F(ClassListFolder, SaveReplacesTheFileAndLoadFindsItIgnoringCase) {
   EXPECT_EQ(r.lists, lists);
 }
 
+TEST_F(ClassListFolder, FileBeyondTheCapIsReadUpToIt) {
+  const std::size_t records = kMaxClassListFile / 56 + 2;
+  std::string bytes;
+  for (std::size_t i = 0; i < records; ++i) bytes += header(0, 1, "A", "");
+  std::ofstream(folder / "School.dbs", std::ios::binary) << bytes;
+  ClassListReading r = LoadClassLists(folder);
+  EXPECT_EQ(r.status, ClassListReading::Status::Damaged);
+  EXPECT_EQ(r.lists.size(), kMaxClassListFile / 56);
+  EXPECT_NE(r.problem.find("longer"), std::string::npos) << r.problem;
+}
+
 TEST_F(ClassListFolder, FailedSaveKeepsTheOldFile) {
   std::ofstream(folder / "School.dbs", std::ios::binary) << kOneClass;
   fs::create_directory(folder / "School.dbs.new");  // the new file cannot be made
