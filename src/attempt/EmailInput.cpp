@@ -6,7 +6,12 @@
 
 namespace ispyt {
 
-bool emailKeyAccepted(char key) { return key != ' ' && key != '@'; }
+bool emailKeyAccepted(char key) {
+  // Enter and the other control keys would put a line break or worse into
+  // an address; backspace edits.
+  if (static_cast<unsigned char>(key) < 32) return key == '\b';
+  return key != ' ' && key != '@';
+}
 
 int emailFullFont(double scaleY) {
   return std::max(kEmailSmallestFont, roundHalfEven(kEmailFontPoints * scaleY));

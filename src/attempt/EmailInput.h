@@ -1,6 +1,6 @@
 #pragma once
 // The card's e-mail entry: a user part, a fixed "@" and a domain.  Neither
-// part takes a blank or an at-sign.  The three parts share one font size,
+// part takes a blank, an at-sign or Enter.  The three parts share one font size,
 // which shrinks when the user part wraps to a second line and grows back on
 // backspace.
 

@@ -76,9 +76,11 @@ TEST(NameRules, InsertionInTheMiddleLooksAtTheCharacterBeforeTheCursor) {
   EXPECT_EQ(field.cursor, 6u);
 }
 
-TEST(EmailInput, RefusesBlanksAndAtSign) {
+TEST(EmailInput, RefusesBlanksAtSignAndEnter) {
   EXPECT_FALSE(emailKeyAccepted(' '));
   EXPECT_FALSE(emailKeyAccepted('@'));
+  EXPECT_FALSE(emailKeyAccepted('\r'));
+  EXPECT_TRUE(emailKeyAccepted('\b'));
   EXPECT_TRUE(emailKeyAccepted('a'));
   EXPECT_TRUE(emailKeyAccepted('.'));
 }
