@@ -19,5 +19,6 @@ int runMakeTest(const Args& args);
 int runInspectTest(const Args& args);
 int runDump(const Args& args);
 int runRender(const Args& args);
+int runSimulate(const Args& args);
 
 }  // namespace ispyt::tool

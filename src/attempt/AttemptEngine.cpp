@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "attempt/CardGate.h"
 #include "content/LoadTest.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
@@ -19,8 +20,6 @@ constexpr double kDiagramStart = 32.0;
 constexpr double kExamDiagramStart = 28.8;
 constexpr double kDiagramPromptPast = 96.0;
 constexpr int kDiagramSoundStep = 8;
-
-std::string fillInTheCard() { return cp1251("____Заповніть¶ _реєстраційну¶ ____картку:"); }
 
 }  // namespace
 
@@ -51,8 +50,8 @@ std::string diagramPrompt() { return cp1251("Натисніть -->"); }
 AttemptEngine::AttemptEngine(const AttemptContext& context) : c_(context) {
   startTimer_ = c_.scheduler.createTimer([this] {
     if (c_.workstation.settings.personalise) {
-      c_.screen.showMessage(fillInTheCard());
-      c_.sounds.play("see");
+      c_.screen.showMessage(cardPrompt());
+      c_.sounds.play(kCardPromptSound);
       phase_ = AttemptPhase::Card;
       c_.card.show();
     } else {
@@ -103,8 +102,8 @@ void AttemptEngine::mainButton() {
       if (c_.card.complete()) {
         beginRun();
       } else {
-        c_.sounds.play("see");
-        c_.screen.showMessage(fillInTheCard());
+        c_.sounds.play(kCardPromptSound);
+        c_.screen.showMessage(cardPrompt());
       }
       break;
     case AttemptPhase::Task:
@@ -306,9 +305,7 @@ void AttemptEngine::optionClicked(int option) {
   c_.screen.showMarks(k, picked);
 }
 
-void AttemptEngine::SubmitAnswer() {
-  submitOrGiveUp(false);
-}
+void AttemptEngine::SubmitAnswer() { submitOrGiveUp(false); }
 
 void AttemptEngine::submitOrGiveUp(bool givenUp) {
   AttemptState& s = c_.state;
@@ -483,8 +480,7 @@ void AttemptEngine::diagramTick() {
 }
 
 void AttemptEngine::bandClicked() {
-  if (phase_ != AttemptPhase::Ended || !promptShown_ || c_.state.end == AttemptEnd::Failed)
-    return;
+  if (phase_ != AttemptPhase::Ended || !promptShown_ || c_.state.end == AttemptEnd::Failed) return;
   diagram_->stop();
   handOver();
 }

@@ -53,8 +53,8 @@ struct TaskRecord {
   std::string optionMarks = std::string(kMaxItems, '0');
 
   // The testee's input while the task is shown.
-  Slots<bool> chosen{};     // choice types: option picked
-  Slots<bool> hintMarks{};  // options shown as correct by a hint or after a wrong answer
+  Slots<bool> chosen{};      // choice types: option picked
+  Slots<bool> hintMarks{};   // options shown as correct by a hint or after a wrong answer
   Slots<std::string> given;  // typed texts, chosen blank texts, the order left
   std::string gapAnswers;    // Restoration: every character typed for the gaps
 
@@ -63,9 +63,9 @@ struct TaskRecord {
 
 struct AttemptState {
   int mode = kModeMonitoring;
-  int timeLimit = 30;  // minutes
-  int elapsed = 0;     // seconds since the attempt started
-  int lastMoveAt = 0;  // `elapsed` at the last free move between tasks
+  int timeLimit = 30;   // minutes
+  int elapsed = 0;      // seconds since the attempt started
+  int lastMoveAt = 0;   // `elapsed` at the last free move between tasks
   int currentTask = 0;  // 1..taskCount (taskCount + 1 = past the end); 0 = no attempt
   int taskCount = 0;
   int elementsJudged = 0;
@@ -75,7 +75,7 @@ struct AttemptState {
   // Mode 3: the number of the current run through the test (1 at the first,
   // raised by each "Спроба невдала"); 0 in the other modes.
   int pass = 0;
-  int pauseAt = -1;  // `elapsed` at which the main button becomes active again
+  int pauseAt = -1;   // `elapsed` at which the main button becomes active again
   int hintsUsed = 0;  // mode 0 hints given since the test was opened
 
   bool running = false;  // an attempt is under way and the clock counts

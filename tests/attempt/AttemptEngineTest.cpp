@@ -233,7 +233,7 @@ TEST_F(AttemptFixture, LastTenSecondsMarkTheOpenPetals) {
   answer({1});
   waitSeconds(51);
   EXPECT_EQ(log.count("late 3 4"), 0);
-  waitSeconds(1);  // the tick that finds 9 seconds left before it counts
+  waitSeconds(1);                       // the tick that finds 9 seconds left before it counts
   EXPECT_EQ(log.count("late 3 4"), 1);  // task 2 is current, task 1 done
 }
 

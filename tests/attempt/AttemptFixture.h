@@ -88,8 +88,8 @@ class AttemptFixture : public ::testing::Test {
     ws.settings.timeLimitMinutes = 1;
     ws.currentTestPath = "/base/set/test";
     ws.openTest.attemptCode = "B123";
-    engine = std::make_unique<AttemptEngine>(AttemptContext{
-        ws, test, state, scheduler, random, log, log, judges, card, assembly, results});
+    engine = std::make_unique<AttemptEngine>(AttemptContext{ws, test, state, scheduler, random, log,
+                                                            log, judges, card, assembly, results});
   }
 
   void useTasks(const std::vector<Task>& tasks) {

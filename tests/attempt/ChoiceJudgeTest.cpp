@@ -66,18 +66,25 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"SingleRightTraining", false, 1, {3}, 1, 0, "A", "0010000000000", false, "..R."},
         ChoiceCase{"SingleWrongTraining", false, 1, {1}, 1, 1, "C", "1000000000000", false, "W..."},
         ChoiceCase{"SingleWrongHint", false, 0, {1}, 1, 1, "C", "1000000000000", true, "W.S."},
-        ChoiceCase{"SingleWrongTestPaper", false, 2, {1}, 1, 1, "C", "1000000000000", false,
-                   "...."},
+        ChoiceCase{
+            "SingleWrongTestPaper", false, 2, {1}, 1, 1, "C", "1000000000000", false, "...."},
         ChoiceCase{"SingleRightExam", false, 3, {3}, 1, 0, "A", "0010000000000", false, "...."},
         ChoiceCase{"SingleWrongExam", false, 3, {4}, 1, 1, "D", "0001000000000", false, "...W"},
         // Multiple: r2 stays at option 2 (B); correct are options 2 and 3.
-        ChoiceCase{"MultipleAllRight", true, 1, {2, 3}, 2, 0, "AB", "0110000000000", false,
-                   ".RR."},
+        ChoiceCase{"MultipleAllRight", true, 1, {2, 3}, 2, 0, "AB", "0110000000000", false, ".RR."},
         ChoiceCase{"MultipleOneMissed", true, 1, {3}, 2, 1, "A", "0010000000000", false, "..R."},
-        ChoiceCase{"MultipleWrongAndMissed", true, 0, {4, 1, 3}, 4, 3, "ACD", "1011000000000", true,
+        ChoiceCase{"MultipleWrongAndMissed",
+                   true,
+                   0,
+                   {4, 1, 3},
+                   4,
+                   3,
+                   "ACD",
+                   "1011000000000",
+                   true,
                    "WSRW"},
-        ChoiceCase{"MultipleMonitoring", true, 4, {1, 2}, 3, 2, "BC", "1100000000000", false,
-                   "...."}),
+        ChoiceCase{
+            "MultipleMonitoring", true, 4, {1, 2}, 3, 2, "BC", "1100000000000", false, "...."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChoiceClicks, SingleChoiceTakesOneOptionAtATime) {

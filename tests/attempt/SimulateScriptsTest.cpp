@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "attempt/AttemptScript.h"
+#include "platform/Cp1251.h"
+
+namespace ispyt {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kScripts = fs::path(ISPYT_FIXTURES).parent_path().parent_path() / "demo" / "scripts";
+const fs::path kDemoBase = fs::path(ISPYT_TOOL).parent_path() / "demo" / "Base";
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+};
+
+std::string quoted(const std::string& s) { return "'" + s + "'"; }
+
+ToolRun simulate(const fs::path& testFolder, const fs::path& script) {
+  const std::string command = quoted(ISPYT_TOOL) + " simulate " + quoted(testFolder.string()) +
+                              " " + quoted(script.string()) + " 2>&1";
+  ToolRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::vector<fs::path> demoScripts() {
+  std::vector<fs::path> scripts;
+  for (const auto& entry : fs::directory_iterator(kScripts))
+    if (entry.path().extension() == ".script") scripts.push_back(entry.path());
+  std::sort(scripts.begin(), scripts.end());
+  return scripts;
+}
+
+TEST(SimulateScripts, EveryModeHasAnExample) {
+  std::string modes;
+  for (const fs::path& p : demoScripts()) modes += p.filename().string().substr(0, 5) + " ";
+  EXPECT_EQ(modes, "mode0 mode1 mode2 mode3 mode4 ");
+}
+
+// Each demo script runs against the demo program folder of this build and
+// its summary holds every "#>" line of the script.
+TEST(SimulateScripts, DemoScriptsGiveTheirExpectedSummaries) {
+  ASSERT_TRUE(fs::exists(kDemoBase)) << "the demo program folder is built by the 'demo' target";
+  for (const fs::path& script : demoScripts()) {
+    std::ifstream in(script);
+    std::string line, test;
+    std::vector<std::string> expected;
+    while (std::getline(in, line)) {
+      if (line.rfind("# test: ", 0) == 0) test = line.substr(8);
+      if (line.rfind("#> ", 0) == 0) expected.push_back(line.substr(3));
+    }
+    ASSERT_FALSE(test.empty()) << script;
+    ASSERT_FALSE(expected.empty()) << script;
+    ToolRun run = simulate(kDemoBase / fs::u8path(test), script);
+    EXPECT_EQ(run.status, 0) << script << "\n" << run.out;
+    for (const std::string& e : expected)
+      EXPECT_NE(run.out.find(e), std::string::npos) << script << ": no " << e << "\n" << run.out;
+  }
+}
+
+TEST(SimulateScripts, AnUnanswerableStepStopsWithItsLine) {
+  const fs::path script = fs::temp_directory_path() / "ispyt-simulate-stop.script";
+  std::ofstream(script) << "mode: 1\nname: Тест Тестович\nanswer A\nanswer A\nanswer A\nanswer x\n";
+  ToolRun run = simulate(kDemoBase / fs::u8path("Шкільні тести/Алгебра 8 клас"), script);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find(":6: task 4 is a DirectInput task"), std::string::npos) << run.out;
+  // The summary up to the stop is printed all the same.
+  EXPECT_NE(run.out.find("\"tasksDone\""), std::string::npos) << run.out;
+  fs::remove(script);
+}
+
+TEST(SimulateScripts, MissingTestFolderFails) {
+  ToolRun run = simulate(kDemoBase / "none" / "none", kScripts / "mode0-hint.script");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("cannot be opened"), std::string::npos) << run.out;
+}
+
+TEST(AttemptScript, ReadsSettingsCardAndSteps) {
+  ScriptReading r = readAttemptScript(
+      "# a comment\r\nmode: 3\ntime: 15\nname: Іван Петренко\nclass: 10\n\n"
+      "answer A C\nhint\ngive-up\npetal 12\nwait 30\nВихід\n");
+  ASSERT_TRUE(r.ok()) << r.errorLine << " " << r.error;
+  EXPECT_EQ(r.script.mode, 3);
+  EXPECT_EQ(r.script.timeLimit, 15);
+  EXPECT_EQ(r.script.name, cp1251("Іван Петренко"));
+  EXPECT_EQ(r.script.classNumber, "10");
+  ASSERT_EQ(r.script.steps.size(), 6u);
+  using Kind = ScriptStep::Kind;
+  EXPECT_EQ(r.script.steps[0].kind, Kind::Answer);
+  EXPECT_EQ(r.script.steps[0].text, "A C");
+  EXPECT_EQ(r.script.steps[0].line, 7);
+  EXPECT_EQ(r.script.steps[1].kind, Kind::Hint);
+  EXPECT_EQ(r.script.steps[2].kind, Kind::GiveUp);
+  EXPECT_EQ(r.script.steps[3].number, 12);
+  EXPECT_EQ(r.script.steps[4].number, 30);
+  EXPECT_EQ(r.script.steps[5].kind, Kind::Exit);
+  EXPECT_EQ(answerLetters("A C"), (std::vector<char>{'A', 'C'}));
+  EXPECT_EQ(answerLetters("BA"), (std::vector<char>{'B', 'A'}));
+}
+
+struct BadScript {
+  const char* text;
+  int line;
+  const char* error;
+};
+
+TEST(AttemptScript, FaultsNameTheirLine) {
+  const BadScript cases[] = {
+      {"answer A\nname: x\n", 2, "settings and card fields come before the steps"},
+      {"mode: 5\n", 1, "a mode is a number 0..4"},
+      {"time: 0\n", 1, "a time limit is a number of minutes 1..999"},
+      {"\npetal 61\n", 2, "a petal is a number 1..60"},
+      {"wait -1\n", 1, "a wait is a number of seconds 0..86400"},
+      {"wait 5s\n", 1, "a wait is a number of seconds 0..86400"},
+      {"answer\n", 1, "an answer needs what is answered"},
+      {"hint now\n", 1, "'hint' takes nothing after it"},
+      {"jump 3\n", 1, "unknown step 'jump'"},
+      {"colour: red\n", 1, "unknown field 'colour'"},
+  };
+  for (const BadScript& c : cases) {
+    ScriptReading r = readAttemptScript(c.text);
+    EXPECT_EQ(r.errorLine, c.line) << c.text;
+    EXPECT_EQ(r.error, c.error) << c.text;
+  }
+  EXPECT_EQ(readAttemptScript(std::string(kMaxScriptBytes + 1, '#')).errorLine, 1);
+}
+
+}  // namespace
+}  // namespace ispyt

@@ -1,0 +1,487 @@
+// simulate: one attempt of a test folder, run headless on a virtual clock
+// through the program's own attempt engine, driven by a script of answers.
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "Commands.h"
+#include "Json.h"
+#include "attempt/AssembleAttempt.h"
+#include "attempt/AttemptEngine.h"
+#include "attempt/AttemptLog.h"
+#include "attempt/AttemptScript.h"
+#include "attempt/ChoiceJudge.h"
+#include "attempt/RegionalData.h"
+#include "attempt/RegistrationCard.h"
+#include "attempt/TaskJudges.h"
+#include "content/OpenTest.h"
+#include "platform/Cp1251.h"
+#include "platform/ManualScheduler.h"
+#include "platform/Paths.h"
+
+namespace ispyt::tool {
+namespace {
+
+const char* const kHelp = R"(usage: ispyt-tool simulate TEST_FOLDER SCRIPT [--seed N] [--events]
+
+Opens TEST_FOLDER (Base/<set>/<test> of a program folder) as the program
+does, with its Config.ini, and runs one attempt through the program's attempt
+engine on a virtual clock, as the script says.  Prints a JSON summary: the
+end message, the attempt's counters and every task's record.
+
+The script is UTF-8 text, one line each ('#' starts a comment):
+  mode: N          the working mode 0..4 instead of the test's own
+  time: MINUTES    the time limit instead of the test's own
+  district: NAME   school: NAME   class: N   letter: L   name: FULL NAME
+                   the registration card (before the steps); a test that
+                   asks for a card needs at least the name
+  answer A C       an answer to the task shown: options by their letters in
+                   the test file (A is the first option there)
+  give-up          the mode sign: the task given up (modes 1, 2, 4)
+  hint             the mode sign in mode 0 (a hint)
+  petal N          a click on petal N of the task wheel
+  wait N           N seconds pass
+  Вихід            the attempt is broken off
+After the last step the clock runs on until the attempt ends; a failed exam
+run (mode 3) is repeated by the next answer.  Then the result diagram is
+clicked away and the closing animation runs.
+
+--seed N fixes the option shuffle and the attempt code (default 1).
+--events adds every screen and sound event to the summary.
+Exit status: 0 done, 1 the test or the script could not be run, 2 bad usage.
+)";
+
+// The card as the script fills it: shown, then chosen and typed at once.
+class ScriptCard : public AttemptCard {
+ public:
+  explicit ScriptCard(const AttemptScript& script) : script_(script), card_(student) {}
+
+  StudentCard student;
+  std::string fault;  // a card field the card's lists do not hold
+
+  void show() override {
+    card_.show();
+    if (!script_.district.empty()) {
+      const auto& districts = regionDistricts();
+      auto it = std::find(districts.begin(), districts.end(), script_.district);
+      if (it == districts.end()) {
+        fault = "district '" + cp1251ToUtf8(script_.district) + "' is not in the card's list";
+        return;
+      }
+      card_.chooseDistrict(static_cast<int>(it - districts.begin()));
+      if (!script_.school.empty()) {
+        const auto& schools = card_.schools();
+        auto s = std::find(schools.begin(), schools.end(), script_.school);
+        if (s == schools.end()) {
+          fault = "school '" + cp1251ToUtf8(script_.school) + "' is not in the district's list";
+          return;
+        }
+        card_.chooseSchool(static_cast<int>(s - schools.begin()));
+      }
+    }
+    if (!script_.classNumber.empty()) card_.chooseClassNumber(script_.classNumber);
+    if (!script_.classLetter.empty()) card_.chooseClassLetter(script_.classLetter);
+    if (!script_.name.empty()) card_.nameEdited(script_.name);
+  }
+  bool complete() const override { return card_.complete(); }
+  bool nameKnown() const override { return card_.nameKnown(); }
+
+ private:
+  const AttemptScript& script_;
+  RegistrationCard card_;
+};
+
+// The hand-over of the finished attempt.  The result files are written here
+// once their writer is part of the core; until then the summary reports
+// what was handed over.
+class HandOver : public ResultWriter {
+ public:
+  std::vector<std::string> calls;
+  void evaluateExam(const std::string& code) override { calls.push_back("evaluateExam"); }
+  void writeResults() override { calls.push_back("writeResults"); }
+  int grade() const override { return 0; }
+  void sendResult() override { calls.push_back("sendResult"); }
+  void closeNetwork() override { calls.push_back("closeNetwork"); }
+};
+
+class SilentView : public OpenTestView {
+ public:
+  std::vector<std::string> messages;
+  void resetAttempt() override {}
+  void resetAttemptTables() override {}
+  void showMessage(const std::string& text) override { messages.push_back(text); }
+  void showSettingsDialog(const std::string&, const SettingsDialogState&) override {}
+  void showTestSetTitle(const std::string&, int) override {}
+  void drawTitleScreen(const Test&) override {}
+  void showModeDecor(int) override {}
+  void showResultsCaption(const MenuCaptionText&) override {}
+  void loadClassLists() override {}
+  void startTitleRedraw() override {}
+  void clearAttemptCounters() override {}
+  void playSound(const std::string&) override {}
+};
+
+const char* endName(AttemptEnd end) {
+  switch (end) {
+    case AttemptEnd::None:
+      return "none";
+    case AttemptEnd::Failed:
+      return "failed";
+    case AttemptEnd::BrokenOff:
+      return "brokenOff";
+    case AttemptEnd::Finished:
+      return "finished";
+    case AttemptEnd::TimeOver:
+      return "timeOver";
+  }
+  return "none";
+}
+
+const char* typeName(TaskType type) {
+  static const char* const names[] = {"SingleChoice",  "MultipleChoice", "DirectInput",
+                                      "Sequence",      "Matching",       "Restoration",
+                                      "CountedChoice", "Completion"};
+  const auto t = static_cast<unsigned>(type);
+  return t < 8 ? names[t] : "unknown";
+}
+
+struct StepRecord {
+  int line;
+  std::string step;    // UTF-8
+  std::string result;  // UTF-8
+};
+
+class Simulation {
+ public:
+  Simulation(Workstation& ws, Test& test, Random& random, const AttemptScript& script)
+      : ws_(ws),
+        test_(test),
+        random_(random),
+        script_(script),
+        card_(script),
+        assembly_(random),
+        engine_(AttemptContext{ws, test, state, scheduler_, random, log, log, judges_, card_,
+                               assembly_, results}) {
+    judges_.add(choice_);
+  }
+
+  AttemptState state;
+  AttemptLog log;
+  HandOver results;
+  std::vector<StepRecord> steps;
+  std::string failure;  // why the script could not go on
+  int failureLine = 0;
+
+  const StudentCard& student() const { return card_.student; }
+
+  bool run() {
+    engine_.mainButton();
+    if (!startRun()) return false;
+    for (const ScriptStep& step : script_.steps)
+      if (!perform(step)) return false;
+    finish();
+    return true;
+  }
+
+ private:
+  // Transitions end at once: there is no screen to animate.
+  void settle() {
+    if (engine_.transitionRunning()) engine_.transitionEnded();
+  }
+
+  bool startRun() {
+    scheduler_.advance(kStartDelayMs);
+    if (engine_.phase() == AttemptPhase::Card) {
+      if (!card_.fault.empty()) return stop(0, card_.fault);
+      if (!card_.complete())
+        return stop(0, "the test asks for a registration card: give 'name:' in the script");
+      engine_.mainButton();
+    }
+    settle();
+    return true;
+  }
+
+  bool stop(int line, std::string why) {
+    failureLine = line;
+    failure = std::move(why);
+    return false;
+  }
+
+  void note(const ScriptStep& step, std::string result) {
+    static const char* const words[] = {"answer", "hint", "give-up", "petal", "wait", "Вихід"};
+    std::string text = words[static_cast<int>(step.kind)];
+    if (step.kind == ScriptStep::Kind::Answer) text += " " + cp1251ToUtf8(step.text);
+    if (step.kind == ScriptStep::Kind::Petal || step.kind == ScriptStep::Kind::Wait)
+      text += " " + std::to_string(step.number);
+    steps.push_back({step.line, text, std::move(result)});
+  }
+
+  bool taskShown(const ScriptStep& step) {
+    if (engine_.phase() == AttemptPhase::Task && !engine_.transitionRunning()) return true;
+    return stop(step.line,
+                "no task is shown (" +
+                    std::string(state.end == AttemptEnd::None ? "the attempt is busy"
+                                                              : "the attempt has ended") +
+                    ")");
+  }
+
+  bool perform(const ScriptStep& step) {
+    using Kind = ScriptStep::Kind;
+    // A failed exam run is repeated before the next answer.
+    if (engine_.phase() == AttemptPhase::Ended && state.end == AttemptEnd::Failed &&
+        step.kind != Kind::Wait && step.kind != Kind::Exit) {
+      engine_.mainButton();
+      if (!startRun()) return false;
+      note(step, "exam run repeated, pass " + std::to_string(state.pass));
+    }
+    switch (step.kind) {
+      case Kind::Answer:
+        return answer(step);
+      case Kind::Hint:
+      case Kind::GiveUp: {
+        if (!taskShown(step)) return false;
+        if (step.kind == Kind::Hint && state.mode != kModeHint)
+          return stop(step.line, "hints are given in mode 0 only");
+        if (step.kind == Kind::GiveUp && state.mode == kModeHint)
+          return stop(step.line, "in mode 0 the mode sign gives a hint, not a give-up");
+        if (step.kind == Kind::Hint)
+          return stop(step.line, "hints are not available in this version");
+        const int k = state.currentTask;
+        engine_.modeSign();
+        settle();
+        note(step, state.task(k).done ? "task " + std::to_string(k) + " given up" : "refused");
+        return true;
+      }
+      case Kind::Petal: {
+        const int before = state.currentTask;
+        engine_.petalClicked(step.number);
+        settle();
+        note(step, state.currentTask != before || state.reviewing
+                       ? "task " + std::to_string(state.currentTask) + " shown"
+                       : "refused");
+        return true;
+      }
+      case Kind::Wait:
+        scheduler_.advance(step.number * 1000LL);
+        settle();
+        note(step, "elapsed " + std::to_string(state.elapsed));
+        return true;
+      case Kind::Exit:
+        note(step, engine_.breakOff() ? "broken off" : "no attempt under way");
+        settle();
+        return true;
+    }
+    return true;
+  }
+
+  bool answer(const ScriptStep& step) {
+    if (!taskShown(step)) return false;
+    const int k = state.currentTask;
+    const Task& task = test_.task(k);
+    if (!judges_.handles(task.type))
+      return stop(step.line, "task " + std::to_string(k) + " is a " + typeName(task.type) +
+                                 " task; answering it is not available in this version");
+    for (char letter : answerLetters(step.text)) {
+      int option = 0;
+      for (int j = 1; j <= task.itemCount; ++j)
+        if (task.itemLetters[j] == letter) option = j;
+      if (option == 0)
+        return stop(step.line, "task " + std::to_string(k) + " has no option " +
+                                   cp1251ToUtf8(std::string(1, letter)));
+      if (state.task(k).chosen[option])
+        return stop(step.line,
+                    "option " + cp1251ToUtf8(std::string(1, letter)) + " is given twice");
+      engine_.optionClicked(option);
+      if (!state.task(k).chosen[option])
+        return stop(step.line, "task " + std::to_string(k) + " takes one option only");
+    }
+    if (!state.answerReady) return stop(step.line, "the answer is not complete");
+    engine_.mainButton();
+    scheduler_.advance(kSubmitDelayMs);
+    std::string result =
+        "task " + std::to_string(k) + ": " + std::to_string(state.task(k).wrongCount) + " wrong";
+    if (engine_.phase() == AttemptPhase::Feedback) {
+      result += ", correct answer shown";
+      engine_.mainButton();
+    }
+    settle();
+    note(step, result);
+    return true;
+  }
+
+  // The testee stops answering: the clock ends what is still open, then the
+  // result diagram is clicked away and the closing animation runs.
+  void finish() {
+    const long long limit = (state.timeLimit * 60LL + 10) * 1000;
+    for (long long t = 0; t < limit && engine_.phase() != AttemptPhase::Ended; t += 1000)
+      scheduler_.advance(1000);
+    while (engine_.phase() == AttemptPhase::Ended && state.end == AttemptEnd::Failed &&
+           engine_.clockRunning())
+      scheduler_.advance(1000);
+    if (engine_.phase() != AttemptPhase::Ended) return;
+    while (!engine_.diagramPromptShown()) scheduler_.advance(kDiagramMs);
+    engine_.bandClicked();
+    scheduler_.advance(kClosingSteps * kClosingMs);
+  }
+
+  Workstation& ws_;
+  Test& test_;
+  Random& random_;
+  const AttemptScript& script_;
+  ManualScheduler scheduler_;
+  ChoiceJudge choice_;
+  TaskJudges judges_;
+  ScriptCard card_;
+  AttemptAssembler assembly_;
+  AttemptEngine engine_;
+};
+
+void printSummary(const Simulation& sim, const Workstation& ws, const Test& test, bool events) {
+  const AttemptState& s = sim.state;
+  Json json;
+  json.beginObject();
+  json.key("test").text(test.title);
+  json.key("attemptCode").text(ws.openTest.attemptCode);
+  json.key("mode").number(static_cast<std::int64_t>(s.mode));
+  json.key("end").text(endMessage(s.end));
+  json.key("endKind").utf8(endName(s.end));
+  json.key("card").beginObject();
+  json.key("district").text(sim.student().district);
+  json.key("school").text(sim.student().school);
+  json.key("cardCode").text(sim.student().cardCode);
+  json.key("classGroup").text(sim.student().classGroup);
+  json.key("fullName").text(sim.student().fullName);
+  json.endObject();
+  json.key("state").beginObject();
+  json.key("timeLimit").number(static_cast<std::int64_t>(s.timeLimit));
+  json.key("elapsed").number(static_cast<std::int64_t>(s.elapsed));
+  json.key("taskCount").number(static_cast<std::int64_t>(s.taskCount));
+  json.key("currentTask").number(static_cast<std::int64_t>(s.currentTask));
+  json.key("elementsJudged").number(static_cast<std::int64_t>(s.elementsJudged));
+  json.key("wrongElements").number(static_cast<std::int64_t>(s.wrongElements));
+  json.key("tasksDone").number(static_cast<std::int64_t>(s.tasksDone));
+  json.key("bestInExam").number(static_cast<std::int64_t>(s.bestInExam));
+  json.key("pass").number(static_cast<std::int64_t>(s.pass));
+  json.key("timeOver").boolean(s.timeOver);
+  json.endObject();
+  json.key("tasks").beginArray();
+  for (int k = 1; k <= s.taskCount; ++k) {
+    const TaskRecord& r = s.task(k);
+    json.beginObject();
+    json.key("position").number(static_cast<std::int64_t>(k));
+    json.key("fileNumber").number(static_cast<std::int64_t>(s.displayOrder[k]));
+    json.key("type").utf8(typeName(test.task(k).type));
+    json.key("elementCount").number(static_cast<std::int64_t>(test.task(k).elementCount));
+    json.key("done").boolean(r.done);
+    json.key("wrongCount").number(static_cast<std::int64_t>(r.wrongCount));
+    json.key("missCount").number(static_cast<std::int64_t>(r.missCount));
+    json.key("judgedElements").number(static_cast<std::int64_t>(r.judgedElements));
+    json.key("answerText").text(r.answerText);
+    json.key("optionMarks").text(r.optionMarks);
+    json.endObject();
+  }
+  json.endArray();
+  json.key("steps").beginArray();
+  for (const StepRecord& st : sim.steps) {
+    json.beginObject();
+    json.key("line").number(static_cast<std::int64_t>(st.line));
+    json.key("step").utf8(st.step);
+    json.key("result").utf8(st.result);
+    json.endObject();
+  }
+  json.endArray();
+  json.key("handOver").beginArray();
+  for (const std::string& call : sim.results.calls) json.utf8(call);
+  json.endArray();
+  json.key("resultFiles").beginArray().endArray();
+  json.key("sounds").beginArray();
+  for (const std::string& sound : sim.log.sounds) json.text(sound);
+  json.endArray();
+  if (events) {
+    json.key("events").beginArray();
+    for (const std::string& e : sim.log.events) json.text(e);
+    json.endArray();
+  }
+  json.endObject();
+  std::fputs(json.str().c_str(), stdout);
+}
+
+}  // namespace
+
+int runSimulate(const Args& args) {
+  std::string folderArg, scriptArg;
+  std::uint64_t seed = 1;
+  bool events = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      std::fputs(kHelp, stdout);
+      return 0;
+    }
+    if (a == "--events") {
+      events = true;
+    } else if (a == "--seed" && i + 1 < args.size()) {
+      try {
+        seed = std::stoull(args[++i]);
+      } catch (...) {
+        std::fprintf(stderr, "simulate: --seed takes a number\n");
+        return 2;
+      }
+    } else if (folderArg.empty()) {
+      folderArg = a;
+    } else if (scriptArg.empty()) {
+      scriptArg = a;
+    } else {
+      std::fputs(kHelp, stderr);
+      return 2;
+    }
+  }
+  if (scriptArg.empty()) {
+    std::fputs(kHelp, stderr);
+    return 2;
+  }
+
+  auto bytes = readFileBytes(scriptArg, kMaxScriptBytes + 1);
+  if (!bytes) {
+    std::fprintf(stderr, "simulate: cannot read %s\n", scriptArg.c_str());
+    return 1;
+  }
+  ScriptReading reading = readAttemptScript(*bytes);
+  if (!reading.ok()) {
+    std::fprintf(stderr, "simulate: %s:%d: %s\n", scriptArg.c_str(), reading.errorLine,
+                 reading.error.c_str());
+    return 1;
+  }
+
+  // Base/<set>/<test>: the program folder lies two levels above the base.
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::weakly_canonical(folderArg, ec);
+  Workstation ws;
+  ws.programFolder = folder.parent_path().parent_path().parent_path();
+  ws.baseFolderName = cp1251FromPath(folder.parent_path().parent_path().filename());
+  ws.testSet = cp1251FromPath(folder.parent_path().filename());
+  Test test;
+  Random random(seed);
+  RecordingSystemShell shell;
+  SilentView view;
+  if (OpenTest(cp1251FromPath(folder.filename()), {ws, test, random, shell, view}) == 0) {
+    std::fprintf(stderr, "simulate: the test cannot be opened: %s\n",
+                 view.messages.empty() ? "no test" : cp1251ToUtf8(view.messages.back()).c_str());
+    return 1;
+  }
+
+  if (reading.script.mode >= 0) ws.settings.mode = reading.script.mode;
+  if (reading.script.timeLimit > 0) ws.settings.timeLimitMinutes = reading.script.timeLimit;
+  Simulation sim(ws, test, random, reading.script);
+  const bool ran = sim.run();
+  printSummary(sim, ws, test, events);
+  if (!ran) {
+    std::fprintf(stderr, "simulate: %s:%d: %s\n", scriptArg.c_str(), sim.failureLine,
+                 sim.failure.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace ispyt::tool
