@@ -15,6 +15,10 @@ const DumpKind kKinds[] = {
     {"config.ini", "[--tasks N]  a test's settings (N: the tasks of the test.txt beside it)",
      dumpConfig},
     {"*.dbs", "             class lists (School.dbs)", dumpClassLists},
+    {"*.rez", "             an attempt's report", dumpReport},
+    {"monitor.dm", "[--tasks N]  monitoring records (N: the tasks of the test.txt beside it)",
+     dumpMonitor},
+    {"*.db", "             an attempt's result database (REZULT/<code>_<test>.Db)", dumpResultDb},
 };
 
 bool matches(const char* pattern, const std::string& name) {
