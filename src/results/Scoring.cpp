@@ -55,7 +55,7 @@ int examResult(const GradingCounts& c) {
     for (int k = 1; k <= n; ++k) elements += c.elementCount[k];
     r = toInt(r - ratio(120.0, elements) * (elements - c.bestInExam));
   }
-  return std::max(r, 1);
+  return std::clamp(r, 1, 120);  // a stored pass below 1 would lift it above
 }
 
 }  // namespace

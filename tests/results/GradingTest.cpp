@@ -122,6 +122,9 @@ TEST(ComputeResult, ExamResultByPassAndBestRun) {
   EXPECT_EQ(ComputeResult(c).result120, 90);
   c.bestInExam = 0;
   EXPECT_EQ(ComputeResult(c).result120, 1);  // never below 1
+  c.pass = 0;                                // only a damaged stored report has no pass
+  c.tasksDone = 10;
+  EXPECT_EQ(ComputeResult(c).result120, 120);
   GradingCounts half = attempt(16, 1, 3);
   half.pass = 2;  // 112.5
   EXPECT_EQ(ComputeResult(half).result120, 112);

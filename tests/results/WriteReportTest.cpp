@@ -11,6 +11,7 @@
 #include "results/DateTimeText.h"
 #include "results/MonitorFile.h"
 #include "results/ResultDbFile.h"
+#include "results/ResultFilesWriter.h"
 #include "shell/ConfigFile.h"
 
 namespace ispyt::results_test {
@@ -214,6 +215,23 @@ TEST_F(WriteReportTest, LaunchCountAndClosingState) {
   auto after = readFileBytes(folder / "config.ini");
   ASSERT_TRUE(after);
   EXPECT_EQ(*after, *launchCountBytes(before.keptCopy));
+}
+
+TEST_F(WriteReportTest, EngineHandOverWritesTheFilesAndGivesTheShownGrade) {
+  int closed = 0;
+  ResultFilesWriter writer(context(), {nullptr, [&] { ++closed; }});
+  writer.writeResults();
+  EXPECT_TRUE(writer.outcome().stored());
+  EXPECT_TRUE(exists(folder, "Y537.rez"));
+  EXPECT_EQ(writer.grade(), 2);
+  writer.sendResult();  // sending off: nothing happens
+  writer.closeNetwork();
+  EXPECT_EQ(closed, 1);
+
+  attempt = finishedAttempt(kModeMonitoring);  // monitoring shows no grade
+  ws.openTest.attemptCode = "A100";
+  writer.writeResults();
+  EXPECT_EQ(writer.grade(), 0);
 }
 
 TEST(AppendRecords, AFailedWriteIsReported) {

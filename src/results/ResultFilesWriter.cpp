@@ -1,0 +1,21 @@
+#include "results/ResultFilesWriter.h"
+
+namespace ispyt {
+
+void ResultFilesWriter::evaluateExam(const std::string& attemptCode) {
+  context_.workstation.openTest.attemptCode = attemptCode;
+}
+
+void ResultFilesWriter::writeResults() { outcome_ = WriteReport(context_); }
+
+int ResultFilesWriter::grade() const { return outcome_.grade.shown ? outcome_.grade.grade : 0; }
+
+void ResultFilesWriter::sendResult() {
+  if (network_.sendAfterClosing) network_.sendAfterClosing();
+}
+
+void ResultFilesWriter::closeNetwork() {
+  if (network_.close) network_.close();
+}
+
+}  // namespace ispyt

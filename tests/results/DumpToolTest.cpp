@@ -1,0 +1,62 @@
+// ispyt-tool dump over the three files a stored attempt leaves.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "ResultFixture.h"
+
+namespace ispyt::results_test {
+namespace {
+
+struct ToolRun {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+class DumpTool : public ResultFilesFixture {
+ protected:
+  ToolRun dump(const fs::path& file, const std::string& options = "") {
+    const std::string cmd = std::string(ISPYT_TOOL) + " dump '" + file.string() + "' " + options +
+                            " >" + (root / "out").string() + " 2>" + (root / "err").string();
+    const int status = std::system(cmd.c_str());
+    return {WEXITSTATUS(status), read(root / "out"), read(root / "err")};
+  }
+};
+
+TEST_F(DumpTool, ShowsTheReportTheMonitoringRecordsAndTheDatabase) {
+  WriteReportOutcome stored = WriteReport(context());
+  ASSERT_TRUE(stored.stored());
+
+  ToolRun report = dump(stored.reportFile);
+  ASSERT_EQ(report.code, 0) << report.err;
+  EXPECT_NE(report.out.find("\"attemptCode\": \"Y537\""), std::string::npos) << report.out;
+  EXPECT_NE(report.out.find("\"fileNumber\": 8"), std::string::npos);
+  EXPECT_NE(report.out.find("\"picture\": \"P6-1.bmp\""), std::string::npos);
+
+  ToolRun noCount = dump(stored.monitorFile);
+  EXPECT_EQ(noCount.code, 2);  // no test.txt beside it
+  EXPECT_NE(noCount.err.find("--tasks"), std::string::npos);
+  ToolRun monitor = dump(stored.monitorFile, "--tasks 8");
+  ASSERT_EQ(monitor.code, 0) << monitor.err;
+  EXPECT_NE(monitor.out.find("\"skippedBytes\": 0"), std::string::npos);
+  EXPECT_NE(monitor.out.find("\"name\": \"Іваненко Петро \""), std::string::npos) << monitor.out;
+
+  ToolRun db = dump(stored.resultDb);
+  ASSERT_EQ(db.code, 0) << db.err;
+  EXPECT_NE(db.out.find("\"result120\": 22"), std::string::npos) << db.out;
+  EXPECT_NE(db.out.find("\"classGroup\": \"10-Б\""), std::string::npos);
+}
+
+TEST_F(DumpTool, DamagedReportNamesItsLine) {
+  std::ofstream(folder / "Y100.rez", std::ios::binary) << std::string("Y\x01\x02\x03\r\nxx\r\n");
+  ToolRun r = dump(folder / "Y100.rez");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace ispyt::results_test
