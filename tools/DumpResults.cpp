@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "Dump.h"
@@ -11,9 +12,12 @@
 #include "content/LoadTest.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
+#include "results/ComputeGrade.h"
 #include "results/MonitorFile.h"
+#include "results/MonitorRow.h"
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
+#include "shell/ConfigFile.h"
 #include "shell/Settings.h"
 
 namespace ispyt::tool {
@@ -103,13 +107,15 @@ void reportTask(Json& json, int position, const ReportTask& t) {
   json.endObject();
 }
 
-// The tasks of the test.txt in the folder, 0 when there is none to load.
-int testTaskCount(const fs::path& folder) {
-  if (!exists(folder, "test.txt")) return 0;
-  Test test;
+// The test.txt of the folder as opening loads it; nothing when there is
+// none to load.
+std::unique_ptr<Test> loadTestIn(const fs::path& folder) {
+  if (!exists(folder, "test.txt")) return nullptr;
+  auto test = std::make_unique<Test>();
   Random random(1);
-  LoadResult loaded = LoadTest(locate(folder, "test.txt"), test, random);
-  return loaded.loaded() ? loaded.taskCount() : 0;
+  if (!LoadTest(locate(folder, "test.txt"), *test, random).loaded() || test->taskCount < 1)
+    return nullptr;
+  return test;
 }
 
 }  // namespace
@@ -166,8 +172,12 @@ int dumpMonitor(const fs::path& file, const Args& options) {
       return 2;
     }
   }
-  if (tasks == 0) {
-    tasks = testTaskCount(file.parent_path().empty() ? fs::path(".") : file.parent_path());
+  const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+  // With the test beside the file the attempts are graded as the charts do.
+  std::unique_ptr<Test> test = loadTestIn(folder);
+  if (test && tasks != 0 && tasks != test->taskCount) test.reset();
+  if (tasks == 0 && test) {
+    tasks = test->taskCount;
     tasksFrom = "test.txt";
   }
   if (tasks == 0) {
@@ -179,10 +189,12 @@ int dumpMonitor(const fs::path& file, const Args& options) {
   if (!bytes) return 1;
   Parsed<MonitorFile> read = ReadMonitor(*bytes, tasks);
   if (!read.ok()) return fault(file, "byte", read.fault);
+  const Settings settings = test ? readConfigFile(folder, tasks, 1).settings : Settings{};
   Json json;
   json.beginObject();
   json.key("file").utf8(file.string());
   json.key("tasks").number(std::int64_t{tasks});
+  json.key("graded").boolean(test != nullptr);
   json.key("tasksFrom").utf8(tasksFrom);
   json.key("skippedBytes").number(static_cast<std::int64_t>(read.value->skippedBytes));
   json.key("attempts").beginArray();
@@ -193,6 +205,12 @@ int dumpMonitor(const fs::path& file, const Args& options) {
     perTask(json, "wrongCount", g.wrongCount, tasks);
     perTask(json, "missCount", g.missCount, tasks);
     perTask(json, "judgedElements", g.judgedElements, tasks);
+    if (test) {
+      const MonitorRow row = monitorRow(g, *test, settings);
+      perTask(json, "taskPercent", row.taskPercent, tasks);
+      json.key("grade").number(std::int64_t{row.grade});
+      json.key("level").text(levelName(GradeLevel(row.grade, settings.gradeScale)));
+    }
     json.endObject();
   }
   json.endArray();

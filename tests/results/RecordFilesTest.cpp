@@ -6,6 +6,7 @@
 
 #include "platform/Cp1251.h"
 #include "results/MonitorFile.h"
+#include "results/MonitorRow.h"
 #include "results/RecordFields.h"
 #include "results/ResultDbFile.h"
 
@@ -76,6 +77,32 @@ TEST(MonitorFile, OverlongLengthByteReadsTheWholeField) {
   ASSERT_TRUE(file.ok());
   EXPECT_EQ(file.value->groups[0].attemptCode, "K123");
   EXPECT_EQ(file.value->groups[0].name.size(), 20u);
+}
+
+TEST(MonitorRow, GradedAgainWithTheOpenTest) {
+  ispyt::Test test;
+  test.taskCount = 3;
+  for (int k = 1; k <= 3; ++k) {
+    test.task(k).elementCount = 2;
+    test.task(k).itemCount = 4;
+  }
+  MonitorGroup g;
+  g.taskCount = 3;
+  g.attemptCode = "A101";
+  g.name = "Ann";
+  g.wrongCount = {0, 1, 0, 2};
+  g.judgedElements = {0, 2, 2, 0};  // task 3 never judged: counted in full
+  Settings settings;
+  MonitorRow row = monitorRow(g, test, settings);
+  EXPECT_EQ(row.elementsJudged, 6);
+  EXPECT_EQ(row.taskPercent[1], 50);
+  EXPECT_EQ(row.taskPercent[2], 100);
+  EXPECT_EQ(row.taskPercent[3], 0);
+  EXPECT_EQ(row.grade, 6);  // 120 - 3 * 20 = 60
+  settings.gradeScale = 5;
+  EXPECT_EQ(monitorRow(g, test, settings).grade, 2);  // 2.5, half to even
+  g.wrongCount = {0, 2, 2, 2};
+  EXPECT_EQ(monitorRow(g, test, settings).grade, 0);  // every element wrong
 }
 
 ResultDbEntry entry() {
