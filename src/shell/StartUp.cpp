@@ -25,6 +25,8 @@ void resetWorkstation(Workstation& ws, Random& random) {
   ws.testSet = ws.decor.testSet.empty() ? lastTestSet(locate(ws.programFolder, ws.baseFolderName))
                                         : ws.decor.testSet;
   if (ws.testSet.empty()) ws.testSet = cp1251("Нема тестів");
+  ListTests(locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet), ws.openTest.tests,
+            ws.testSet);
 }
 
 void placeWorkstation(Workstation& ws, SystemShell& shell) {

@@ -15,7 +15,7 @@ namespace ispyt {
 void prepareWorkingFolders(const std::filesystem::path& programFolder);
 
 // Fresh state: no test open, no password, no result shown, a new attempt
-// letter, the title lines and the current test set.
+// letter, the title lines, the current test set and its tests.
 void resetWorkstation(Workstation& ws, Random& random);
 
 // Places the window for the recorded screen and takes over the desktop

@@ -52,7 +52,7 @@ TEST_F(StartUpTest, MissingUserTxtLeavesTheTitleEmpty) {
 
 TEST_F(StartUpTest, TheCurrentTestSetIsTheLastFolderOfTheScan) {
   fs::create_directories(root / "Base" / pathFromCp1251(cp1251("Алгебра")));
-  fs::create_directories(root / "Base" / pathFromCp1251(cp1251("Фізика")));
+  fs::create_directories(root / "Base" / pathFromCp1251(cp1251("Фізика")) / "Optics");
   fs::create_directories(root / "Base" / ".hidden");
   resetWorkstation(ws, random);
   EXPECT_EQ(ws.testSet, cp1251("Фізика"));
@@ -95,6 +95,28 @@ TEST_F(StartUpTest, TakingTheWholeScreenHidesTheTaskbar) {
   placeWorkstation(ws, windowed);
   EXPECT_TRUE(windowed.calls().empty());
   EXPECT_DOUBLE_EQ(ws.scale.scaleX, 1.0);
+}
+
+}  // namespace
+}  // namespace ispyt
+
+namespace ispyt {
+namespace {
+
+TEST_F(StartUpTest, ListsTheTestsOfTheCurrentSet) {
+  fs::create_directories(root / "Base" / "Set" / "B");
+  fs::create_directories(root / "Base" / "Set" / "A");
+  fs::create_directories(root / "Base" / "Set" / ".git");
+  resetWorkstation(ws, random);
+  EXPECT_EQ(ws.openTest.tests[0], "A");
+  EXPECT_EQ(ws.openTest.tests[1], "B");
+  EXPECT_EQ(ws.openTest.tests[2], "");
+}
+
+TEST_F(StartUpTest, ASetWithoutTestsHasNoTests) {
+  fs::create_directories(root / "Base" / "Empty");
+  resetWorkstation(ws, random);
+  EXPECT_EQ(ws.testSet, cp1251("Нема тестів"));
 }
 
 }  // namespace

@@ -351,8 +351,6 @@ void MainWindow::openTestList() {
     menu_.setOpen(c, false);
   syncCaptions();
   prompt_->hide();
-  ListTests(locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet), ws_.openTest.tests,
-            ws_.testSet);
   std::vector<std::string> tests(ws_.openTest.tests.begin(), ws_.openTest.tests.end() - 1);
   const ScreenScale& s = ws_.scale;
   SideMenuLayout l = layoutTestList(tests, s, sideMenu_->metrics(s.font(10)));

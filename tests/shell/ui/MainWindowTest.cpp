@@ -21,7 +21,7 @@ class MainWindowTest : public QObject {
 
   std::unique_ptr<Started> start() {
     auto s = std::make_unique<Started>();
-    QDir(s->dir.path()).mkpath("Base/Algebra");
+    QDir(s->dir.path()).mkpath("Base/Algebra/Fractions");
     auto shell = std::make_unique<RecordingSystemShell>();
     s->shell = shell.get();
     Started* raw = s.get();
