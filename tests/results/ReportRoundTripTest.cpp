@@ -139,6 +139,31 @@ TEST_F(ReportRoundTrip, StoredReportIsFoundByNameWhateverItsCase) {
   EXPECT_EQ(missing.fault.position, 0);
 }
 
+TEST_F(ReportRoundTrip, ReviewGradesTheStoredAttemptAsStoringDid) {
+  WriteReportOutcome stored = WriteReport(context());
+  ASSERT_TRUE(stored.stored());
+  AttemptState reviewed;
+  reviewed.task(5).answerText = "left from before";
+  ispyt::Test loaded = fileOrderTest();
+  Settings settings;
+  StudentCard shownCard;
+  AttemptResult shown;
+  ReviewOutcome review = reviewReport(folder, "Y537", reviewed, loaded, settings, shownCard, shown);
+  ASSERT_TRUE(review.loaded);
+  EXPECT_EQ(shown.result120, result.result120);
+  EXPECT_EQ(shown.grade, result.grade);
+  EXPECT_EQ(shown.percent, result.percent);
+  EXPECT_EQ(review.grade.sound, stored.grade.sound);
+  EXPECT_EQ(reviewed.task(5).answerText, cp1251("відповідь на завдання 5"));
+
+  AttemptState untouched;
+  untouched.elapsed = 9;
+  ReviewOutcome missing =
+      reviewReport(folder, "Y000", untouched, loaded, settings, shownCard, shown);
+  EXPECT_FALSE(missing.loaded);
+  EXPECT_EQ(untouched.elapsed, 9);
+}
+
 TEST_F(ReportRoundTrip, ListReportsGivesTheFirstFiftyNineCodes) {
   for (int d = 100; d < 160; ++d) std::ofstream(folder / ("a" + std::to_string(d) + ".rez"));
   std::ofstream(folder / "Monitor.dm");
