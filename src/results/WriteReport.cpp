@@ -81,6 +81,9 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
     return out;
   };
 
+  std::error_code probe;
+  if (folder.empty() || !fs::is_directory(folder, probe))
+    return fail(std::make_error_code(std::errc::no_such_file_or_directory), folder);
   std::string code = ws.openTest.attemptCode;
   if (!makeCodeFree(folder, code, c.random))
     return fail(std::make_error_code(std::errc::file_exists), folder / pathFromCp1251(code));

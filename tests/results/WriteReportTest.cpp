@@ -191,6 +191,14 @@ TEST_F(WriteReportTest, EveryCodeTakenWritesNothing) {
   EXPECT_NE(ws.currentTestPath, kNoTestOpen);
 }
 
+TEST_F(WriteReportTest, NoTestFolderWritesNothing) {
+  ws.openTest.testFolder = root / "gone";
+  EXPECT_FALSE(WriteReport(context()).stored());
+  ws.openTest.testFolder.clear();
+  EXPECT_FALSE(WriteReport(context()).stored());
+  EXPECT_FALSE(fs::exists("Y537.rez"));
+}
+
 TEST_F(WriteReportTest, MonitoringCardCodeCarriesTheShiftedPassword) {
   attempt = finishedAttempt(kModeMonitoring);
   ws.settings.password = 1234;
