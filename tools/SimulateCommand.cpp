@@ -39,7 +39,8 @@ The script is UTF-8 text, one line each ('#' starts a comment):
   answer A C       an answer to the task shown: options by their letters in
                    the test file (A is the first option there)
   give-up          the mode sign: the task given up (modes 1, 2, 4)
-  hint             the mode sign in mode 0 (a hint)
+  hint             the mode sign in mode 0: the correct answer shown (twice
+                   per attempt) and the task moved to a later position
   petal N          a click on petal N of the task wheel
   wait N           N seconds pass
   Вихід            the attempt is broken off
@@ -238,15 +239,29 @@ class Simulation {
     switch (step.kind) {
       case Kind::Answer:
         return answer(step);
-      case Kind::Hint:
+      case Kind::Hint: {
+        if (!taskShown(step)) return false;
+        if (state.mode != kModeHint) return stop(step.line, "hints are given in mode 0 only");
+        const int k = state.currentTask;
+        const int file = state.displayOrder[k];
+        engine_.modeSign();
+        if (engine_.phase() != AttemptPhase::Hint) {
+          note(step, "refused");
+          return true;
+        }
+        int moved = k;
+        for (int i = 1; i <= state.taskCount; ++i)
+          if (state.displayOrder[i] == file) moved = i;
+        engine_.mainButton();
+        settle();
+        note(step, "answer of task " + std::to_string(k) + " shown, the task moved to " +
+                       std::to_string(moved));
+        return true;
+      }
       case Kind::GiveUp: {
         if (!taskShown(step)) return false;
-        if (step.kind == Kind::Hint && state.mode != kModeHint)
-          return stop(step.line, "hints are given in mode 0 only");
-        if (step.kind == Kind::GiveUp && state.mode == kModeHint)
+        if (state.mode == kModeHint)
           return stop(step.line, "in mode 0 the mode sign gives a hint, not a give-up");
-        if (step.kind == Kind::Hint)
-          return stop(step.line, "hints are not available in this version");
         const int k = state.currentTask;
         engine_.modeSign();
         settle();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "attempt/AssembleAttempt.h"
 #include "attempt/CardGate.h"
 #include "content/LoadTest.h"
 #include "platform/Cp1251.h"
@@ -86,6 +87,7 @@ void AttemptEngine::testOpened() {
   transitionRunning_ = false;
   repeat_ = false;
   c_.state.reviewing = false;
+  c_.state.hintsUsed = 0;
   phase_ = AttemptPhase::Idle;
 }
 
@@ -121,6 +123,11 @@ void AttemptEngine::mainButton() {
       s.feedbackPause = false;
       setButton(false);
       moveOn();
+      break;
+    case AttemptPhase::Hint:
+      s.task(s.currentTask).hintMarks = {};
+      setButton(false);
+      ShowTask(s.currentTask);
       break;
     case AttemptPhase::Ended:
       if (s.end == AttemptEnd::Failed) {
@@ -348,6 +355,10 @@ int AttemptEngine::NextTask(int k) const {
 
 void AttemptEngine::modeSign() {
   AttemptState& s = c_.state;
+  if (phase_ == AttemptPhase::Task && !s.reviewing && s.mode == kModeHint) {
+    giveHint();
+    return;
+  }
   if (phase_ == AttemptPhase::Task && !s.reviewing) {
     if (!mode({kModeTraining, kModeTestPaper, kModeMonitoring}) || !clockRunning() ||
         s.answerReady || transitionRunning_)
@@ -368,6 +379,33 @@ void AttemptEngine::modeSign() {
     s.currentTask = s.currentTask % s.taskCount + 1;
     ShowTask(s.currentTask);
   }
+}
+
+// The hinted task moves to a later position p, the tasks after it up to p
+// one place forward, so that it comes again once the answer has been seen.
+void AttemptEngine::giveHint() {
+  AttemptState& s = c_.state;
+  Settings& settings = c_.workstation.settings;
+  const int c = s.currentTask;
+  if (!clockRunning() || transitionRunning_ || s.hintsUsed >= kMaxHints || c < 1 || c > s.taskCount)
+    return;
+  const Task& task = c_.test.task(c);
+  TaskRecord& record = s.task(c);
+  if (!c_.judge.handles(task.type) || record.countsDone()) return;
+  for (int j = 1; j <= kMaxItems; ++j)
+    if (record.chosen[j]) return;  // an answer is under way
+  const Judgement shown = c_.judge.hint(task, record);
+  c_.screen.showMarks(c, shown);
+  const int p = std::max(c, settings.shuffle ? s.taskCount - c_.random.random(s.taskCount - c)
+                                             : s.taskCount - s.hintsUsed);
+  ++s.hintsUsed;
+  TaskOrder order = identityOrder();
+  for (int k = c; k < p; ++k) order[k] = k + 1;
+  order[p] = c;
+  rearrangeTasks(order, c_.test, s, settings);
+  phase_ = AttemptPhase::Hint;
+  s.answerReady = false;
+  setButton(true);
 }
 
 // ---- free moves ------------------------------------------------------------
@@ -439,7 +477,8 @@ void AttemptEngine::ClockTick() {
   // testee next presses the button; an answer given after the time is up
   // does not count.
   const bool waiting = phase_ == AttemptPhase::Task || phase_ == AttemptPhase::Feedback ||
-                       phase_ == AttemptPhase::Card || phase_ == AttemptPhase::Starting ||
+                       phase_ == AttemptPhase::Hint || phase_ == AttemptPhase::Card ||
+                       phase_ == AttemptPhase::Starting ||
                        (phase_ == AttemptPhase::Ended && s.end == AttemptEnd::Failed);
   if (!waiting) return;
   startTimer_->stop();
@@ -450,7 +489,8 @@ void AttemptEngine::ClockTick() {
 
 bool AttemptEngine::breakOff() {
   const bool underWay = clockRunning() || phase_ == AttemptPhase::Task ||
-                        phase_ == AttemptPhase::Submitting || phase_ == AttemptPhase::Feedback;
+                        phase_ == AttemptPhase::Submitting || phase_ == AttemptPhase::Feedback ||
+                        phase_ == AttemptPhase::Hint;
   if (!underWay || phase_ == AttemptPhase::Closing || phase_ == AttemptPhase::Closed) return false;
   AttemptState& s = c_.state;
   s.wrongElements = kBrokenOff;

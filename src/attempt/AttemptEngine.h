@@ -45,6 +45,7 @@ enum class AttemptPhase {
   Task,        // a task is shown (its transition may still run)
   Submitting,  // the main button was pressed; the submit timer runs
   Feedback,    // the correct answer is shown; the main button moves on
+  Hint,        // mode 0: a hint shows the answer; the main button goes on
   Ended,       // an end message and the result diagram
   Closing,     // the closing animation
   Closed,      // after the end: review is possible
@@ -57,6 +58,8 @@ inline constexpr int kClockMs = 1000;
 inline constexpr int kDiagramMs = 50;
 inline constexpr int kClosingMs = 10;
 inline constexpr int kClosingSteps = 69;
+// Hints an opening of a test gives in mode 0.
+inline constexpr int kMaxHints = 2;
 
 // The seconds that must pass between two free moves under an effect.
 int effectPause(const std::string& effect);
@@ -75,8 +78,8 @@ class AttemptEngine {
   void transitionEnded();
   void optionClicked(int option);
   void petalClicked(int position);
-  // The mode sign beside the wheel: give up during an attempt (modes 1, 2,
-  // 4), the next task in review after the end.
+  // The mode sign beside the wheel: a hint (mode 0) or a give-up (modes 1,
+  // 2, 4) during an attempt, the next task in review after the end.
   void modeSign();
   // A click in the button band of the task area (ends the diagram).
   void bandClicked();
@@ -115,6 +118,7 @@ class AttemptEngine {
   void setButton(bool active);
   void submitOrGiveUp(bool givenUp);
   void moveOn();
+  void giveHint();
   bool mode(std::initializer_list<int> modes) const;
 
   AttemptContext c_;

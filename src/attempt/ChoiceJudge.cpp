@@ -87,4 +87,14 @@ GiveUpOutcome ChoiceJudge::giveUp(const Task& task, TaskRecord& record, AttemptS
   return GiveUpOutcome::Submitted;
 }
 
+Judgement ChoiceJudge::hint(const Task& task, TaskRecord& record) {
+  Judgement shown;
+  for (int j = 1; j <= task.itemCount; ++j)
+    if (isCorrect(task, j)) {
+      shown.marks[j] = Feedback::ShownRight;
+      record.hintMarks[j] = true;
+    }
+  return shown;
+}
+
 }  // namespace ispyt

@@ -13,6 +13,7 @@ class ChoiceJudge : public TaskJudge {
   bool optionClicked(const Task& task, TaskRecord& record, int option) override;
   Judgement judge(const Task& task, TaskRecord& record, AttemptState& state) override;
   GiveUpOutcome giveUp(const Task& task, TaskRecord& record, AttemptState& state) override;
+  Judgement hint(const Task& task, TaskRecord& record) override;
 };
 
 }  // namespace ispyt

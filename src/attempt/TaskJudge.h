@@ -43,6 +43,8 @@ class TaskJudge {
   // wrong answer `state.feedbackPause`.
   virtual Judgement judge(const Task& task, TaskRecord& record, AttemptState& state) = 0;
   virtual GiveUpOutcome giveUp(const Task& task, TaskRecord& record, AttemptState& state) = 0;
+  // A hint (mode 0): the correct answer shown, recorded in hintMarks.
+  virtual Judgement hint(const Task& task, TaskRecord& record) = 0;
 };
 
 }  // namespace ispyt

@@ -34,4 +34,9 @@ GiveUpOutcome TaskJudges::giveUp(const Task& task, TaskRecord& record, AttemptSt
   return j ? j->giveUp(task, record, state) : GiveUpOutcome::NotAffected;
 }
 
+Judgement TaskJudges::hint(const Task& task, TaskRecord& record) {
+  TaskJudge* j = of(task.type);
+  return j ? j->hint(task, record) : Judgement{};
+}
+
 }  // namespace ispyt

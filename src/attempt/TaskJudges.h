@@ -18,6 +18,7 @@ class TaskJudges : public TaskJudge {
   bool optionClicked(const Task& task, TaskRecord& record, int option) override;
   Judgement judge(const Task& task, TaskRecord& record, AttemptState& state) override;
   GiveUpOutcome giveUp(const Task& task, TaskRecord& record, AttemptState& state) override;
+  Judgement hint(const Task& task, TaskRecord& record) override;
 
  private:
   TaskJudge* of(TaskType type) const;

@@ -497,3 +497,79 @@ TEST_F(AttemptFixture, NoGiveUpInTheHintMode) {
 
 }  // namespace
 }  // namespace ispyt
+
+namespace ispyt {
+namespace {
+
+class Hints : public AttemptFixture {
+ protected:
+  void startNamed(int tasks) {
+    ws.settings.mode = kModeHint;
+    std::vector<Task> list(tasks, singleChoice());
+    for (int k = 0; k < tasks; ++k) list[k].question = "q" + std::to_string(k + 1);
+    useTasks(list);
+    engine->mainButton();
+    scheduler.advance(kStartDelayMs);
+    settle();
+  }
+  std::string order() const {
+    std::string o;
+    for (int k = 1; k <= state.taskCount; ++k) o += std::to_string(state.displayOrder[k]);
+    return o;
+  }
+};
+
+TEST_F(Hints, MoveTheTaskBackAndShowTheNextOne) {
+  startNamed(4);
+  engine->modeSign();
+  EXPECT_EQ(engine->phase(), AttemptPhase::Hint);
+  EXPECT_EQ(order(), "2341");
+  EXPECT_EQ(test.task(4).question, "q1");
+  EXPECT_TRUE(state.task(4).hintMarks[1]);
+  EXPECT_TRUE(log.buttonActive);
+  engine->mainButton();
+  settle();
+  EXPECT_EQ(state.currentTask, 1);
+  EXPECT_EQ(test.task(1).question, "q2");
+  EXPECT_EQ(log.lastTaskShown, 1);
+  // The second hint goes one place before the end; a third is not given.
+  engine->modeSign();
+  EXPECT_EQ(order(), "3421");
+  engine->mainButton();
+  settle();
+  engine->modeSign();
+  EXPECT_EQ(engine->phase(), AttemptPhase::Task);
+  EXPECT_EQ(state.hintsUsed, 2);
+  answer({1});
+  answer({1});
+  answer({1});
+  answer({1});
+  EXPECT_EQ(state.end, AttemptEnd::Finished);
+  EXPECT_EQ(state.wrongElements, 0);
+}
+
+TEST_F(Hints, NotOnceAnOptionIsChosen) {
+  startNamed(3);
+  engine->optionClicked(2);
+  engine->modeSign();
+  EXPECT_EQ(engine->phase(), AttemptPhase::Task);
+  EXPECT_EQ(order(), "123");
+}
+
+TEST_F(Hints, WithShuffledOrderGoToALaterRandomPlace) {
+  ws.settings.shuffle = true;
+  for (int round = 0; round < 20; ++round) {
+    engine->testOpened();
+    startNamed(5);
+    engine->modeSign();
+    int moved = 0;
+    for (int k = 1; k <= 5; ++k)
+      if (state.displayOrder[k] == 1) moved = k;
+    EXPECT_GE(moved, 2);
+    EXPECT_LE(moved, 5);
+    engine->breakOff();
+  }
+}
+
+}  // namespace
+}  // namespace ispyt
