@@ -19,6 +19,7 @@
 #include "platform/Cp1251.h"
 #include "platform/ManualScheduler.h"
 #include "platform/Paths.h"
+#include "results/ResultFilesWriter.h"
 
 namespace ispyt::tool {
 namespace {
@@ -93,19 +94,6 @@ class ScriptCard : public AttemptCard {
   RegistrationCard card_;
 };
 
-// The hand-over of the finished attempt.  The result files are written here
-// once their writer is part of the core; until then the summary reports
-// what was handed over.
-class HandOver : public ResultWriter {
- public:
-  std::vector<std::string> calls;
-  void evaluateExam(const std::string& code) override { calls.push_back("evaluateExam"); }
-  void writeResults() override { calls.push_back("writeResults"); }
-  int grade() const override { return 0; }
-  void sendResult() override { calls.push_back("sendResult"); }
-  void closeNetwork() override { calls.push_back("closeNetwork"); }
-};
-
 class SilentView : public OpenTestView {
  public:
   std::vector<std::string> messages;
@@ -162,19 +150,22 @@ class Simulation {
         script_(script),
         card_(script),
         assembly_(random),
+        results_(ResultFilesContext{ws, state, test, card_.student, result_, random, {}, {}}, {}),
         engine_(AttemptContext{ws, test, state, scheduler_, random, log, log, judges_, card_,
-                               assembly_, results}) {
+                               assembly_, results_}) {
     judges_.add(choice_);
   }
 
   AttemptState state;
   AttemptLog log;
-  HandOver results;
   std::vector<StepRecord> steps;
   std::string failure;  // why the script could not go on
   int failureLine = 0;
 
   const StudentCard& student() const { return card_.student; }
+  const AttemptResult& result() const { return result_; }
+  const WriteReportOutcome& stored() const { return results_.outcome(); }
+  bool handedOver() const { return engine_.phase() == AttemptPhase::Closed; }
 
   bool run() {
     engine_.mainButton();
@@ -349,6 +340,9 @@ class Simulation {
   TaskJudges judges_;
   ScriptCard card_;
   AttemptAssembler assembly_;
+  AttemptResult result_;
+  // Sending is off: the tool never uses the network.
+  ResultFilesWriter results_;
   AttemptEngine engine_;
 };
 
@@ -406,10 +400,23 @@ void printSummary(const Simulation& sim, const Workstation& ws, const Test& test
     json.endObject();
   }
   json.endArray();
-  json.key("handOver").beginArray();
-  for (const std::string& call : sim.results.calls) json.utf8(call);
+  json.key("result").beginObject();
+  const WriteReportOutcome& stored = sim.stored();
+  json.key("written").boolean(sim.handedOver() && stored.stored());
+  json.key("result120").number(static_cast<std::int64_t>(sim.result().result120));
+  json.key("grade").number(static_cast<std::int64_t>(stored.grade.grade));
+  json.key("gradeShown").boolean(stored.grade.shown);
+  json.key("percent").number(static_cast<std::int64_t>(sim.result().percent));
+  json.key("files").beginArray();
+  for (const auto* file : {&stored.reportFile, &stored.monitorFile, &stored.resultDb})
+    if (!file->empty()) json.text(cp1251FromPath(*file));
   json.endArray();
-  json.key("resultFiles").beginArray().endArray();
+  json.key("launchCounted").boolean(stored.launchCounted);
+  if (stored.error) {
+    json.key("error").utf8(stored.error.message());
+    json.key("failedFile").text(cp1251FromPath(stored.failedFile));
+  }
+  json.endObject();
   json.key("sounds").beginArray();
   for (const std::string& sound : sim.log.sounds) json.text(sound);
   json.endArray();

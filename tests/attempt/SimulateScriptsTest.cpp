@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -15,7 +16,23 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kScripts = fs::path(ISPYT_FIXTURES).parent_path().parent_path() / "demo" / "scripts";
-const fs::path kDemoBase = fs::path(ISPYT_TOOL).parent_path() / "demo" / "Base";
+const fs::path kBuiltDemo = fs::path(ISPYT_TOOL).parent_path() / "demo";
+
+// Attempts write their result files into the program folder: each run of
+// this program works on its own copy of the demo.
+struct DemoCopy {
+  fs::path folder = fs::temp_directory_path() / ("ispyt-simulate-" + std::to_string(getpid()));
+  DemoCopy() {
+    fs::remove_all(folder);
+    fs::copy(kBuiltDemo, folder, fs::copy_options::recursive);
+  }
+  ~DemoCopy() { fs::remove_all(folder); }
+};
+
+fs::path demoBase() {
+  static const DemoCopy copy;
+  return copy.folder / "Base";
+}
 
 struct ToolRun {
   int status = -1;
@@ -54,7 +71,7 @@ TEST(SimulateScripts, EveryModeHasAnExample) {
 // Each demo script runs against the demo program folder of this build and
 // its summary holds every "#>" line of the script.
 TEST(SimulateScripts, DemoScriptsGiveTheirExpectedSummaries) {
-  ASSERT_TRUE(fs::exists(kDemoBase)) << "the demo program folder is built by the 'demo' target";
+  ASSERT_TRUE(fs::exists(kBuiltDemo)) << "the demo program folder is built by the 'demo' target";
   for (const fs::path& script : demoScripts()) {
     std::ifstream in(script);
     std::string line, test;
@@ -65,7 +82,7 @@ TEST(SimulateScripts, DemoScriptsGiveTheirExpectedSummaries) {
     }
     ASSERT_FALSE(test.empty()) << script;
     ASSERT_FALSE(expected.empty()) << script;
-    ToolRun run = simulate(kDemoBase / fs::u8path(test), script);
+    ToolRun run = simulate(demoBase() / fs::u8path(test), script);
     EXPECT_EQ(run.status, 0) << script << "\n" << run.out;
     for (const std::string& e : expected)
       EXPECT_NE(run.out.find(e), std::string::npos) << script << ": no " << e << "\n" << run.out;
@@ -75,7 +92,7 @@ TEST(SimulateScripts, DemoScriptsGiveTheirExpectedSummaries) {
 TEST(SimulateScripts, AnUnanswerableStepStopsWithItsLine) {
   const fs::path script = fs::temp_directory_path() / "ispyt-simulate-stop.script";
   std::ofstream(script) << "mode: 1\nname: Тест Тестович\nanswer A\nanswer A\nanswer A\nanswer x\n";
-  ToolRun run = simulate(kDemoBase / fs::u8path("Шкільні тести/Алгебра 8 клас"), script);
+  ToolRun run = simulate(demoBase() / fs::u8path("Шкільні тести/Алгебра 8 клас"), script);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find(":6: task 4 is a DirectInput task"), std::string::npos) << run.out;
   // The summary up to the stop is printed all the same.
@@ -84,7 +101,7 @@ TEST(SimulateScripts, AnUnanswerableStepStopsWithItsLine) {
 }
 
 TEST(SimulateScripts, MissingTestFolderFails) {
-  ToolRun run = simulate(kDemoBase / "none" / "none", kScripts / "mode0-hint.script");
+  ToolRun run = simulate(demoBase() / "none" / "none", kScripts / "mode0-hint.script");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("cannot be opened"), std::string::npos) << run.out;
 }
@@ -137,6 +154,37 @@ TEST(AttemptScript, FaultsNameTheirLine) {
     EXPECT_EQ(r.error, c.error) << c.text;
   }
   EXPECT_EQ(readAttemptScript(std::string(kMaxScriptBytes + 1, '#')).errorLine, 1);
+}
+
+}  // namespace
+}  // namespace ispyt
+
+namespace ispyt {
+namespace {
+
+// A teacher checks an answer key: a script that answers every task right
+// reaches the top grade, and the attempt's files are written.
+TEST(SimulateScripts, AnswerKeyReachesTheTopGrade) {
+  const fs::path root = fs::temp_directory_path() / ("ispyt-key-" + std::to_string(getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root);
+  const fs::path source = root / "key.txt";
+  std::ofstream(source) << "title: Ключ\n\n== single\n? Два плюс два?\n+ 4\n- 5\n- 3\n\n"
+                           "== multiple\n? Парні числа?\n+ 2\n+ 4\n- 3\n- 5\n\n"
+                           "== single\n? Столиця України?\n+ Київ\n- Львів\n";
+  const fs::path folder = root / "Base" / "Set" / "Key";
+  const std::string make = quoted(ISPYT_TOOL) + " make-test " + quoted(source.string()) + " -o " +
+                           quoted(folder.string()) + " --seed 3 > /dev/null 2>&1";
+  ASSERT_EQ(std::system(make.c_str()), 0);
+  const fs::path script = root / "key.script";
+  std::ofstream(script) << "mode: 2\nname: Учень Перший\nanswer A\nanswer A B\nanswer A\n";
+  ToolRun run = simulate(folder, script);
+  ASSERT_EQ(run.status, 0) << run.out;
+  for (const char* e : {"\"end\": \" Тест завершено\"", "\"wrongElements\": 0",
+                        "\"elementsJudged\": 4", "\"tasksDone\": 3", "\"result120\": 120",
+                        "\"grade\": 12", "\"written\": true", ".rez\"", "Monitor.dm\"", ".Db\""})
+    EXPECT_NE(run.out.find(e), std::string::npos) << e << "\n" << run.out;
+  fs::remove_all(root);
 }
 
 }  // namespace
