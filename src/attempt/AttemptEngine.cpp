@@ -378,6 +378,7 @@ void AttemptEngine::modeSign() {
     s.reviewing = true;
     s.currentTask = s.currentTask % s.taskCount + 1;
     ShowTask(s.currentTask);
+    c_.screen.showGauge();
   }
 }
 
