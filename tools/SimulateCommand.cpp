@@ -29,7 +29,10 @@ const char* const kHelp = R"(usage: ispyt-tool simulate TEST_FOLDER SCRIPT [--se
 Opens TEST_FOLDER (Base/<set>/<test> of a program folder) as the program
 does, with its Config.ini, and runs one attempt through the program's attempt
 engine on a virtual clock, as the script says.  Prints a JSON summary: the
-end message, the attempt's counters and every task's record.
+end message, the attempt's counters, every task's record and the result.
+The result files are written as after a real attempt: the report and the
+monitoring records in the test folder, the result database in REZULT of the
+program folder (a launch-limited test uses up a launch).  Nothing is sent.
 
 The script is UTF-8 text, one line each ('#' starts a comment):
   mode: N          the working mode 0..4 instead of the test's own
@@ -38,7 +41,10 @@ The script is UTF-8 text, one line each ('#' starts a comment):
                    the registration card (before the steps); a test that
                    asks for a card needs at least the name
   answer A C       an answer to the task shown: options by their letters in
-                   the test file (A is the first option there)
+                   the test file, where the correct ones come first (A for
+                   a single choice; A B ... for a multiple choice).  Single
+                   and multiple choice tasks can be answered so far; a task
+                   of another type stops the script at its line
   give-up          the mode sign: the task given up (modes 1, 2, 4)
   hint             the mode sign in mode 0: the correct answer shown (twice
                    per attempt) and the task moved to a later position
