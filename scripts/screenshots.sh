@@ -8,8 +8,8 @@ out="${1:-$root/screenshots}"
 "$root/scripts/build.sh" >/dev/null
 mkdir -p "$out"
 
-shoot() {  # size display
-  local size=$1 display=$2
+shoot() {  # size display: the places to click are those of that size
+  local size=$1 display=$2 test_x=$3 test_y=$4 item1_y=$5 item2_y=$6 settings_x=$7
   Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
   local xvfb=$!
   sleep 1
@@ -21,14 +21,27 @@ shoot() {  # size display
   sleep 5.5
   DISPLAY=":$display" import -window root "$out/idle-$size.png"
   # The test list: point at "Тест" and click.
-  DISPLAY=":$display" xdotool mousemove 20 8 sleep 0.3 mousemove 24 10 sleep 0.3 click 1
+  DISPLAY=":$display" xdotool mousemove "$test_x" "$test_y" sleep 0.3 \
+    mousemove $((test_x + 2)) "$test_y" sleep 0.3 click 1
   sleep 0.8
   DISPLAY=":$display" import -window root "$out/test-list-$size.png"
+  # The first test's title screen.
+  DISPLAY=":$display" xdotool mousemove 40 "$item1_y" sleep 0.3 click 1
+  sleep 1
+  DISPLAY=":$display" import -window root "$out/title-screen-$size.png"
+  # The second test has a password: "Установки" asks for it.
+  DISPLAY=":$display" xdotool mousemove "$test_x" "$test_y" sleep 0.3 \
+    mousemove $((test_x + 2)) "$test_y" sleep 0.3 click 1 sleep 0.8 \
+    mousemove 40 "$item2_y" sleep 0.3 click 1 sleep 1 \
+    mousemove "$settings_x" "$test_y" sleep 0.3 mousemove $((settings_x + 2)) "$test_y" \
+    sleep 0.3 click 1 sleep 0.5 type 12
+  sleep 0.5
+  DISPLAY=":$display" import -window root "$out/password-$size.png"
   kill "$app" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
 }
 
-shoot 800x600 91
-shoot 1280x800 92
+shoot 800x600 91 24 10 35 55 110
+shoot 1280x800 92 34 15 47 74 150
 echo "screenshots in $out"

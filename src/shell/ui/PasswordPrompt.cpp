@@ -3,11 +3,17 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QLinearGradient>
+#include <QPainter>
 
 #include "platform/qt/QtText.h"
 
 namespace ispyt {
 namespace {
+
+// The mark stands on a light patch so that its maroon reads on the ground.
+const QString kCloseMarkStyle =
+    "color: %1; background: rgb(235,235,235); border-radius: 3px; padding: 0 3px;";
 
 bool isNavigation(int key) {
   switch (key) {
@@ -23,10 +29,6 @@ bool isNavigation(int key) {
 }  // namespace
 
 PasswordPrompt::PasswordPrompt(QWidget* parent) : QWidget(parent) {
-  shadow_ = new QLabel(ui("Пароль:"), this);
-  shadow_->setStyleSheet("color: rgb(200,0,0); background: transparent; font-weight: bold;");
-  caption_ = new QLabel(ui("Пароль:"), this);
-  caption_->setStyleSheet("color: rgb(255,255,0); background: transparent; font-weight: bold;");
   box_ = new QLineEdit(this);
   box_->setContextMenuPolicy(Qt::NoContextMenu);
   box_->installEventFilter(this);
@@ -41,10 +43,8 @@ void PasswordPrompt::setFonts(int captionSize, int closeSize, int editSize) {
   QFont f = font();
   f.setPixelSize(std::max(1, captionSize * 4 / 3));
   f.setBold(true);
-  shadow_->setFont(f);
-  caption_->setFont(f);
-  caption_->adjustSize();
-  shadow_->adjustSize();
+  captionFont_ = f;
+  QFontMetrics fm(f);
   QFont c = f;
   c.setPixelSize(std::max(1, closeSize * 4 / 3));
   close_->setFont(c);
@@ -54,9 +54,8 @@ void PasswordPrompt::setFonts(int captionSize, int closeSize, int editSize) {
   box_->setFont(e);
   // Caption, box and close mark in a row, centred on the strip's height.
   const int h = height();
-  caption_->move(8, (h - caption_->height()) / 2);
-  shadow_->move(9, (h - caption_->height()) / 2 + 1);
-  int boxX = caption_->x() + caption_->width() + 8;
+  captionAt_ = QPoint(8, (h - fm.height()) / 2 + fm.ascent());
+  int boxX = captionAt_.x() + fm.horizontalAdvance(ui("Пароль:")) + 8;
   int boxW = std::max(40, width() - boxX - close_->width() - 16);
   box_->setGeometry(boxX, (h - box_->sizeHint().height()) / 2, boxW, box_->sizeHint().height());
   close_->move(width() - close_->width() - 6, (h - close_->height()) / 2);
@@ -71,14 +70,31 @@ void PasswordPrompt::ask(int password) {
   box_->setFocus();
 }
 
+void PasswordPrompt::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  // Its own ground covers the status strip's line while it asks.
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient ground(0, 0, 0, height());
+  ground.setColorAt(0, QColor(70, 90, 150));
+  ground.setColorAt(1, QColor(35, 45, 95));
+  p.setPen(QPen(QColor(96, 96, 96), 2));
+  p.setBrush(ground);
+  p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+  p.setFont(captionFont_);
+  p.setPen(QColor(200, 0, 0));
+  p.drawText(captionAt_ + QPoint(1, 1), ui("Пароль:"));
+  p.setPen(QColor(255, 255, 0));
+  p.drawText(captionAt_, ui("Пароль:"));
+}
+
 void PasswordPrompt::resetCloseMark() {
-  close_->setStyleSheet("color: rgb(128,0,0); background: transparent;");
+  close_->setStyleSheet(kCloseMarkStyle.arg("rgb(128,0,0)"));
 }
 
 bool PasswordPrompt::eventFilter(QObject* watched, QEvent* event) {
   if (watched == close_) {
     if (event->type() == QEvent::Enter)
-      close_->setStyleSheet("color: rgb(255,0,0); background: transparent;");
+      close_->setStyleSheet(kCloseMarkStyle.arg("rgb(255,0,0)"));
     if (event->type() == QEvent::MouseButtonPress) {
       hide();
       emit closed();

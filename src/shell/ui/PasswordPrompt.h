@@ -1,6 +1,7 @@
 #pragma once
-// The password prompt on the status strip: "Пароль:", a box that shows
-// the typed digits as "=", and the close mark "x" (red while hovered).
+// The password prompt on the status strip: "Пароль:" (yellow over a red
+// copy), a box that shows the typed digits as "=", and the close mark "x"
+// (red while hovered).
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,10 +30,11 @@ class PasswordPrompt : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
-  QLabel* shadow_;
-  QLabel* caption_;
+  QFont captionFont_;
+  QPoint captionAt_;
   QLineEdit* box_;
   QLabel* close_;
   PasswordEntry entry_;
