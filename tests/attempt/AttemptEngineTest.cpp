@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 
 #include "AttemptFixture.h"
+#include "content/LoadTest.h"
+#include "content/TestSource.h"
+#include "content/WriteTest.h"
 #include "platform/Cp1251.h"
 
 namespace ispyt {
@@ -569,6 +575,40 @@ TEST_F(Hints, WithShuffledOrderGoToALaterRandomPlace) {
     EXPECT_LE(moved, 5);
     engine->breakOff();
   }
+}
+
+}  // namespace
+}  // namespace ispyt
+
+namespace ispyt {
+namespace {
+
+TEST_F(AttemptFixture, ExamRepeatReloadsTheTestFile) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / ("ispyt-reload-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  ParsedSource parsed = parseTestSource(
+      "title: Файл\n\n== single\n? a\n+ 1\n- 2\n- 3\n\n== single\n? b\n+ 1\n- 2\n- 3\n");
+  ASSERT_TRUE(parsed.source);
+  std::ofstream(folder / "test.txt", std::ios::binary) << writeTestFile(*parsed.source, random);
+  ws.openTest.testFolder = folder;
+  ASSERT_TRUE(LoadTest(folder / "test.txt", test, random).loaded());
+  ws.openTest.testLoaded = true;
+  ws.settings.mode = kModeExam;
+  engine->mainButton();
+  scheduler.advance(kStartDelayMs);
+  settle();
+  int wrong = 1;
+  while (test.task(1).items[wrong] == test.task(1).correctTexts[wrong]) ++wrong;
+  answer({wrong});
+  ASSERT_EQ(state.end, AttemptEnd::Failed);
+  test.title = "changed in memory";
+  engine->mainButton();
+  scheduler.advance(kStartDelayMs);
+  EXPECT_EQ(test.title, cp1251("Файл"));
+  EXPECT_EQ(state.taskCount, 2);
+  EXPECT_EQ(state.pass, 2);
+  fs::remove_all(folder);
 }
 
 }  // namespace
