@@ -24,6 +24,8 @@ struct Recorder : SectionActions {
     *log << "result " + QString::fromStdString(code);
   }
   void showResultChart() override { *log << "chart"; }
+  void cleanResults() override { *log << "clean"; }
+  void monitorAllResults() override { *log << "monitor"; }
   void openAppearanceDialog() override { *log << "appearance"; }
 };
 
@@ -189,6 +191,25 @@ class MainMenuTest : public QObject {
     QCOMPARE(log.size(), 3);
     QVERIFY(!window->passwordPrompt()->isVisible());
     log.clear();
+    // Without a password "Очистка " and "Моніторинг" act at once; with one
+    // they ask first.
+    window->workstation().settings.password = kNoPassword;
+    choose(MenuCaption::Results);
+    clickItem(16);
+    QTRY_COMPARE(log, QStringList{"clean"});
+    choose(MenuCaption::Results);
+    clickItem(17);
+    QTRY_COMPARE(log, (QStringList{"clean", "monitor"}));
+    QVERIFY(!window->passwordPrompt()->isVisible());
+    window->workstation().settings.password = 7;
+    choose(MenuCaption::Results);
+    clickItem(17);
+    QTRY_VERIFY(window->passwordPrompt()->isVisible());
+    QCOMPARE(log.size(), 2);
+    type("7");
+    QCOMPARE(log, (QStringList{"clean", "monitor", "monitor"}));
+    log.clear();
+
     window->showResultsCaption(resultsCaption(0));
     QCOMPARE(caption(MenuCaption::Results)->text(), ui("Результат"));
     QCOMPARE(caption(MenuCaption::Results)->colour(), CaptionColour::Grey);

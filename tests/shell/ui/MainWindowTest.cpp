@@ -19,9 +19,9 @@ class MainWindowTest : public QObject {
     std::unique_ptr<MainWindow> window;
   };
 
-  std::unique_ptr<Started> start() {
+  std::unique_ptr<Started> start(bool withTests = true) {
     auto s = std::make_unique<Started>();
-    QDir(s->dir.path()).mkpath("Base/Algebra/Fractions");
+    QDir(s->dir.path()).mkpath(withTests ? "Base/Algebra/Fractions" : "Base/Algebra");
     auto shell = std::make_unique<RecordingSystemShell>();
     s->shell = shell.get();
     Started* raw = s.get();
@@ -63,6 +63,13 @@ class MainWindowTest : public QObject {
     auto s = start();
     QTRY_VERIFY_WITH_TIMEOUT(s->window->intro().step() >= 48, 15000);
     QCOMPARE(s->window->caption(MenuCaption::Test)->colour(), CaptionColour::Navy);
+    QCOMPARE(s->window->caption(MenuCaption::Appearance)->colour(), CaptionColour::Navy);
+  }
+
+  void aSetWithoutTestsLeavesTestGreyAfterTheIntro() {
+    auto s = start(false);
+    QTRY_VERIFY_WITH_TIMEOUT(s->window->intro().step() >= 48, 15000);
+    QCOMPARE(s->window->caption(MenuCaption::Test)->colour(), CaptionColour::Grey);
     QCOMPARE(s->window->caption(MenuCaption::Appearance)->colour(), CaptionColour::Navy);
   }
 
