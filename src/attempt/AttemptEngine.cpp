@@ -165,9 +165,12 @@ void AttemptEngine::beginRun() {
     s.bestInExam = 0;
     s.pass = s.mode == kModeExam ? 1 : 0;
     s.timeOver = false;
+    fileWeights_ = settings.taskWeights;
     clock_->start(kClockMs);
-  } else {
-    reloadTest();
+  }
+  bool assemble = true;
+  if (repeat_) {
+    assemble = reloadTest();
     s.bestInExam = std::max(s.bestInExam, s.elementsJudged - s.wrongElements);
     ++s.pass;
     c_.screen.redrawWheel();
@@ -177,7 +180,7 @@ void AttemptEngine::beginRun() {
   s.freeMovesAllowed = true;
   s.feedbackPause = false;
   s.end = AttemptEnd::None;
-  c_.assembly.assemble(c_.test, s, settings);
+  if (assemble) c_.assembly.assemble(c_.test, s, settings);
   s.currentTask = 1;
   s.elementsJudged = 0;
   s.wrongElements = 0;
@@ -185,15 +188,26 @@ void AttemptEngine::beginRun() {
   ShowTask(1);
 }
 
-// A fresh option order for the next run.  A file that has gone or broken
-// since the test was opened leaves the test as it was, so the run can go on.
-void AttemptEngine::reloadTest() {
+// A fresh option order for the next run, in file order again, with the
+// weights back in file order for the assembly to arrange anew.  A file that
+// has gone or broken since the test was opened leaves the test, its order
+// and the weights as they were, so the run can go on; returns whether the
+// test was read again.
+bool AttemptEngine::reloadTest() {
+  AttemptState& s = c_.state;
   Test fresh;
   LoadResult loaded =
       LoadTest(locate(c_.workstation.openTest.testFolder, "test.txt"), fresh, c_.random);
-  if (loaded.value > 1) c_.test = std::move(fresh);
-  c_.state.resetTaskTables();
-  c_.state.taskCount = c_.test.taskCount;
+  const auto order = s.displayOrder;
+  s.resetTaskTables();
+  if (loaded.value <= 1) {
+    s.displayOrder = order;
+    return false;
+  }
+  c_.test = std::move(fresh);
+  s.taskCount = c_.test.taskCount;
+  c_.workstation.settings.taskWeights = fileWeights_;
+  return true;
 }
 
 // ---- showing tasks and ending ---------------------------------------------

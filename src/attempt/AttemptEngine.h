@@ -5,6 +5,7 @@
 // and the review.  Every timer runs on the scheduler; what is shown, heard,
 // judged and written goes through the seams of the context.
 
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -108,7 +109,7 @@ class AttemptEngine {
 
  private:
   void beginRun();
-  void reloadTest();
+  bool reloadTest();
   void finish(AttemptEnd end, const char* sound);
   void timeOver();
   void diagramTick();
@@ -124,6 +125,8 @@ class AttemptEngine {
   AttemptContext c_;
   AttemptPhase phase_ = AttemptPhase::Idle;
   bool repeat_ = false;  // mode 3: the next start is a repeat of a failed run
+  // The test's weights in file order, as the first run found them.
+  std::array<int, kMaxTasks + 1> fileWeights_{};
   bool transitionRunning_ = false;
   double angle_ = 0;
   int diagramSteps_ = 0;

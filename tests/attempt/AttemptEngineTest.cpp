@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "AttemptFixture.h"
+#include "attempt/AssembleAttempt.h"
 #include "content/LoadTest.h"
 #include "content/TestSource.h"
 #include "content/WriteTest.h"
@@ -116,8 +117,9 @@ TEST_F(AttemptFixture, ExamRepeatStartsAgainOnTheRunningClock) {
   EXPECT_EQ(state.wrongElements, 0);
   EXPECT_FALSE(state.task(1).done);
   EXPECT_EQ(state.task(1).missCount, -1);
-  EXPECT_EQ(assembly.calls, 2);
-  // The test folder does not exist here: the test stays as it was.
+  // The test folder does not exist here: the test stays as it was, in the
+  // order it had.
+  EXPECT_EQ(assembly.calls, 1);
   EXPECT_EQ(test.taskCount, 3);
   answer({1});
   answer({1});
@@ -609,6 +611,73 @@ TEST_F(AttemptFixture, ExamRepeatReloadsTheTestFile) {
   EXPECT_EQ(state.taskCount, 2);
   EXPECT_EQ(state.pass, 2);
   fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace ispyt
+
+namespace ispyt {
+namespace {
+
+// Puts the tasks in reverse order, as a shuffle might.
+struct ReverseOrder : AttemptAssembly {
+  void assemble(ispyt::Test& test, AttemptState& state, Settings& settings) override {
+    TaskOrder order = identityOrder();
+    for (int k = 1; k <= test.taskCount; ++k) order[k] = test.taskCount + 1 - k;
+    rearrangeTasks(order, test, state, settings);
+  }
+};
+
+TEST_F(AttemptFixture, ExamRepeatArrangesTheReloadedTestFromFileOrder) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / ("ispyt-order-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  ParsedSource parsed = parseTestSource(
+      "title: t\n\n== single\n? a\n+ 1\n- 2\n\n== single\n? b\n+ 1\n- 2\n\n"
+      "== single\n? c\n+ 1\n- 2\n");
+  ASSERT_TRUE(parsed.source);
+  std::ofstream(folder / "test.txt", std::ios::binary) << writeTestFile(*parsed.source, random);
+  ws.openTest.testFolder = folder;
+  ASSERT_TRUE(LoadTest(folder / "test.txt", test, random).loaded());
+  ws.openTest.testLoaded = true;
+  ws.settings.mode = kModeExam;
+  ws.settings.taskWeights[1] = 10;
+  ws.settings.taskWeights[2] = 20;
+  ws.settings.taskWeights[3] = 30;
+  ReverseOrder reverse;
+  AttemptEngine exam(
+      AttemptContext{ws, test, state, scheduler, random, log, log, judges, card, reverse, results});
+  auto run = [&] {
+    exam.mainButton();
+    scheduler.advance(kStartDelayMs);
+    exam.transitionEnded();
+  };
+  auto expectReversed = [&] {
+    EXPECT_EQ(test.task(1).question, "c");
+    EXPECT_EQ(state.displayOrder[1], 3);
+    EXPECT_EQ(ws.settings.taskWeights[1], 30);
+    EXPECT_EQ(ws.settings.taskWeights[3], 10);
+  };
+  run();
+  expectReversed();
+  int wrong = 1;
+  while (test.task(1).items[wrong] == test.task(1).correctTexts[wrong]) ++wrong;
+  exam.optionClicked(wrong);
+  exam.mainButton();
+  scheduler.advance(kSubmitDelayMs);
+  ASSERT_EQ(state.end, AttemptEnd::Failed);
+  run();
+  expectReversed();
+
+  // With the file gone the run goes on in the order it had.
+  fs::remove_all(folder);
+  exam.optionClicked(wrong);
+  exam.mainButton();
+  scheduler.advance(kSubmitDelayMs);
+  ASSERT_EQ(state.end, AttemptEnd::Failed);
+  run();
+  expectReversed();
+  EXPECT_EQ(state.pass, 3);
 }
 
 }  // namespace
