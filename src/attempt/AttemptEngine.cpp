@@ -572,6 +572,7 @@ void AttemptEngine::closingTick() {
   s.currentTask = 0;
   phase_ = AttemptPhase::Closed;
   c_.screen.attemptClosed();
+  if (const std::string sound = c_.results.gradeSound(); !sound.empty()) c_.sounds.play(sound);
   if (s.mode != kModeExam && c_.card.nameKnown()) c_.results.sendResult();
   c_.results.closeNetwork();
 }

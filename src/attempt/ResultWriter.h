@@ -19,6 +19,9 @@ class ResultWriter {
   virtual void writeResults() = 0;
   // The grade the closing animation draws (0 = none).
   virtual int grade() const = 0;
+  // The sound that goes with the grade when the closing animation has run
+  // ("1".."12", or "Last" when no grade is shown); empty for none.
+  virtual std::string gradeSound() const { return {}; }
   // Sends the result to the teacher's computer when sending is switched on.
   virtual void sendResult() = 0;
   virtual void closeNetwork() = 0;

@@ -370,12 +370,14 @@ TEST_F(AttemptFixture, DiagramTurnsThenTheClickHandsOver) {
   scheduler.advance(68 * kClosingMs);
   EXPECT_EQ(state.currentTask, 2);
   EXPECT_EQ(log.closingSteps, 68);
+  EXPECT_FALSE(log.heard("11"));
   scheduler.advance(kClosingMs);
   EXPECT_EQ(log.closingSteps, 69);
   EXPECT_EQ(log.closingGrade, 11);
   EXPECT_EQ(state.currentTask, 0);
   EXPECT_EQ(engine->phase(), AttemptPhase::Closed);
   EXPECT_EQ(results.calls, (std::vector<std::string>{"write", "send", "close"}));
+  EXPECT_EQ(log.sounds.back(), "11");
   EXPECT_EQ(scheduler.activeTimers(), 0);
 }
 
