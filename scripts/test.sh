@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds when needed, runs every file reader's fuzz target for a short fixed
-# run (ISPYT_FUZZ_RUNS inputs each from a fixed seed, default 10000; 0 skips
+# run (ISPYT_FUZZ_RUNS inputs each from a fixed seed, default 20000; 0 skips
 # it), then the whole test suite through CTest.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
