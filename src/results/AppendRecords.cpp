@@ -3,23 +3,10 @@
 #include <cerrno>
 #include <cstdio>
 
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "platform/DiskFile.h"
 
 namespace ispyt {
 namespace {
-
-bool flushToDisk(std::FILE* file) {
-  if (std::fflush(file) != 0) return false;
-#if defined(_WIN32)
-  return _commit(_fileno(file)) == 0;
-#else
-  return fsync(fileno(file)) == 0;
-#endif
-}
 
 std::error_code lastError() { return {errno ? errno : EIO, std::generic_category()}; }
 
@@ -31,11 +18,7 @@ std::error_code appendRecords(const std::filesystem::path& path, std::string_vie
   const std::uintmax_t oldSize = existed ? std::filesystem::file_size(path, ec) : 0;
   if (ec) return ec;
   errno = 0;
-#if defined(_WIN32)
-  std::FILE* file = _wfopen(path.c_str(), L"ab");
-#else
-  std::FILE* file = std::fopen(path.c_str(), "ab");
-#endif
+  std::FILE* file = openFile(path, "ab");
   if (!file) return lastError();
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = flushToDisk(file) && written;
