@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "attempt/ClassLists.h"
 #include "content/OpenTestState.h"
 #include "platform/Geometry.h"
 #include "presentation/DecorSettings.h"
@@ -25,6 +26,7 @@ struct Workstation {
   ScreenScale scale;
   DecorSettings decor;
   UserTitle title;
+  ClassLists classLists;  // from "School.dbs", read at the intro's first step
   Settings settings;
   std::string testSet;  // Windows-1251; "Нема тестів" when the set is empty
   std::string currentTestPath = kNoTestOpen;

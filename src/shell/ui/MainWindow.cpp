@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "attempt/ClassListFile.h"
 #include "content/OpenTest.h"
 #include "content/TestSets.h"
 #include "platform/Cp1251.h"
@@ -95,7 +96,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   introPictures_ = std::make_unique<IntroPictures>(
       screen_, ws_.scale, artwork_,
       IntroPictures::Host{
-          [] {},  // class lists arrive with the registration card
+          [this] { loadClassListsAtStart(); },
           [this] { surround_->showPublisherLine(publisherLine_); },
           [this] { makeMenuAvailable(); },
           [this] { update(); },
@@ -277,6 +278,14 @@ void MainWindow::showAnnouncement() {
 }
 
 void MainWindow::startTitleRedraw() { titleRedrawTimer_->start(1); }
+
+void MainWindow::loadClassListsAtStart() {
+  if (!exists(ws_.programFolder, "School.dbs")) return;
+  ClassListReading reading = LoadClassLists(ws_.programFolder);
+  // What was whole is kept; a damaged file is reported once.
+  ws_.classLists = std::move(reading.lists);
+  if (!reading.message().empty()) messages_(fromCp1251(reading.message()));
+}
 
 void MainWindow::makeMenuAvailable() {
   bool noTests = ws_.testSet == cp1251("Нема тестів");

@@ -90,6 +90,7 @@ class MainWindow : public QWidget, private OpenTestView {
   void drawFirstScreen();
   void showAnnouncement();
   bool openTest(const std::string& name);
+  void loadClassListsAtStart();
 
   // Opening a test asks these of the window.
   void resetAttempt() override {}             // the attempt engine's state

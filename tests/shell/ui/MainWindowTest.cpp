@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "attempt/ClassListFile.h"
 #include "platform/SystemShell.h"
 #include "shell/ui/MainWindow.h"
 
@@ -16,12 +17,18 @@ class MainWindowTest : public QObject {
     QTemporaryDir dir;
     RecordingSystemShell* shell = nullptr;
     int ends = 0;
+    QStringList messages;
     std::unique_ptr<MainWindow> window;
   };
 
-  std::unique_ptr<Started> start(bool withTests = true) {
+  std::unique_ptr<Started> start(bool withTests = true, QByteArray schoolDbs = {}) {
     auto s = std::make_unique<Started>();
     QDir(s->dir.path()).mkpath(withTests ? "Base/Algebra/Fractions" : "Base/Algebra");
+    if (!schoolDbs.isNull()) {
+      QFile f(s->dir.path() + "/School.dbs");
+      f.open(QIODevice::WriteOnly);
+      f.write(schoolDbs);
+    }
     auto shell = std::make_unique<RecordingSystemShell>();
     s->shell = shell.get();
     Started* raw = s.get();
@@ -29,6 +36,7 @@ class MainWindowTest : public QObject {
         .programFolder = s->dir.path().toStdString(),
         .endProcess = [raw] { ++raw->ends; },
         .shell = std::move(shell),
+        .showMessage = [raw](const QString& text) { raw->messages << text; },
     });
     s->window->showOnScreen();
     return s;
@@ -71,6 +79,25 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(s->window->intro().step() >= 48, 15000);
     QCOMPARE(s->window->caption(MenuCaption::Test)->colour(), CaptionColour::Grey);
     QCOMPARE(s->window->caption(MenuCaption::Appearance)->colour(), CaptionColour::Navy);
+  }
+
+  void classListsAreReadAtTheFirstIntroStep() {
+    ClassLists lists{{.classNumber = 7, .letter = "A", .pupils = {"Ivan", "Olena"}}};
+    auto bytes = classListBytes(lists);
+    auto s = start(true, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QTRY_COMPARE(s->window->workstation().classLists.size(), std::size_t(1));
+    QCOMPARE(s->window->workstation().classLists[0].pupils.size(), std::size_t(2));
+    QVERIFY(s->messages.isEmpty());
+  }
+
+  void aDamagedClassListIsReportedAndWhatIsWholeKept() {
+    ClassLists lists{{.classNumber = 5, .letter = "B", .pupils = {"Petro"}}};
+    auto bytes = classListBytes(lists);
+    QByteArray damaged(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    damaged.append(QByteArray(20, '\x7f'));  // a record cut short
+    auto s = start(true, damaged);
+    QTRY_COMPARE(s->messages, QStringList{QString::fromUtf8("Ошибка открытия файла БД.")});
+    QCOMPARE(s->window->workstation().classLists.size(), std::size_t(1));
   }
 
   void exitWithNoTestOpenTerminatesAndRestoresTheDesktop() {
