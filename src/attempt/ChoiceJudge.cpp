@@ -25,27 +25,36 @@ void countWrong(TaskRecord& record, AttemptState& state) {
 }  // namespace
 
 bool ChoiceJudge::handles(TaskType type) const {
-  return type == TaskType::SingleChoice || type == TaskType::MultipleChoice;
+  return type == TaskType::SingleChoice || type == TaskType::MultipleChoice ||
+         type == TaskType::CountedChoice;
 }
 
+// A counted choice is complete only with exactly as many options chosen as
+// are correct.
 bool ChoiceJudge::laidOut(const Task& task, TaskRecord& record) {
-  return chosenCount(task, record) > 0;
+  const int n = chosenCount(task, record);
+  return task.type == TaskType::CountedChoice ? n == task.correctCount : n > 0;
 }
 
 // Every option of the task is counted, not only the first seven: a single
 // choice may have up to 13 options, and the eighth must be answerable too.
 bool ChoiceJudge::optionClicked(const Task& task, TaskRecord& record, int option) {
+  const int n = chosenCount(task, record);
   if (record.chosen[option])
     record.chosen[option] = false;
-  else if (task.type == TaskType::MultipleChoice || chosenCount(task, record) == 0)
+  else if (task.type == TaskType::MultipleChoice || n == 0 ||
+           (task.type == TaskType::CountedChoice && n < task.correctCount))
     record.chosen[option] = true;
-  return chosenCount(task, record) > 0;
+  return laidOut(task, record);
 }
 
 Judgement ChoiceJudge::judge(const Task& task, TaskRecord& record, AttemptState& state) {
   Judgement result;
   const int mode = state.mode;
   const bool single = task.type == TaskType::SingleChoice;
+  // A counted choice cannot take every correct option once a wrong one is
+  // chosen, so a correct option left unchosen is not held against it.
+  const bool counted = task.type == TaskType::CountedChoice;
   const bool showRight = mode == kModeHint || mode == kModeTraining;
   const bool showWrong = mode != kModeTestPaper && mode != kModeMonitoring;
   if (single) ++state.elementsJudged;
@@ -58,14 +67,14 @@ Judgement ChoiceJudge::judge(const Task& task, TaskRecord& record, AttemptState&
       record.answerText += task.itemLetters[j];
       record.optionMarks[j - 1] = '1';
     }
-    if (!single && (chosen || correct)) ++state.elementsJudged;
+    if (!single && (chosen || (correct && !counted))) ++state.elementsJudged;
     if (chosen && correct) {
       if (showRight) result.marks[j] = Feedback::Right;
     } else if (chosen) {
       if (showWrong) result.marks[j] = Feedback::Wrong;
       countWrong(record, state);
     } else if (correct) {
-      if (!single) countWrong(record, state);
+      if (!single && !counted) countWrong(record, state);
       if (mode == kModeHint) {
         result.marks[j] = Feedback::ShownRight;
         record.hintMarks[j] = true;

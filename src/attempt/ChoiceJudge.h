@@ -1,6 +1,7 @@
 #pragma once
-// Answering and judging SingleChoice and MultipleChoice tasks: options are
-// picked by clicks and judged one by one against the correct texts.
+// Answering and judging SingleChoice, MultipleChoice and CountedChoice
+// tasks: options are picked by clicks and judged one by one against the
+// correct texts.
 
 #include "attempt/TaskJudge.h"
 

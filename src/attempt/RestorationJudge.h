@@ -1,0 +1,45 @@
+#pragma once
+// Answering and judging Restoration tasks: characters are entered gap by
+// gap into the grid and judged as they come.  Every character entered is
+// appended to the record's gapAnswers; the gap reached follows from them
+// and the mode (in modes 0 and 3 a gap waits for its right character).
+
+#include "attempt/TaskJudge.h"
+
+namespace ispyt {
+
+// The character that Backspace enters into a gap.
+inline constexpr char kGapBackspace = '\xBB';  // '»'
+
+struct GapEntry {
+  bool taken = false;   // the task still had an open gap
+  bool right = false;   // the character was the gap's missing one
+  bool ready = false;   // every gap is done: the main button completes the task
+  bool failed = false;  // mode 3: a wrong character completes the task at once
+  int gap = 0;          // the gap the character went to (1..)
+};
+
+class RestorationJudge : public TaskJudge {
+ public:
+  bool handles(TaskType type) const override;
+  bool laidOut(const Task& task, TaskRecord& record) override;
+  bool optionClicked(const Task& task, TaskRecord& record, int option) override;
+  // The characters were judged as they came: only gaps left open count.
+  Judgement judge(const Task& task, TaskRecord& record, AttemptState& state) override;
+  // A wrong character goes into the current gap (see characterEntered).
+  GiveUpOutcome giveUp(const Task& task, TaskRecord& record, AttemptState& state) override;
+  Judgement hint(const Task& task, TaskRecord& record) override;
+
+  // Character `c` entered into the current gap: judged and counted at once
+  // (also in the record's judgedElements).
+  GapEntry characterEntered(const Task& task, TaskRecord& record, AttemptState& state, char c);
+
+  static int gapCount(const Task& task);
+  // The character missing at gap g (1..gapCount), and its cell (1..90).
+  static char missingAt(const Task& task, int gap);
+  static int cellOf(const Task& task, int gap);
+  // The gap now waiting for a character (gapCount + 1 once all are done).
+  static int currentGap(const Task& task, const TaskRecord& record, int mode);
+};
+
+}  // namespace ispyt
