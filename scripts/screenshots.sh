@@ -9,7 +9,8 @@ out="${1:-$root/screenshots}"
 mkdir -p "$out"
 
 shoot() {  # size display: the places to click are those of that size
-  local size=$1 display=$2 test_x=$3 test_y=$4 item1_y=$5 item2_y=$6 settings_x=$7
+  local size=$1 display=$2 test_x=$3 test_y=$4 item1_y=$5 item2_y=$6 settings_x=$7 exit_x=$8
+  local yes_x=$9 yes_y=${10}
   Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
   local xvfb=$!
   sleep 1
@@ -37,11 +38,18 @@ shoot() {  # size display: the places to click are those of that size
     sleep 0.3 click 1 sleep 0.5 type 12
   sleep 0.5
   DISPLAY=":$display" import -window root "$out/password-$size.png"
+  # "Вихід" with a test open asks first; the mouse over the desktop's
+  # thumbnail shows "Tak".
+  DISPLAY=":$display" xdotool mousemove "$exit_x" "$test_y" sleep 0.3 \
+    mousemove $((exit_x + 2)) "$test_y" sleep 0.3 click 1 sleep 0.5 \
+    mousemove "$yes_x" "$yes_y" sleep 0.2 mousemove $((yes_x + 3)) "$yes_y"
+  sleep 0.5
+  DISPLAY=":$display" import -window root "$out/exit-confirmation-$size.png"
   kill "$app" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
 }
 
-shoot 800x600 91 24 10 35 55 110
-shoot 1280x800 92 34 15 47 74 150
+shoot 800x600 91 24 10 35 55 110 436 220 47
+shoot 1280x800 92 34 15 47 74 150 575 352 63
 echo "screenshots in $out"

@@ -489,7 +489,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     intro_->reset();
   }
   QPainter p(this);
-  p.drawImage(0, 0, confirmShown_ ? confirmScreen_ : screen_);
+  p.drawImage(0, 0, confirm_.shown() ? confirm_.picture() : screen_);
   if (firstFrame_) {
     firstFrame_ = false;
     emit firstFramePainted();
@@ -563,7 +563,7 @@ void MainWindow::requestExit() {
   syncCaptions();
   ExitContext context;
   context.transitionRunning = transitionTimer_->isActive();
-  context.confirmationShown = confirmShown_;
+  context.confirmationShown = confirm_.shown();
   context.testOpen = ws_.testOpen();
   ExitDecision d = decideExit(context);
   if (d.highlightExit) {
@@ -585,64 +585,16 @@ void MainWindow::requestExit() {
 }
 
 void MainWindow::showExitConfirmation() {
-  const ScreenScale& s = ws_.scale;
   for (MenuCaption c : {MenuCaption::Test, MenuCaption::Settings, MenuCaption::Results})
     menu_.setColour(c, CaptionColour::Grey);
   syncCaptions();
-  beforeConfirm_ = screen_.copy();
-  confirmScreen_ = screen_.copy();
-  QPainter p(&confirmScreen_);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  QImage panel = artwork_.cut(artwork::kExitPicture);
-  p.drawImage(QRect(s.x(layout::kExitPicture.x), s.y(layout::kExitPicture.y),
-                    s.x(panel.width()), s.y(panel.height())),
-              panel);
-  // A thumbnail of the program as it stands (also left on the clipboard)
-  // and one of the desktop the pupil would return to.
+  // The program's thumbnail is also left on the clipboard.
   QImage window = grab().toImage();
   if (auto* clipboard = QGuiApplication::clipboard()) clipboard->setImage(window);
-  {
-    QPainter w(&window);
-    QColor band = look_.windowColour;
-    w.fillRect(0, 0, window.width(), s.y(layout::kExitBand), band);
-    w.fillRect(0, window.height() - s.y(layout::kExitBand), window.width(), s.y(layout::kExitBand),
-               band);
-  }
-  p.drawImage(screenRect(layout::kExitWindowThumb), window);
-  p.drawImage(screenRect(layout::kExitDesktopThumb), desktop_);
-  p.end();
-
-  auto tile = [&](const char* text, QColor face, int points, QPoint lift) {
-    QImage t(s.x(layout::kExitAnswerTile.width), s.y(layout::kExitAnswerTile.height),
-             QImage::Format_ARGB32_Premultiplied);
-    t.fill(Qt::transparent);
-    QPainter tp(&t);
-    tp.setRenderHint(QPainter::TextAntialiasing);
-    tp.setFont(pixelFont("DejaVu Sans", s.font(points), true));
-    tp.setPen(Qt::black);
-    tp.drawText(t.rect(), Qt::AlignCenter, text);
-    tp.setPen(face);
-    tp.drawText(t.rect().translated(lift), Qt::AlignCenter, text);
-    return t;
-  };
-  answerTile_[0] = tile("Tak", QColor(255, 255, 0), 16, {-1, -1});
-  answerTile_[1] = tile("Hi", QColor(255, 160, 128), 18, {-1, -1});
-  confirmBase_ = confirmScreen_.copy();
-  confirmShown_ = true;
-  hovered_ = ConfirmAnswer::None;
-  update();
-}
-
-void MainWindow::showConfirmHover(ConfirmAnswer answer) {
-  if (answer == hovered_) return;
-  hovered_ = answer;
-  // Leaving an area restores what was under its tile.
-  confirmScreen_ = confirmBase_.copy();
-  if (answer != ConfirmAnswer::None) {
-    QPainter p(&confirmScreen_);
-    p.drawImage(screenRect(confirmAnswerArea(answer, ws_.scale)).topLeft(),
-                answerTile_[answer == ConfirmAnswer::Yes ? 0 : 1]);
-  }
+  confirm_.show(screen_, window, desktop_, artwork_, ws_.scale, look_.windowColour);
+  // The panel covers the caption's place; the caption would cover the panel
+  // and take the mouse from the answer areas.
+  testSetCaption_->hide();
   update();
 }
 
@@ -651,7 +603,8 @@ void MainWindow::answerExitConfirmation(ConfirmAnswer answer) {
     terminator_.terminate();
     return;
   }
-  confirmShown_ = false;
+  confirm_.hide();
+  testSetCaption_->show();
   menu_.setOpen(MenuCaption::Exit, false);
   menu_.setColour(MenuCaption::Exit, CaptionColour::Navy);
   CaptionsAfterNo r = captionsAfterNo({.resultDisplayed = ws_.resultShown,
@@ -660,18 +613,19 @@ void MainWindow::answerExitConfirmation(ConfirmAnswer answer) {
   if (r.settings) menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
   if (r.results) menu_.setColour(MenuCaption::Results, CaptionColour::Navy);
   syncCaptions();
-  screen_ = beforeConfirm_;
   update();
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   prompt_->resetCloseMark();
-  if (confirmShown_) showConfirmHover(confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale));
+  if (confirm_.shown() &&
+      confirm_.hover(confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale)))
+    update();
   QWidget::mouseMoveEvent(event);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-  if (confirmShown_ && event->button() == Qt::LeftButton) {
+  if (confirm_.shown() && event->button() == Qt::LeftButton) {
     ConfirmAnswer a = confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale);
     if (a != ConfirmAnswer::None) answerExitConfirmation(a);
   }

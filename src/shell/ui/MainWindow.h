@@ -26,6 +26,7 @@
 #include "shell/MenuCaptionLayout.h"
 #include "shell/Terminator.h"
 #include "shell/Workstation.h"
+#include "shell/ui/ExitConfirmPanel.h"
 #include "shell/ui/IntroPictures.h"
 #include "shell/ui/MenuCaptionLabel.h"
 #include "shell/ui/PasswordPrompt.h"
@@ -69,7 +70,7 @@ class MainWindow : public QWidget, private OpenTestView {
   void showResultsCaption(const MenuCaptionText& caption) override;
   SystemShell& systemShell() { return *shell_; }
   const QImage& screenPicture() const { return screen_; }
-  bool exitConfirmationShown() const { return confirmShown_; }
+  bool exitConfirmationShown() const { return confirm_.shown(); }
 
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit();
@@ -121,7 +122,6 @@ class MainWindow : public QWidget, private OpenTestView {
   bool attemptRunning() const { return false; }  // attempts arrive with the attempt engine
   void showExitConfirmation();
   void answerExitConfirmation(ConfirmAnswer answer);
-  void showConfirmHover(ConfirmAnswer answer);
   QRect screenRect(const Rect& design) const;
 
   Workstation ws_;
@@ -158,14 +158,7 @@ class MainWindow : public QWidget, private OpenTestView {
   bool firstFrame_ = true;
   bool transparentStartPending_ = false;
 
-  // The exit confirmation: the screen under it, the answer tiles and the
-  // answer the mouse is over.
-  bool confirmShown_ = false;
-  QImage beforeConfirm_;
-  QImage confirmBase_;
-  QImage confirmScreen_;
-  QImage answerTile_[2];
-  ConfirmAnswer hovered_ = ConfirmAnswer::None;
+  ExitConfirmPanel confirm_;
 };
 
 }  // namespace ispyt
