@@ -68,7 +68,10 @@ bool RestorationJudge::laidOut(const Task& task, TaskRecord& record) {
   return replay(task, record.gapAnswers, kModeTraining).gap > gapCount(task);
 }
 
-bool RestorationJudge::optionClicked(const Task&, TaskRecord&, int) { return false; }
+// Characters come through characterEntered; a click changes nothing.
+bool RestorationJudge::optionClicked(const Task& task, TaskRecord& record, int) {
+  return laidOut(task, record);
+}
 
 GapEntry RestorationJudge::characterEntered(const Task& task, TaskRecord& record,
                                             AttemptState& state, char c) {

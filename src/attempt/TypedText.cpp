@@ -50,7 +50,8 @@ std::string NormaliseTyped(std::string_view s) {
 bool acceptsTypedSpace(std::string_view text) {
   if (text.empty() || text.back() == ' ') return false;
   for (std::size_t i = 1; i < text.size(); ++i) {
-    const bool both = (text[i] == ' ' || text[i] == '.') && (text[i - 1] == ' ' || text[i - 1] == '.');
+    const bool both =
+        (text[i] == ' ' || text[i] == '.') && (text[i - 1] == ' ' || text[i - 1] == '.');
     if (both) return false;
   }
   return true;

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         CountedCase{"OneWrong", 1, {4, 1}, 2, 1, "AD", "1001000000000", false, "R..W"},
         CountedCase{"OneWrongHint", 0, {1, 3}, 2, 1, "AC", "1010000000000", true, "RSW."},
         CountedCase{"BothWrong", 3, {3, 4}, 2, 2, "CD", "0011000000000", false, "..WW"},
-        CountedCase{"BothWrongTestPaper", 2, {3, 4}, 2, 2, "CD", "0011000000000", false, "....",},
+        CountedCase{"BothWrongTestPaper", 2, {3, 4}, 2, 2, "CD", "0011000000000", false, "...."},
         CountedCase{"NoneChosen", 1, {}, 0, 0, "", "0000000000000", false, "...."}),
     [](const auto& info) { return std::string(info.param.name); });
 

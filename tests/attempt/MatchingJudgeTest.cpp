@@ -74,13 +74,12 @@ TEST_P(MatchingJudging, CountsRecordsAndMarks) {
 // optionMarks holds the right-hand index + 13: А 14, Б 15, В 16, Г 17.
 INSTANTIATE_TEST_SUITE_P(
     Cases, MatchingJudging,
-    ::testing::Values(
-        MatchingCase{"AllRight", 1, "БВА", 0, "\x0F\x10\x0E", false, "RRR"},
-        MatchingCase{"OneWrong", 1, "БВГ", 1, "\x0F\x10\x11", false, "RRW"},
-        MatchingCase{"OneWrongHint", 0, "БВГ", 1, "\x0F\x10\x11", true, "RRS"},
-        MatchingCase{"OneWrongExam", 3, "БВГ", 1, "\x0F\x10\x11", false, "RRW"},
-        MatchingCase{"AllWrongTestPaper", 2, "АБВ", 3, "\x0E\x0F\x10", false, "..."},
-        MatchingCase{"RightMonitoring", 4, "БВА", 0, "\x0F\x10\x0E", false, "..."}),
+    ::testing::Values(MatchingCase{"AllRight", 1, "БВА", 0, "\x0F\x10\x0E", false, "RRR"},
+                      MatchingCase{"OneWrong", 1, "БВГ", 1, "\x0F\x10\x11", false, "RRW"},
+                      MatchingCase{"OneWrongHint", 0, "БВГ", 1, "\x0F\x10\x11", true, "RRS"},
+                      MatchingCase{"OneWrongExam", 3, "БВГ", 1, "\x0F\x10\x11", false, "RRW"},
+                      MatchingCase{"AllWrongTestPaper", 2, "АБВ", 3, "\x0E\x0F\x10", false, "..."},
+                      MatchingCase{"RightMonitoring", 4, "БВА", 0, "\x0F\x10\x0E", false, "..."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MatchingJudge, AnEmptyPanelIsRecordedAsTheFirstLetterAndWrong) {

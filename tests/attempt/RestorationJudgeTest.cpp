@@ -70,15 +70,14 @@ TEST_P(RestorationJudging, JudgedAsTheCharactersCome) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RestorationJudging,
-    ::testing::Values(
-        GapCase{"RightTraining", 1, "ab", 2, 0, 0, true, false, "ab"},
-        GapCase{"WrongMovesOnInTraining", 1, "xb", 2, 1, 0, true, false, "xb"},
-        GapCase{"NothingAfterTheLastGap", 2, "xbq", 2, 1, 0, false, false, "xb"},
-        GapCase{"BackspaceCharacter", 4, "\xBB" "b", 2, 1, 0, true, false, "\xBB" "b"},
-        GapCase{"WrongWaitsInHintMode", 0, "xab", 3, 1, 0, true, false, "xab"},
-        GapCase{"WrongAgainWhileShown", 0, "xyab", 4, 2, 1, true, false, "xyab"},
-        GapCase{"HalfDoneHintMode", 0, "ax", 2, 1, 0, false, false, "ax"},
-        GapCase{"WrongFailsTheExam", 3, "ax", 2, 1, 0, false, true, "ax"}),
+    ::testing::Values(GapCase{"RightTraining", 1, "ab", 2, 0, 0, true, false, "ab"},
+                      GapCase{"WrongMovesOnInTraining", 1, "xb", 2, 1, 0, true, false, "xb"},
+                      GapCase{"NothingAfterTheLastGap", 2, "xbq", 2, 1, 0, false, false, "xb"},
+                      GapCase{"BackspaceCharacter", 4, "\273b", 2, 1, 0, true, false, "\273b"},
+                      GapCase{"WrongWaitsInHintMode", 0, "xab", 3, 1, 0, true, false, "xab"},
+                      GapCase{"WrongAgainWhileShown", 0, "xyab", 4, 2, 1, true, false, "xyab"},
+                      GapCase{"HalfDoneHintMode", 0, "ax", 2, 1, 0, false, false, "ax"},
+                      GapCase{"WrongFailsTheExam", 3, "ax", 2, 1, 0, false, true, "ax"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RestorationJudge, AfterAFailedExamNothingIsTaken) {

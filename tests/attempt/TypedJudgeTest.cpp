@@ -26,8 +26,8 @@ TEST(TypedEqual, LookAlikeLettersOfTheSameLength) {
 TEST(NormaliseTyped, SpacesPastedIn) {
   const std::pair<const char*, const char*> cases[] = {
       {"a   b", "a  b"},  // three spaces keep two
-      {"a  b", "a b"},     {" a ", "a"},   {"  a", "a"},     {"a  ", "a "},
-      {"a    b", "a  b"},  {" ", ""},      {"", ""},         {"a b", "a b"},
+      {"a  b", "a b"},    {" a ", "a"}, {"  a", "a"}, {"a  ", "a "},
+      {"a    b", "a  b"}, {" ", ""},    {"", ""},     {"a b", "a b"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(NormaliseTyped(in), out) << '"' << in << '"';
 }
