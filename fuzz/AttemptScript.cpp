@@ -7,13 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace {
-
-void require(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
+#include "Require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);

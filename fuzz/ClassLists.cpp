@@ -7,14 +7,7 @@
 #include <string_view>
 
 #include "attempt/ClassListFile.h"
-
-namespace {
-
-void require(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
+#include "Require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -8,11 +8,9 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace {
+#include "Require.h"
 
-void require(bool ok) {
-  if (!ok) std::abort();
-}
+namespace {
 
 void checkRanges(const ispyt::Settings& s, int n) {
   require(s.mode >= 0 && s.mode <= 9);

@@ -11,12 +11,9 @@
 
 #include "results/ComputeGrade.h"
 #include "results/Scoring.h"
+#include "Require.h"
 
 namespace {
-
-void require(bool ok) {
-  if (!ok) std::abort();
-}
 
 bool sameGroup(const ispyt::MonitorGroup& a, const ispyt::MonitorGroup& b) {
   return a.taskCount == b.taskCount && a.wrongCount == b.wrongCount && a.missCount == b.missCount &&

@@ -9,14 +9,7 @@
 #include "results/AttemptRecords.h"
 #include "results/ReportFile.h"
 #include "results/Scoring.h"
-
-namespace {
-
-void require(bool ok) {
-  if (!ok) std::abort();
-}
-
-}  // namespace
+#include "Require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);

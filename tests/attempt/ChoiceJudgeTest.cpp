@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AttemptFixture.h"
+#include "JudgeMarks.h"
 
 namespace ispyt {
 namespace {
@@ -20,19 +21,6 @@ struct ChoiceCase {
 };
 
 class ChoiceJudging : public ::testing::TestWithParam<ChoiceCase> {};
-
-char markOf(Feedback f) {
-  switch (f) {
-    case Feedback::Right:
-      return 'R';
-    case Feedback::Wrong:
-      return 'W';
-    case Feedback::ShownRight:
-      return 'S';
-    default:
-      return '.';
-  }
-}
 
 TEST_P(ChoiceJudging, CountsRecordsAndMarks) {
   const ChoiceCase& c = GetParam();
@@ -54,9 +42,7 @@ TEST_P(ChoiceJudging, CountsRecordsAndMarks) {
   EXPECT_EQ(record.answerText, c.answerText);
   EXPECT_EQ(record.optionMarks, c.optionMarks);
   EXPECT_EQ(state.feedbackPause, c.pause);
-  std::string marks;
-  for (int j = 1; j <= 4; ++j) marks += markOf(result.marks[j]);
-  EXPECT_EQ(marks, c.marks);
+  EXPECT_EQ(marksOf(result, 4), c.marks);
 }
 
 // Option 3 holds the correct "r1" (letter A), option 1 holds "w3" (C).
