@@ -9,6 +9,41 @@ namespace {
 
 int taskCountOf(const AttemptState& a) { return std::clamp(a.taskCount, 0, kMaxTasks); }
 
+int clampedInt(long long x) {
+  return static_cast<int>(std::clamp<long long>(x, -1000000000, 1000000000));
+}
+
+// An attempt broken off through "Вихід" charges the task at position k in
+// full, as time-over does: all its elements wrong and it never judged, so
+// that leaving early never grades better than answering.  Not in mode 3,
+// whose result counts the best run instead.
+bool chargedInFull(const AttemptState& a, int k) {
+  return a.wrongElements == kBrokenOff && a.mode != kModeExam && !a.task(k).countsDone();
+}
+
+// A broken-off attempt has lost its wrong count to the marker: grading
+// takes it from the tasks, the ones not done charged in full.  A report
+// without task blocks (modes 0 and 3) does not say which tasks were left,
+// and keeps its counts as stored.
+void chargeBrokenOff(const AttemptState& a, bool reviewed, GradingCounts& c) {
+  auto slotAt = [&](int k) { return reviewed ? a.displayOrder[k] : k; };
+  for (int k = 1; k <= c.taskCount; ++k)
+    if (slotAt(k) < 1 || slotAt(k) > kMaxTasks) return;
+  long long judged = a.elementsJudged;
+  long long wrong = 0;
+  for (int k = 1; k <= c.taskCount; ++k) {
+    const int slot = slotAt(k);
+    if (chargedInFull(a, k)) {
+      judged += static_cast<long long>(c.elementCount[slot]) - c.judgedElements[slot];
+      c.wrongCount[slot] = c.elementCount[slot];
+      c.judgedElements[slot] = 0;
+    }
+    wrong += c.wrongCount[slot];
+  }
+  c.elementsJudged = clampedInt(judged);
+  c.wrongElements = clampedInt(wrong);
+}
+
 // The marks line of a task from its per-option marks, '0' for the rest.
 std::string marksOf(const TaskRecord& record, int count) {
   std::string marks = record.optionMarks.substr(0, std::max(count, 0));
@@ -146,6 +181,7 @@ GradingCounts gradingCounts(const AttemptState& a, const Test& test, const Setti
     c.judgedElements[k] = a.task(k).judgedElements;
   }
   if (reviewed) c.displayOrder = a.displayOrder;
+  if (a.wrongElements == kBrokenOff) chargeBrokenOff(a, reviewed, c);
   return c;
 }
 
@@ -187,16 +223,18 @@ Report reportOf(const AttemptState& a, const Test& test, const Settings& setting
   return r;
 }
 
-MonitorGroup monitorGroupOf(const AttemptState& a, const std::string& attemptCode,
+MonitorGroup monitorGroupOf(const AttemptState& a, const Test& test, const std::string& attemptCode,
                             const std::string& fullName) {
   MonitorGroup g;
   g.taskCount = taskCountOf(a);
   const std::vector<int> order = fileOrder(a);
   for (int i = 1; i <= g.taskCount; ++i) {
-    const TaskRecord& record = a.task(order[i - 1]);
-    g.wrongCount[i] = record.wrongCount;
+    const int k = order[i - 1];
+    const TaskRecord& record = a.task(k);
+    const bool charged = chargedInFull(a, k);
+    g.wrongCount[i] = charged ? test.task(k).elementCount : record.wrongCount;
     g.missCount[i] = record.missCount;
-    g.judgedElements[i] = record.judgedElements;
+    g.judgedElements[i] = charged ? 0 : record.judgedElements;
   }
   g.attemptCode = attemptCode;
   g.name = fullName.empty() ? attemptCode : fullName;
@@ -225,8 +263,10 @@ ResultDbEntry resultDbEntryOf(const AttemptState& a, const Test& test, const Set
   const std::vector<int> order = fileOrder(a);
   for (int i = 1; i <= e.taskCount; ++i) {
     const int k = order[i - 1];
-    e.taskPercent[i] =
-        TaskPercent(a.task(k).judgedElements, a.task(k).wrongCount, test.task(k).elementCount);
+    const int elements = test.task(k).elementCount;
+    e.taskPercent[i] = chargedInFull(a, k)
+                           ? TaskPercent(0, elements, elements)
+                           : TaskPercent(a.task(k).judgedElements, a.task(k).wrongCount, elements);
     e.answerText[i] = a.task(k).answerText.substr(0, 20);
   }
   return e;

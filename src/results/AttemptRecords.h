@@ -21,7 +21,10 @@ namespace ispyt {
 
 // What grading reads from an attempt just ended (slots are positions), or
 // from a reviewed report (`reviewed`: slots are file numbers, reached
-// through the display order).
+// through the display order).  Of an attempt broken off (wrong elements
+// -1) every task not done counts as wholly wrong and never judged, as at
+// time-over (not in mode 3), and the wrong elements are the tasks' sum.
+
 GradingCounts gradingCounts(const AttemptState& attempt, const Test& test, const Settings& settings,
                             bool reviewed = false);
 
@@ -31,11 +34,13 @@ GradingCounts gradingCounts(const AttemptState& attempt, const Test& test, const
 std::vector<int> fileOrder(const AttemptState& attempt);
 
 // The result files' views of the attempt.  `card` is as the report shows it
-// (class may be empty).
+// (class may be empty).  The report keeps the attempt as it was, the -1 of
+// a broken-off one included, and its review grades it as above; the record
+// files, which hold no such marker, get the tasks not done charged.
 Report reportOf(const AttemptState& attempt, const Test& test, const Settings& settings,
                 const StudentCard& card, const AttemptResult& result);
-MonitorGroup monitorGroupOf(const AttemptState& attempt, const std::string& attemptCode,
-                            const std::string& fullName);
+MonitorGroup monitorGroupOf(const AttemptState& attempt, const Test& test,
+                            const std::string& attemptCode, const std::string& fullName);
 // `wrong` is the wrong percentage; `card` has its class " -" when empty.
 ResultDbEntry resultDbEntryOf(const AttemptState& attempt, const Test& test,
                               const Settings& settings, const StudentCard& card,

@@ -85,8 +85,8 @@ ScoreOutcome ComputeResult(const GradingCounts& c) {
       }
     }
   }
-  // An attempt broken off carries TE = -1, which would lift a hint-mode
-  // result above the scale.
+  // A stored report of an attempt broken off can still carry TE = -1,
+  // which would lift a hint-mode result above the scale.
   int r = std::min(toInt(e), 120);
   if (c.wrongElements == 0) r = 120;
   if (r == 120 && c.wrongElements != 0) r = 119;

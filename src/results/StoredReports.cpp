@@ -44,7 +44,7 @@ ReviewOutcome reviewReport(const std::filesystem::path& testFolder, const std::s
   result.result120 = score.result120;
   out.grade = ComputeGrade(counts, result.result120, settings.showGrade, settings.gradeScale);
   result.grade = out.grade.grade;
-  result.percent = attemptPercent(attempt.wrongElements, attempt.elementsJudged);
+  result.percent = attemptPercent(counts.wrongElements, counts.elementsJudged);
   out.loaded = true;
   return out;
 }

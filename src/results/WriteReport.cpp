@@ -56,7 +56,7 @@ fs::path resultDbPath(const fs::path& programFolder, const std::string& attemptC
 std::error_code AppendMonitor(const ResultFilesContext& c, fs::path& file) {
   file = locate(c.workstation.openTest.testFolder, "Monitor.dm");
   return appendRecords(
-      file, monitorBytes(monitorGroupOf(c.attempt, c.result.attemptCode, c.card.fullName)));
+      file, monitorBytes(monitorGroupOf(c.attempt, c.test, c.result.attemptCode, c.card.fullName)));
 }
 
 std::error_code WriteResultDb(const ResultFilesContext& c, int wrong, fs::path& file) {
@@ -98,7 +98,7 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
   result.result120 = score.result120;
   out.grade = ComputeGrade(counts, result.result120, ws.settings.showGrade, ws.settings.gradeScale);
   result.grade = out.grade.grade;
-  result.percent = attemptPercent(attempt.wrongElements, attempt.elementsJudged);
+  result.percent = attemptPercent(counts.wrongElements, counts.elementsJudged);
   const DateTimeText stamp = FormatDateTime(c.now ? c.now() : localTimeNow());
   result.dateText = stamp.date;
   result.timeText = stamp.time;
@@ -121,7 +121,7 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
     if (taskRecords && !card.fullName.empty()) {
       fs::path file;
       if (std::error_code ec =
-              WriteResultDb(c, wrongPercent(attempt.wrongElements, attempt.elementsJudged), file))
+              WriteResultDb(c, wrongPercent(counts.wrongElements, counts.elementsJudged), file))
         return fail(ec, file);
       out.resultDb = file;
     }

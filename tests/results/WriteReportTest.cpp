@@ -10,8 +10,10 @@
 #include "results/AppendRecords.h"
 #include "results/DateTimeText.h"
 #include "results/MonitorFile.h"
+#include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
 #include "results/ResultFilesWriter.h"
+#include "results/StoredReports.h"
 #include "shell/ConfigFile.h"
 
 namespace ispyt::results_test {
@@ -240,6 +242,91 @@ TEST_F(WriteReportTest, EngineHandOverWritesTheFilesAndGivesTheShownGrade) {
   ws.openTest.attemptCode = "A100";
   writer.writeResults();
   EXPECT_EQ(writer.grade(), 0);
+}
+
+// Ten one-element tasks shown in reverse order; the first shown is
+// answered right, then the attempt is broken off.
+class BrokenOffTest : public ResultFilesFixture {
+ protected:
+  void SetUp() override {
+    ResultFilesFixture::SetUp();
+    attempt = AttemptState{};
+    attempt.taskCount = 10;
+    test = ispyt::Test{};
+    test.taskCount = 10;
+    for (int k = 1; k <= 10; ++k) {
+      attempt.displayOrder[k] = 11 - k;
+      test.task(k).question = "Q" + std::to_string(11 - k);
+      test.task(k).elementCount = 1;
+      test.task(k).itemCount = 2;
+    }
+    attempt.task(1).done = true;
+    attempt.task(1).judgedElements = 1;
+    attempt.task(1).answerText = "1";
+    attempt.elementsJudged = 1;
+    attempt.wrongElements = kBrokenOff;
+    attempt.tasksDone = 1;
+  }
+};
+
+TEST_F(BrokenOffTest, TasksLeftCountAsWrongInTheGradeAndTheRecords) {
+  struct Case {
+    int mode;
+    int result120;  // 120 - 9 elements of 10 wrong at 12 each; mode 3 counts its run
+    int grade;
+    int percent;
+  };
+  for (const Case& c :
+       {Case{kModeHint, 12, 1, 10}, Case{kModeTraining, 12, 1, 10}, Case{kModeTestPaper, 12, 1, 10},
+        Case{kModeMonitoring, 12, 1, 10}, Case{kModeExam, 12, 1, 100}}) {
+    SCOPED_TRACE(c.mode);
+    attempt.mode = c.mode;
+    attempt.pass = c.mode == kModeExam ? 1 : 0;
+    attempt.bestInExam = 1;
+    ws.openTest.attemptCode = "Y" + std::to_string(500 + c.mode);
+    WriteReportOutcome out = WriteReport(context());
+    ASSERT_TRUE(out.stored());
+    EXPECT_EQ(result.result120, c.result120);
+    EXPECT_EQ(result.grade, c.grade);
+    EXPECT_EQ(result.percent, c.percent);
+  }
+  // The report keeps the marker and the counts as they were.
+  Parsed<Report> report = ReadReport(read(folder / "Y501.rez"));
+  ASSERT_TRUE(report.ok());
+  EXPECT_EQ(report.value->wrongElements, kBrokenOff);
+  EXPECT_EQ(report.value->elementsJudged, 1);
+  EXPECT_EQ(report.value->tasks[1].wrongCount, 0);
+
+  // The record files hold no marker: their tasks left are charged.
+  auto monitor = ReadMonitor(read(folder / "Monitor.dm"), 10);
+  ASSERT_TRUE(monitor.ok());
+  ASSERT_EQ(monitor.value->groups.size(), 3u);  // modes 1, 2 and 4
+  auto db = ReadResultDb(read(root / "REZULT" / "Y501_Algebra.Db"));
+  ASSERT_TRUE(db.ok());
+  const ResultDbEntry& e = db.value->entries.at(0);
+  EXPECT_EQ(e.percent, 10);
+  EXPECT_EQ(e.result120, 12);
+  for (int n = 1; n <= 10; ++n) {  // file task 10 was shown first
+    EXPECT_EQ(monitor.value->groups[0].wrongCount[n], n == 10 ? 0 : 1) << n;
+    EXPECT_EQ(monitor.value->groups[0].judgedElements[n], n == 10 ? 1 : 0) << n;
+    EXPECT_EQ(e.taskPercent[n], n == 10 ? 100 : 0) << n;
+  }
+}
+
+TEST_F(BrokenOffTest, ReviewGradesTheStoredReportAlike) {
+  attempt.mode = kModeTraining;
+  ASSERT_TRUE(WriteReport(context()).stored());
+  const int stored = result.result120;
+  AttemptState reviewed;
+  ispyt::Test loaded = test;  // the same tasks in file order
+  Settings settings;
+  StudentCard shownCard;
+  AttemptResult shown;
+  ReviewOutcome review = reviewReport(folder, "Y537", reviewed, loaded, settings, shownCard, shown);
+  ASSERT_TRUE(review.loaded);
+  EXPECT_EQ(shown.result120, stored);
+  EXPECT_EQ(shown.percent, 10);
+  EXPECT_EQ(review.grade.grade, 1);
 }
 
 TEST(AppendRecords, AFailedWriteIsReported) {
