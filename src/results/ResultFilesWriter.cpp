@@ -10,6 +10,8 @@ void ResultFilesWriter::writeResults() { outcome_ = WriteReport(context_); }
 
 int ResultFilesWriter::grade() const { return outcome_.grade.shown ? outcome_.grade.grade : 0; }
 
+std::string ResultFilesWriter::gradeSound() const { return outcome_.grade.sound; }
+
 void ResultFilesWriter::sendResult() {
   if (network_.sendAfterClosing) network_.sendAfterClosing();
 }

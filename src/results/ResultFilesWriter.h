@@ -26,6 +26,9 @@ class ResultFilesWriter : public ResultWriter {
   void writeResults() override;
   // The grade when the result screen shows one, else 0.
   int grade() const override;
+  // "1".."12" with a shown grade, "Last" without; empty before the results
+  // are graded.
+  std::string gradeSound() const override;
   void sendResult() override;
   void closeNetwork() override;
 

@@ -230,10 +230,12 @@ TEST_F(WriteReportTest, LaunchCountAndClosingState) {
 TEST_F(WriteReportTest, EngineHandOverWritesTheFilesAndGivesTheShownGrade) {
   int closed = 0;
   ResultFilesWriter writer(context(), {nullptr, [&] { ++closed; }});
+  EXPECT_EQ(writer.gradeSound(), "");  // nothing graded yet
   writer.writeResults();
   EXPECT_TRUE(writer.outcome().stored());
   EXPECT_TRUE(exists(folder, "Y537.rez"));
   EXPECT_EQ(writer.grade(), 2);
+  EXPECT_EQ(writer.gradeSound(), "2");
   writer.sendResult();  // sending off: nothing happens
   writer.closeNetwork();
   EXPECT_EQ(closed, 1);
@@ -242,6 +244,14 @@ TEST_F(WriteReportTest, EngineHandOverWritesTheFilesAndGivesTheShownGrade) {
   ws.openTest.attemptCode = "A100";
   writer.writeResults();
   EXPECT_EQ(writer.grade(), 0);
+  EXPECT_EQ(writer.gradeSound(), "Last");
+
+  attempt = finishedAttempt(kModeTestPaper);
+  ws.settings.gradeScale = 5;  // the sound set is always the 12-point one
+  ws.openTest.attemptCode = "A101";
+  writer.writeResults();
+  EXPECT_EQ(writer.grade(), 1);
+  EXPECT_EQ(writer.gradeSound(), "2");
 }
 
 // Ten one-element tasks shown in reverse order; the first shown is
