@@ -6,6 +6,7 @@
 
 #include "attempt/AssembleAttempt.h"
 #include "attempt/CardGate.h"
+#include "attempt/RestorationJudge.h"
 #include "content/LoadTest.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
@@ -316,14 +317,76 @@ void AttemptEngine::optionClicked(int option) {
   if (phase_ != AttemptPhase::Task || transitionRunning_ || !s.running) return;
   const int k = s.currentTask;
   const Task& task = c_.test.task(k);
-  if (!c_.judge.handles(task.type) || option < 1 || option > task.itemCount) return;
-  const bool ready = c_.judge.optionClicked(task, s.task(k), option);
+  // A Restoration takes characters only (gapCharacter).
+  if (!c_.judge.handles(task.type) || task.type == TaskType::Restoration || option < 1 ||
+      option > task.itemCount)
+    return;
+  answerChanged(c_.judge.optionClicked(task, s.task(k), option));
+}
+
+const Task* AttemptEngine::inputTask(TaskType type) const {
+  const AttemptState& s = c_.state;
+  if (phase_ != AttemptPhase::Task || transitionRunning_ || !s.running || s.reviewing ||
+      !clockRunning() || s.currentTask < 1 || s.currentTask > s.taskCount)
+    return nullptr;
+  const Task& task = c_.test.task(s.currentTask);
+  return task.type == type && c_.judge.handles(type) ? &task : nullptr;
+}
+
+// The answer of the current task changed: its readiness drives the main
+// button, and the screen redraws what is picked.
+void AttemptEngine::answerChanged(bool ready) {
+  AttemptState& s = c_.state;
+  const int k = s.currentTask;
   s.answerReady = ready;
   setButton(ready);
   Judgement picked;
   for (int j = 1; j <= kMaxItems; ++j)
     if (s.task(k).chosen[j]) picked.marks[j] = Feedback::Picked;
   c_.screen.showMarks(k, picked);
+}
+
+void AttemptEngine::fieldEdited(int field, const std::string& text) {
+  if (const Task* task = inputTask(TaskType::DirectInput))
+    answerChanged(c_.judge.fieldChanged(*task, c_.state.task(c_.state.currentTask), field, text));
+}
+
+void AttemptEngine::letterChosen(int item, const std::string& letter) {
+  if (const Task* task = inputTask(TaskType::Matching))
+    answerChanged(c_.judge.letterChosen(*task, c_.state.task(c_.state.currentTask), item, letter));
+}
+
+void AttemptEngine::blankChosen(int blank, const std::string& text) {
+  if (const Task* task = inputTask(TaskType::Completion))
+    answerChanged(c_.judge.blankChosen(*task, c_.state.task(c_.state.currentTask), blank, text));
+}
+
+void AttemptEngine::gapCharacter(char c) {
+  AttemptState& s = c_.state;
+  if (const Task* task = inputTask(TaskType::Restoration))
+    gapTaken(c_.judge.characterEntered(*task, s.task(s.currentTask), s, c));
+}
+
+// In mode 3 a wrong character completes the task at once (the run then
+// fails); otherwise the task is ready once every gap is done.
+void AttemptEngine::gapTaken(const GapEntry& entry) {
+  if (!entry.taken) return;
+  c_.screen.showGapEntry(c_.state.currentTask, entry);
+  if (entry.failed) {
+    setButton(false);
+    phase_ = AttemptPhase::Submitting;
+    SubmitAnswer();
+    return;
+  }
+  answerChanged(entry.ready);
+}
+
+int AttemptEngine::currentGap() const {
+  const AttemptState& s = c_.state;
+  if (s.currentTask < 1 || s.currentTask > s.taskCount) return 0;
+  const Task& task = c_.test.task(s.currentTask);
+  if (task.type != TaskType::Restoration) return 0;
+  return RestorationJudge::currentGap(task, s.task(s.currentTask), s.mode);
 }
 
 void AttemptEngine::SubmitAnswer() { submitOrGiveUp(false); }
@@ -382,6 +445,9 @@ void AttemptEngine::modeSign() {
     if (!c_.judge.handles(task.type)) return;
     const int before = s.elementsJudged;
     GiveUpOutcome outcome = c_.judge.giveUp(task, s.task(k), s);
+    // A Restoration gap took a wrong character; the task stays.
+    if (outcome == GiveUpOutcome::Continues)
+      gapTaken(RestorationJudge::lastEntry(task, s.task(k), s.mode));
     if (outcome != GiveUpOutcome::Submitted) return;
     // What giving up counted belongs to the task like a judged answer.
     s.task(k).judgedElements += s.elementsJudged - before;
@@ -408,7 +474,8 @@ void AttemptEngine::giveHint() {
   TaskRecord& record = s.task(c);
   if (!c_.judge.handles(task.type) || record.countsDone()) return;
   for (int j = 1; j <= kMaxItems; ++j)
-    if (record.chosen[j]) return;  // an answer is under way
+    if (record.chosen[j]) return;          // an answer is under way
+  if (!record.gapAnswers.empty()) return;  // characters already judged
   const Judgement shown = c_.judge.hint(task, record);
   c_.screen.showMarks(c, shown);
   const int p = std::max(c, settings.shuffle ? s.taskCount - c_.random.random(s.taskCount - c)

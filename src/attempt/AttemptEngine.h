@@ -78,6 +78,14 @@ class AttemptEngine {
   void mainButton();
   void transitionEnded();
   void optionClicked(int option);
+  // Input other than option clicks, taken only by a task of its type, only
+  // while the clock runs and no hint is shown, never in review.
+  void fieldEdited(int field, const std::string& text);    // DirectInput
+  void letterChosen(int item, const std::string& letter);  // Matching; empty: none
+  void blankChosen(int blank, const std::string& text);    // Completion; empty: none
+  // Restoration: a palette key, or a character typed on the keyboard when
+  // the workstation allows typing; Backspace enters kGapBackspace.
+  void gapCharacter(char c);
   void petalClicked(int position);
   // The mode sign beside the wheel: a hint (mode 0) or a give-up (modes 1,
   // 2, 4) during an attempt, the next task in review after the end.
@@ -106,6 +114,9 @@ class AttemptEngine {
   bool freeMoveAllowed() const;
   // The finished attempt may be looked through.
   bool reviewAllowed() const;
+  // Restoration: the gap of the current task now waiting for a character
+  // (its gap count + 1 once all are done); 0 when no Restoration is shown.
+  int currentGap() const;
 
  private:
   void beginRun();
@@ -120,6 +131,10 @@ class AttemptEngine {
   void submitOrGiveUp(bool givenUp);
   void moveOn();
   void giveHint();
+  // The current task when it is a task of `type` that takes input now.
+  const Task* inputTask(TaskType type) const;
+  void answerChanged(bool ready);
+  void gapTaken(const GapEntry& entry);
   bool mode(std::initializer_list<int> modes) const;
 
   AttemptContext c_;

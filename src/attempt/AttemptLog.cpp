@@ -35,6 +35,10 @@ void AttemptLog::showTask(int k, bool reviewing) {
 
 void AttemptLog::layoutTask(int k, bool reviewing) { add("layout " + std::to_string(k)); }
 void AttemptLog::showMarks(int k, const Judgement&) { add("marks " + std::to_string(k)); }
+void AttemptLog::showGapEntry(int k, const GapEntry& entry) {
+  add("gap " + std::to_string(k) + " " + std::to_string(entry.gap) +
+      (entry.right ? " right" : " wrong"));
+}
 void AttemptLog::showGauge() { add("gauge"); }
 void AttemptLog::repaintOpenPetals() { add("petals"); }
 

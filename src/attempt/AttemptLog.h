@@ -34,6 +34,7 @@ class AttemptLog : public AttemptScreen, public AttemptSounds {
   void showTask(int k, bool reviewing) override;
   void layoutTask(int k, bool reviewing) override;
   void showMarks(int k, const Judgement& marks) override;
+  void showGapEntry(int k, const GapEntry& entry) override;
   void showGauge() override;
   void repaintOpenPetals() override;
   void showLatePetals(const std::vector<int>& tasks) override;

@@ -26,6 +26,10 @@ class AttemptScreen {
   virtual void layoutTask(int k, bool reviewing) = 0;
   // The option marks of task k changed (picked, or judged).
   virtual void showMarks(int k, const Judgement& marks) = 0;
+  // Restoration: a character went into a gap of task k (drawn in its mark's
+  // colour; in mode 0 a wrong one makes the expected character blink); the
+  // gap pointer moves on to RestorationJudge::currentGap.
+  virtual void showGapEntry(int /*k*/, const GapEntry& /*entry*/) {}
   virtual void showGauge() = 0;
   // The petals of the tasks not done; `late` fills the given ones light
   // blue (the last ten seconds).

@@ -20,7 +20,8 @@ class CompletionJudge : public TaskJudge {
   Judgement hint(const Task& task, TaskRecord& record) override;
 
   // Blank `blank` now shows `text`; the answer stays complete.
-  bool blankChosen(const Task& task, TaskRecord& record, int blank, const std::string& text);
+  bool blankChosen(const Task& task, TaskRecord& record, int blank,
+                   const std::string& text) override;
 };
 
 }  // namespace ispyt

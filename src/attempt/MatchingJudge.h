@@ -22,7 +22,8 @@ class MatchingJudge : public TaskJudge {
   // The list of left item `item` was set to `letter`; a letter another panel
   // already shows empties this one.  Returns whether every left item has a
   // letter.
-  bool letterChosen(const Task& task, TaskRecord& record, int item, const std::string& letter);
+  bool letterChosen(const Task& task, TaskRecord& record, int item,
+                    const std::string& letter) override;
 
   // The right-hand letters in order, as Windows-1251 bytes.
   static const std::string& letters();

@@ -75,24 +75,38 @@ bool RestorationJudge::optionClicked(const Task& task, TaskRecord& record, int) 
 
 GapEntry RestorationJudge::characterEntered(const Task& task, TaskRecord& record,
                                             AttemptState& state, char c) {
-  GapEntry entry;
   const Progress before = replay(task, record.gapAnswers, state.mode);
-  if (before.gap > gapCount(task) || before.failed) return entry;
-  entry.taken = true;
-  entry.gap = before.gap;
-  entry.right = c == missingAt(task, before.gap);
+  if (before.gap > gapCount(task) || before.failed) return {};
   record.gapAnswers += c;
   ++state.elementsJudged;
   ++record.judgedElements;
-  if (!entry.right) {
+  if (c != missingAt(task, before.gap)) {
     ++state.wrongElements;
     ++record.wrongCount;
     // Wrong again while the expected character is being shown.
     if (before.waiting) ++record.missCount;
   }
-  const Progress after = replay(task, record.gapAnswers, state.mode);
+  return lastEntry(task, record, state.mode);
+}
+
+GapEntry RestorationJudge::lastEntry(const Task& task, const TaskRecord& record, int mode) {
+  GapEntry entry;
+  const std::string& entered = record.gapAnswers;
+  if (entered.empty()) return entry;
+  const Progress before = replay(task, entered.substr(0, entered.size() - 1), mode);
+  if (before.gap > gapCount(task) || before.failed) return entry;
+  const Progress after = replay(task, entered, mode);
+  entry.taken = true;
+  entry.gap = before.gap;
+  entry.right = entered.back() == missingAt(task, before.gap);
   entry.failed = after.failed;
   entry.ready = after.gap > gapCount(task);
+  if (mode == kModeTestPaper || mode == kModeMonitoring)
+    entry.mark = Feedback::None;
+  else if (entry.right)
+    entry.mark = Feedback::Right;
+  else
+    entry.mark = mode == kModeHint ? Feedback::ShownRight : Feedback::Wrong;
   return entry;
 }
 

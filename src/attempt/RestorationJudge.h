@@ -11,14 +11,6 @@ namespace ispyt {
 // The character that Backspace enters into a gap.
 inline constexpr char kGapBackspace = '\xBB';  // '»'
 
-struct GapEntry {
-  bool taken = false;   // the task still had an open gap
-  bool right = false;   // the character was the gap's missing one
-  bool ready = false;   // every gap is done: the main button completes the task
-  bool failed = false;  // mode 3: a wrong character completes the task at once
-  int gap = 0;          // the gap the character went to (1..)
-};
-
 class RestorationJudge : public TaskJudge {
  public:
   bool handles(TaskType type) const override;
@@ -32,7 +24,11 @@ class RestorationJudge : public TaskJudge {
 
   // Character `c` entered into the current gap: judged and counted at once
   // (also in the record's judgedElements).
-  GapEntry characterEntered(const Task& task, TaskRecord& record, AttemptState& state, char c);
+  GapEntry characterEntered(const Task& task, TaskRecord& record, AttemptState& state,
+                            char c) override;
+  // What the last character of gapAnswers did (taken false when none was
+  // entered); a give-up enters one too.
+  static GapEntry lastEntry(const Task& task, const TaskRecord& record, int mode);
 
   static int gapCount(const Task& task);
   // The character missing at gap g (1..gapCount), and its cell (1..90).

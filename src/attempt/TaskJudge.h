@@ -4,6 +4,8 @@
 // counts, and which marks the screen shows afterwards.  The engine calls
 // these for the current task; each task type brings its own judge.
 
+#include <string>
+
 #include "attempt/AttemptState.h"
 #include "content/Test.h"
 
@@ -20,6 +22,18 @@ enum class Feedback : unsigned char {
 
 struct Judgement {
   Slots<Feedback> marks{};
+};
+
+// What a character entered into a Restoration gap did.
+struct GapEntry {
+  bool taken = false;   // the task still had an open gap
+  bool right = false;   // the character was the gap's missing one
+  bool ready = false;   // every gap is done: the main button completes the task
+  bool failed = false;  // mode 3: a wrong character completes the task at once
+  int gap = 0;          // the gap the character went to (1..)
+  // How the character is drawn: Right green, Wrong red, None navy (modes 2
+  // and 4 show no judgement), ShownRight: mode 0 blinks the expected one.
+  Feedback mark = Feedback::None;
 };
 
 enum class GiveUpOutcome {
@@ -45,6 +59,24 @@ class TaskJudge {
   virtual GiveUpOutcome giveUp(const Task& task, TaskRecord& record, AttemptState& state) = 0;
   // A hint (mode 0): the correct answer shown, recorded in hintMarks.
   virtual Judgement hint(const Task& task, TaskRecord& record) = 0;
+
+  // Input that only some types take; the engine passes each only to a task
+  // of its type, so the others keep these bodies.  Each returns whether the
+  // answer is complete.
+  // DirectInput: field `field` (1..3) now holds `text`.
+  virtual bool fieldChanged(const Task&, TaskRecord&, int /*field*/, const std::string&) {
+    return false;
+  }
+  // Matching: the list of left item `item` was set to `letter` (empty: none).
+  virtual bool letterChosen(const Task&, TaskRecord&, int /*item*/, const std::string&) {
+    return false;
+  }
+  // Completion: blank `blank` now shows `text` (empty: none).
+  virtual bool blankChosen(const Task&, TaskRecord&, int /*blank*/, const std::string&) {
+    return false;
+  }
+  // Restoration: character `c` entered into the current gap, judged at once.
+  virtual GapEntry characterEntered(const Task&, TaskRecord&, AttemptState&, char) { return {}; }
 };
 
 }  // namespace ispyt

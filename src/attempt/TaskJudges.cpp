@@ -39,4 +39,28 @@ Judgement TaskJudges::hint(const Task& task, TaskRecord& record) {
   return j ? j->hint(task, record) : Judgement{};
 }
 
+bool TaskJudges::fieldChanged(const Task& task, TaskRecord& record, int field,
+                              const std::string& text) {
+  TaskJudge* j = of(task.type);
+  return j && j->fieldChanged(task, record, field, text);
+}
+
+bool TaskJudges::letterChosen(const Task& task, TaskRecord& record, int item,
+                              const std::string& letter) {
+  TaskJudge* j = of(task.type);
+  return j && j->letterChosen(task, record, item, letter);
+}
+
+bool TaskJudges::blankChosen(const Task& task, TaskRecord& record, int blank,
+                             const std::string& text) {
+  TaskJudge* j = of(task.type);
+  return j && j->blankChosen(task, record, blank, text);
+}
+
+GapEntry TaskJudges::characterEntered(const Task& task, TaskRecord& record, AttemptState& state,
+                                      char c) {
+  TaskJudge* j = of(task.type);
+  return j ? j->characterEntered(task, record, state, c) : GapEntry{};
+}
+
 }  // namespace ispyt

@@ -19,6 +19,14 @@ class TaskJudges : public TaskJudge {
   Judgement judge(const Task& task, TaskRecord& record, AttemptState& state) override;
   GiveUpOutcome giveUp(const Task& task, TaskRecord& record, AttemptState& state) override;
   Judgement hint(const Task& task, TaskRecord& record) override;
+  bool fieldChanged(const Task& task, TaskRecord& record, int field,
+                    const std::string& text) override;
+  bool letterChosen(const Task& task, TaskRecord& record, int item,
+                    const std::string& letter) override;
+  bool blankChosen(const Task& task, TaskRecord& record, int blank,
+                   const std::string& text) override;
+  GapEntry characterEntered(const Task& task, TaskRecord& record, AttemptState& state,
+                            char c) override;
 
  private:
   TaskJudge* of(TaskType type) const;

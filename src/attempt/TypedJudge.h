@@ -19,7 +19,8 @@ class TypedJudge : public TaskJudge {
   Judgement hint(const Task& task, TaskRecord& record) override;
 
   // Field `field` (1..3) now holds `text`; the answer stays complete.
-  bool fieldChanged(const Task& task, TaskRecord& record, int field, const std::string& text);
+  bool fieldChanged(const Task& task, TaskRecord& record, int field,
+                    const std::string& text) override;
 };
 
 }  // namespace ispyt

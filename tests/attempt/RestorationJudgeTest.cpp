@@ -39,6 +39,7 @@ struct GapCase {
   bool ready;
   bool failed;
   std::string recorded;  // gapAnswers
+  Feedback mark;         // how the last character taken is drawn
 };
 
 class RestorationJudging : public ::testing::TestWithParam<GapCase> {};
@@ -61,6 +62,7 @@ TEST_P(RestorationJudging, JudgedAsTheCharactersCome) {
   EXPECT_EQ(last.ready, c.ready);
   EXPECT_EQ(last.failed, c.failed);
   EXPECT_EQ(record.gapAnswers, c.recorded);
+  EXPECT_EQ(last.mark, c.mark);
   // Judging at the submit adds nothing for gaps already done.
   if (c.ready || c.failed) {
     judge.judge(task, record, state);
@@ -70,14 +72,15 @@ TEST_P(RestorationJudging, JudgedAsTheCharactersCome) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RestorationJudging,
-    ::testing::Values(GapCase{"RightTraining", 1, "ab", 2, 0, 0, true, false, "ab"},
-                      GapCase{"WrongMovesOnInTraining", 1, "xb", 2, 1, 0, true, false, "xb"},
-                      GapCase{"NothingAfterTheLastGap", 2, "xbq", 2, 1, 0, false, false, "xb"},
-                      GapCase{"BackspaceCharacter", 4, "\273b", 2, 1, 0, true, false, "\273b"},
-                      GapCase{"WrongWaitsInHintMode", 0, "xab", 3, 1, 0, true, false, "xab"},
-                      GapCase{"WrongAgainWhileShown", 0, "xyab", 4, 2, 1, true, false, "xyab"},
-                      GapCase{"HalfDoneHintMode", 0, "ax", 2, 1, 0, false, false, "ax"},
-                      GapCase{"WrongFailsTheExam", 3, "ax", 2, 1, 0, false, true, "ax"}),
+    ::testing::Values(
+        GapCase{"RightTraining", 1, "ab", 2, 0, 0, true, false, "ab", Feedback::Right},
+        GapCase{"WrongMovesOnInTraining", 1, "xb", 2, 1, 0, true, false, "xb", Feedback::Right},
+        GapCase{"NothingAfterTheLastGap", 2, "xbq", 2, 1, 0, false, false, "xb", Feedback::None},
+        GapCase{"BackspaceCharacter", 4, "\273b", 2, 1, 0, true, false, "\273b", Feedback::None},
+        GapCase{"WrongWaitsInHintMode", 0, "xab", 3, 1, 0, true, false, "xab", Feedback::Right},
+        GapCase{"WrongAgainWhileShown", 0, "xyab", 4, 2, 1, true, false, "xyab", Feedback::Right},
+        GapCase{"HalfDoneHintMode", 0, "ax", 2, 1, 0, false, false, "ax", Feedback::ShownRight},
+        GapCase{"WrongFailsTheExam", 3, "ax", 2, 1, 0, false, true, "ax", Feedback::Wrong}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RestorationJudge, AfterAFailedExamNothingIsTaken) {
@@ -126,6 +129,10 @@ TEST(RestorationGiveUp, AWrongCharacterIntoTheCurrentGap) {
   EXPECT_EQ(state.wrongElements, 1);
   EXPECT_EQ(record.judgedElements, 1);
   EXPECT_EQ(RestorationJudge::currentGap(task, record, state.mode), 2);
+  const GapEntry entry = RestorationJudge::lastEntry(task, record, state.mode);
+  EXPECT_TRUE(entry.taken);
+  EXPECT_FALSE(entry.right);
+  EXPECT_EQ(entry.gap, 1);
 }
 
 }  // namespace
