@@ -1,5 +1,6 @@
 // Reading any bytes as a simulate script must either name a line of the
-// input with its fault or give steps whose numbers lie in their ranges.
+// input with its fault or give steps whose numbers lie in their ranges;
+// an answer's fields and characters come out of it whatever it holds.
 
 #include "attempt/AttemptScript.h"
 
@@ -27,7 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using Kind = ispyt::ScriptStep::Kind;
     if (s.kind == Kind::Petal) require(s.number >= 1 && s.number <= 60);
     if (s.kind == Kind::Wait) require(s.number >= 0 && s.number <= ispyt::kMaxScriptWait);
-    if (s.kind == Kind::Answer) require(!s.text.empty());
+    if (s.kind == Kind::Answer) {
+      require(!s.text.empty());
+      require(!ispyt::answerFields(s.text).empty());
+      require(ispyt::gapCharacters(s.text).size() <= s.text.size());
+    }
   }
   return 0;
 }

@@ -1,20 +1,21 @@
 // simulate: one attempt of a test folder, run headless on a virtual clock
 // through the program's own attempt engine, driven by a script of answers.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "Commands.h"
 #include "Json.h"
+#include "attempt/AllTaskJudges.h"
 #include "attempt/AssembleAttempt.h"
 #include "attempt/AttemptEngine.h"
 #include "attempt/AttemptLog.h"
 #include "attempt/AttemptScript.h"
-#include "attempt/ChoiceJudge.h"
 #include "attempt/RegionalData.h"
 #include "attempt/RegistrationCard.h"
-#include "attempt/TaskJudges.h"
+#include "attempt/TypedText.h"
 #include "content/OpenTest.h"
 #include "platform/Cp1251.h"
 #include "platform/ManualScheduler.h"
@@ -40,12 +41,32 @@ The script is UTF-8 text, one line each ('#' starts a comment):
   district: NAME   school: NAME   class: N   letter: L   name: FULL NAME
                    the registration card (before the steps); a test that
                    asks for a card needs at least the name
-  answer A C       an answer to the task shown: options by their letters in
-                   the test file, where the correct ones come first (A for
-                   a single choice; A B ... for a multiple choice).  Single
-                   and multiple choice tasks can be answered so far; a task
-                   of another type stops the script at its line
-  give-up          the mode sign: the task given up (modes 1, 2, 4)
+  answer ...       an answer to the task shown, as its type takes it:
+                   SingleChoice, MultipleChoice, CountedChoice: the options
+                     by their letters in the test file, where the correct
+                     ones come first ("answer A", "answer A B");
+                   DirectInput: the texts typed into the fields, split by
+                     '|' ("answer Говерла", "answer 12 | 7"); "_" leaves a
+                     field empty; the fields' key rules hold as for typing;
+                   Sequence: the order to leave, by the items' letters in
+                     the test file, where A is the first of the correct
+                     order ("answer A B C D E"); the items are swapped
+                     into it two at a time;
+                   Matching: per left item the letter of a right-hand item
+                     in the test file, where left item N matches right
+                     item N ("answer A B C"; "_" for none); the list is
+                     set to the letter "А".."Ж" that item is shown under;
+                   Completion: per blank the letter of its variant, where
+                     A is the correct one ("answer A A"; "_" for none);
+                   Restoration: the characters for the gaps in turn
+                     ("answer 2O"; "_" is the space key, "»" Backspace);
+                     in mode 0 a wrong one waits for the right one, in
+                     mode 3 it completes the task at once.
+                   An answer that does not fit the task stops the script
+                   at its line, saying why.
+  give-up          the mode sign: the task given up (modes 1, 2, 4); a
+                   Restoration task stays, its current gap taking a wrong
+                   character
   hint             the mode sign in mode 0: the correct answer shown (twice
                    per attempt) and the task moved to a later position
   petal N          a click on petal N of the task wheel
@@ -158,9 +179,7 @@ class Simulation {
         assembly_(random),
         results_(ResultFilesContext{ws, state, test, card_.student, result_, random, {}, {}}, {}),
         engine_(AttemptContext{ws, test, state, scheduler_, random, log, log, judges_, card_,
-                               assembly_, results_}) {
-    judges_.add(choice_);
-  }
+                               assembly_, results_}) {}
 
   AttemptState state;
   AttemptLog log;
@@ -260,9 +279,15 @@ class Simulation {
         if (state.mode == kModeHint)
           return stop(step.line, "in mode 0 the mode sign gives a hint, not a give-up");
         const int k = state.currentTask;
+        const int gap = engine_.currentGap();
         engine_.modeSign();
         settle();
-        note(step, state.task(k).done ? "task " + std::to_string(k) + " given up" : "refused");
+        // A Restoration task stays: its current gap took a wrong character.
+        if (!state.task(k).done && gap != 0 && engine_.currentGap() != gap)
+          note(step,
+               "task " + std::to_string(k) + ": a wrong character into gap " + std::to_string(gap));
+        else
+          note(step, state.task(k).done ? "task " + std::to_string(k) + " given up" : "refused");
         return true;
       }
       case Kind::Petal: {
@@ -291,28 +316,42 @@ class Simulation {
     if (!taskShown(step)) return false;
     const int k = state.currentTask;
     const Task& task = test_.task(k);
-    if (!judges_.handles(task.type))
-      return stop(step.line, "task " + std::to_string(k) + " is a " + typeName(task.type) +
-                                 " task; answering it is not available in this version");
-    for (char letter : answerLetters(step.text)) {
-      int option = 0;
-      for (int j = 1; j <= task.itemCount; ++j)
-        if (task.itemLetters[j] == letter) option = j;
-      if (option == 0)
-        return stop(step.line, "task " + std::to_string(k) + " has no option " +
-                                   cp1251ToUtf8(std::string(1, letter)));
-      if (state.task(k).chosen[option])
-        return stop(step.line,
-                    "option " + cp1251ToUtf8(std::string(1, letter)) + " is given twice");
-      engine_.optionClicked(option);
-      if (!state.task(k).chosen[option])
-        return stop(step.line, "task " + std::to_string(k) + " takes one option only");
+    std::string fault;
+    switch (task.type) {
+      case TaskType::SingleChoice:
+      case TaskType::MultipleChoice:
+      case TaskType::CountedChoice:
+        fault = chooseOptions(task, step.text);
+        break;
+      case TaskType::DirectInput:
+        fault = typeFields(task, step.text);
+        break;
+      case TaskType::Sequence:
+        fault = arrange(task, step.text);
+        break;
+      case TaskType::Matching:
+        fault = chooseLetters(task, step.text);
+        break;
+      case TaskType::Completion:
+        fault = chooseVariants(task, step.text);
+        break;
+      case TaskType::Restoration:
+        fault = enterCharacters(task, step.text);
+        break;
     }
-    if (!state.answerReady) return stop(step.line, "the answer is not complete");
-    engine_.mainButton();
-    scheduler_.advance(kSubmitDelayMs);
+    if (!fault.empty())
+      return stop(step.line,
+                  "task " + std::to_string(k) + " (" + typeName(task.type) + ") " + fault);
+    // In mode 3 a wrong Restoration character completes the task at once.
+    const bool completed = state.task(k).done;
+    if (!completed) {
+      if (!state.answerReady) return stop(step.line, "the answer is not complete");
+      engine_.mainButton();
+      scheduler_.advance(kSubmitDelayMs);
+    }
     std::string result =
         "task " + std::to_string(k) + ": " + std::to_string(state.task(k).wrongCount) + " wrong";
+    if (completed) result += ", completed by a wrong character";
     if (engine_.phase() == AttemptPhase::Feedback) {
       result += ", correct answer shown";
       engine_.mainButton();
@@ -321,6 +360,130 @@ class Simulation {
     note(step, result);
     return true;
   }
+
+  // Each input below returns what does not fit the task, or nothing.
+
+  std::string chooseOptions(const Task& task, const std::string& text) {
+    const TaskRecord& record = state.task(state.currentTask);
+    for (char letter : answerLetters(text)) {
+      int option = 0;
+      for (int j = 1; j <= task.itemCount; ++j)
+        if (task.itemLetters[j] == letter) option = j;
+      if (option == 0) return "has no option " + utf8Of(letter);
+      if (record.chosen[option]) return "has option " + utf8Of(letter) + " given twice";
+      engine_.optionClicked(option);
+      if (!record.chosen[option])
+        return task.type == TaskType::SingleChoice
+                   ? "takes one option only"
+                   : "takes " + std::to_string(task.correctCount) + " options only";
+    }
+    return {};
+  }
+
+  // Typed key by key, so that the field's key rules hold as for a testee.
+  std::string typeFields(const Task& task, const std::string& text) {
+    const std::vector<std::string> fields = answerFields(text);
+    if (static_cast<int>(fields.size()) > task.elementCount)
+      return "has " + std::to_string(task.elementCount) + " field(s), not " +
+             std::to_string(fields.size());
+    for (int f = 1; f <= static_cast<int>(fields.size()); ++f) {
+      std::string typed;
+      for (char key : fields[f - 1]) {
+        if (!acceptsTypedKey(typed, key, false))
+          return "field " + std::to_string(f) + " refuses '" + utf8Of(key) + "' after \"" +
+                 cp1251ToUtf8(typed) + "\"";
+        typed += key;
+        engine_.fieldEdited(f, typed);
+      }
+    }
+    return {};
+  }
+
+  // Swaps items into the order given, as a testee does: a click picks an
+  // item, a click on another swaps the two.
+  std::string arrange(const Task& task, const std::string& text) {
+    const std::vector<char> order = answerLetters(text);
+    const int n = task.itemCount;
+    std::vector<std::string> target;
+    for (char letter : order)
+      for (int j = 1; j <= n; ++j)
+        if (task.itemLetters[j] == letter) target.push_back(task.items[j]);
+    std::string sorted(order.begin(), order.end()), letters;
+    std::sort(sorted.begin(), sorted.end());
+    for (int j = 1; j <= n; ++j) letters += task.itemLetters[j];
+    std::sort(letters.begin(), letters.end());
+    if (sorted != letters || static_cast<int>(target.size()) != n)
+      return "takes an order of its letters " + cp1251ToUtf8(letters) + ", each once";
+    const TaskRecord& record = state.task(state.currentTask);
+    for (int j = 1; j <= n; ++j) {
+      int at = j;
+      while (at <= n && record.given[at] != target[j - 1]) ++at;
+      if (at > n || at == j) continue;
+      engine_.optionClicked(at);
+      engine_.optionClicked(j);
+    }
+    return {};
+  }
+
+  // The right-hand items are shown shuffled under the letters "А".."Ж": each
+  // list is set to the letter under which the item named is shown.
+  std::string chooseLetters(const Task& task, const std::string& text) {
+    const std::vector<char> chosen = answerLetters(text);
+    const int left = task.itemCount - 1;
+    const int shown = std::clamp(task.hasEmptyRightItem ? task.itemCount - 1 : task.itemCount, 0,
+                                 static_cast<int>(MatchingJudge::letters().size()));
+    if (static_cast<int>(chosen.size()) != left)
+      return "takes one right-hand item's letter (or _) for each of its " + std::to_string(left) +
+             " left items";
+    const TaskRecord& record = state.task(state.currentTask);
+    for (int p = 1; p <= left; ++p) {
+      const char letter = chosen[p - 1];
+      std::string panel;
+      for (int j = 1; j <= shown; ++j)
+        if (task.rightLetters[j] == letter) panel = MatchingJudge::letters().substr(j - 1, 1);
+      if (letter != '_' && panel.empty()) return "shows no right-hand item " + utf8Of(letter);
+      engine_.letterChosen(p, panel);
+      if (record.given[p] != panel)
+        return "has right-hand item " + utf8Of(letter) + " chosen for another item already";
+    }
+    return {};
+  }
+
+  std::string chooseVariants(const Task& task, const std::string& text) {
+    const std::vector<char> chosen = answerLetters(text);
+    const int blanks = task.elementCount;
+    if (static_cast<int>(chosen.size()) != blanks)
+      return "takes one variant letter (or _) for each of its " + std::to_string(blanks) +
+             " blanks";
+    for (int j = 1; j <= blanks; ++j) {
+      const char letter = chosen[j - 1];
+      std::string variant;
+      for (int v = 1; v <= std::min(task.variantCount, kMaxItems); ++v)
+        if (task.variantLetters[j][v] == letter && !task.variants[j][v].empty())
+          variant = task.variants[j][v];
+      if (letter != '_' && variant.empty())
+        return "has no variant " + utf8Of(letter) + " in blank " + std::to_string(j);
+      engine_.blankChosen(j, variant);
+    }
+    return {};
+  }
+
+  std::string enterCharacters(const Task&, const std::string& text) {
+    const std::string chars = gapCharacters(text);
+    const int k = state.currentTask;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+      if (state.task(k).done)
+        return "was completed by a wrong character; " + std::to_string(chars.size() - i) +
+               " character(s) left over";
+      const std::size_t before = state.task(k).gapAnswers.size();
+      engine_.gapCharacter(chars[i]);
+      if (state.task(k).gapAnswers.size() == before)
+        return "has no gap left for '" + utf8Of(chars[i]) + "'";
+    }
+    return {};
+  }
+
+  static std::string utf8Of(char c) { return cp1251ToUtf8(std::string(1, c)); }
 
   // The testee stops answering: the clock ends what is still open, then the
   // result diagram is clicked away and the closing animation runs.
@@ -342,8 +505,7 @@ class Simulation {
   Random& random_;
   const AttemptScript& script_;
   ManualScheduler scheduler_;
-  ChoiceJudge choice_;
-  TaskJudges judges_;
+  AllTaskJudges judges_;
   ScriptCard card_;
   AttemptAssembler assembly_;
   AttemptResult result_;

@@ -98,4 +98,22 @@ std::vector<char> answerLetters(std::string_view text) {
   return letters;
 }
 
+std::vector<std::string> answerFields(std::string_view text) {
+  std::vector<std::string> fields;
+  for (;;) {
+    const std::size_t bar = text.find('|');
+    const std::string_view field = trim(text.substr(0, bar));
+    fields.emplace_back(field == "_" ? std::string_view() : field);
+    if (bar == std::string_view::npos) return fields;
+    text.remove_prefix(bar + 1);
+  }
+}
+
+std::string gapCharacters(std::string_view text) {
+  std::string chars;
+  for (char ch : text)
+    if (ch != ' ') chars += ch == '_' ? ' ' : ch;
+  return chars;
+}
+
 }  // namespace ispyt

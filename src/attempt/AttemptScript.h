@@ -10,11 +10,24 @@
 //   class: <number>      "1".."11",
 //   letter: <letter>     "А".."Д" or nothing,
 //   name: <full name>    the testee's name (needed when the test asks for a card)
-//   answer <answer>      an answer to the task shown: options by their
-//                        letters as the test file gives them ("answer A",
-//                        "answer A C")
+//   answer <answer>      an answer to the task shown, as its type takes it:
+//                        choice types: options by their letters as the test
+//                        file gives them ("answer A", "answer A C");
+//                        DirectInput: the typed texts of the fields, split
+//                        by '|' ("answer Говерла", "answer 2 | 3"; "_" for
+//                        an empty field);
+//                        Sequence: the order left, by the items' letters
+//                        ("answer A B C");
+//                        Matching: per left item a right-hand item by its
+//                        letter in the test file ("answer A B C"; "_"
+//                        leaves a list empty);
+//                        Completion: per blank the letter of its variant
+//                        ("answer A B"; "_" for none);
+//                        Restoration: the characters for the gaps in turn
+//                        ("answer 2O"; "_" is the space key, "»" Backspace)
 //   hint                 the mode sign in mode 0: the correct answer shown
 //   give-up              the mode sign in modes 1, 2 and 4: the task given up
+//                        (a Restoration gap takes a wrong character instead)
 //   petal <n>            a click on the wheel's petal n
 //   wait <seconds>       the clock runs on
 //   Вихід                the exit caption: the attempt broken off
@@ -57,5 +70,11 @@ ScriptReading readAttemptScript(std::string_view utf8);
 
 // The words of an answer: the options' letters ("A C" and "AC" alike).
 std::vector<char> answerLetters(std::string_view text);
+// The typed texts of an answer, one per field: split at '|', each trimmed;
+// "_" alone is an empty field.
+std::vector<std::string> answerFields(std::string_view text);
+// The characters of a Restoration answer: spaces between them are skipped,
+// "_" is the space key.
+std::string gapCharacters(std::string_view text);
 
 }  // namespace ispyt

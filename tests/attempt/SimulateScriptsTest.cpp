@@ -62,10 +62,32 @@ std::vector<fs::path> demoScripts() {
   return scripts;
 }
 
-TEST(SimulateScripts, EveryModeHasAnExample) {
+// The script's "# test:" line and its mode.
+struct ScriptHeader {
+  std::string test;
+  std::string mode;
+};
+
+ScriptHeader headerOf(const fs::path& script) {
+  std::ifstream in(script);
+  ScriptHeader h;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("# test: ", 0) == 0) h.test = line.substr(8);
+    if (line.rfind("mode: ", 0) == 0) h.mode = line.substr(6);
+  }
+  return h;
+}
+
+// Every mode has an example over the test that holds every task type.
+TEST(SimulateScripts, EveryModeHasAnExampleOfEveryType) {
   std::string modes;
-  for (const fs::path& p : demoScripts()) modes += p.filename().string().substr(0, 5) + " ";
-  EXPECT_EQ(modes, "mode0 mode1 mode2 mode3 mode4 ");
+  for (const fs::path& p : demoScripts()) {
+    const ScriptHeader h = headerOf(p);
+    if (h.test == "Шкільні тести/Усі типи завдань" && modes.find(h.mode) == std::string::npos)
+      modes += h.mode;
+  }
+  std::sort(modes.begin(), modes.end());
+  EXPECT_EQ(modes, "01234");
 }
 
 // Each demo script runs against the demo program folder of this build and
@@ -89,14 +111,39 @@ TEST(SimulateScripts, DemoScriptsGiveTheirExpectedSummaries) {
   }
 }
 
-TEST(SimulateScripts, AnUnanswerableStepStopsWithItsLine) {
+struct BadStep {
+  const char* answers;  // the steps after the card (UTF-8)
+  const char* error;
+};
+
+// An answer that does not fit the task shown stops the script at its line
+// and says why; the summary up to the stop is printed all the same.
+TEST(SimulateScripts, AnAnswerThatDoesNotFitStopsWithItsLine) {
+  const BadStep cases[] = {
+      {"answer Говерла\n", ":3: task 1 (SingleChoice) has no option Г"},
+      {"answer A B\n", ":3: task 1 (SingleChoice) takes one option only"},
+      {"answer A\nanswer A B\nanswer 1 | 2\n", ":5: task 3 (DirectInput) has 1 field(s), not 2"},
+      {"answer A\nanswer A B\nanswer Гора  Говерла\n",
+       ":5: task 3 (DirectInput) field 1 refuses ' ' after \"Гора \""},
+      {"answer A\nanswer A B\nanswer x\nanswer A B C D\n",
+       ":6: task 4 (Sequence) takes an order of its letters ABCDE, each once"},
+      {"answer A\nanswer A B\nanswer x\nanswer A B C D E\nanswer A A B\n",
+       ":7: task 5 (Matching) has right-hand item A chosen for another item already"},
+      {"answer A\nanswer A B\nanswer x\nanswer A B C D E\nanswer A B E\n",
+       ":7: task 5 (Matching) shows no right-hand item E"},
+      {"answer A\nanswer A B\nanswer x\nanswer A B C D E\nanswer A _ C\n",
+       ":7: the answer is not complete"},
+      {"answer A\nanswer A B\nanswer x\nanswer A B C D E\nanswer A B C\nanswer 2O3\n",
+       ":8: task 6 (Restoration) has no gap left for '3'"},
+  };
   const fs::path script = fs::temp_directory_path() / "ispyt-simulate-stop.script";
-  std::ofstream(script) << "mode: 1\nname: Тест Тестович\nanswer A\nanswer A\nanswer A\nanswer x\n";
-  ToolRun run = simulate(demoBase() / fs::u8path("Шкільні тести/Алгебра 8 клас"), script);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.out.find(":6: task 4 is a DirectInput task"), std::string::npos) << run.out;
-  // The summary up to the stop is printed all the same.
-  EXPECT_NE(run.out.find("\"tasksDone\""), std::string::npos) << run.out;
+  for (const BadStep& c : cases) {
+    std::ofstream(script) << "mode: 1\nname: Тест Тестович\n" << c.answers;
+    ToolRun run = simulate(demoBase() / fs::u8path("Шкільні тести/Усі типи завдань"), script);
+    EXPECT_EQ(run.status, 1) << c.answers;
+    EXPECT_NE(run.out.find(c.error), std::string::npos) << c.error << "\n" << run.out;
+    EXPECT_NE(run.out.find("\"tasksDone\""), std::string::npos) << run.out;
+  }
   fs::remove(script);
 }
 
@@ -127,6 +174,8 @@ TEST(AttemptScript, ReadsSettingsCardAndSteps) {
   EXPECT_EQ(r.script.steps[5].kind, Kind::Exit);
   EXPECT_EQ(answerLetters("A C"), (std::vector<char>{'A', 'C'}));
   EXPECT_EQ(answerLetters("BA"), (std::vector<char>{'B', 'A'}));
+  EXPECT_EQ(answerFields(" 2 | _ |x y"), (std::vector<std::string>{"2", "", "x y"}));
+  EXPECT_EQ(gapCharacters("2 O_\273"), "2O \273");
 }
 
 struct BadScript {
