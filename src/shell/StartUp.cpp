@@ -20,7 +20,7 @@ void resetWorkstation(Workstation& ws, Random& random) {
   ws.resultShown = false;
   ws.currentTestPath = kNoTestOpen;
   ws.attemptLetter = static_cast<char>('A' + random.random(22));
-  ws.cardCode = "MON";
+  ws.student.cardCode = "MON";
   ws.title = readUserTitle(locate(ws.programFolder, ws.baseFolderName));
   ws.testSet = ws.decor.testSet.empty() ? lastTestSet(locate(ws.programFolder, ws.baseFolderName))
                                         : ws.decor.testSet;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "attempt/ClassLists.h"
+#include "attempt/StudentCard.h"
 #include "content/OpenTestState.h"
 #include "platform/Geometry.h"
 #include "presentation/DecorSettings.h"
@@ -32,7 +33,7 @@ struct Workstation {
   std::string currentTestPath = kNoTestOpen;
   OpenTestState openTest;    // the set's test list and the open test's folder, code, results
   char attemptLetter = 'A';  // drawn from 'A'..'V' at start-up
-  std::string cardCode = "MON";
+  StudentCard student;  // the registration card; keeps its values between attempts
   bool passwordEntered = false;
   bool resultsUnlocked = false;
   std::string selectedResult;  // the stored result last chosen

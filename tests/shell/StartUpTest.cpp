@@ -70,7 +70,7 @@ TEST_F(StartUpTest, StartsWithNoTestOpenAndAnAttemptLetterFromAToV) {
     ASSERT_LE(ws.attemptLetter, 'V');
   }
   EXPECT_FALSE(ws.testOpen());
-  EXPECT_EQ(ws.cardCode, "MON");
+  EXPECT_EQ(ws.student.cardCode, "MON");
 }
 
 TEST_F(StartUpTest, CreatesTheDecorFoldersOnceAndReusesExistingOnes) {
