@@ -299,6 +299,7 @@ void AttemptEngine::finish(AttemptEnd end, const char* sound) {
 void AttemptEngine::transitionEnded() {
   if (!transitionRunning_) return;
   transitionRunning_ = false;
+  gapsReached_ = 0;
   AttemptState& s = c_.state;
   const int k = s.currentTask;
   if (!s.reviewing) {
@@ -372,6 +373,7 @@ void AttemptEngine::gapCharacter(char c) {
 void AttemptEngine::gapTaken(const GapEntry& entry) {
   if (!entry.taken) return;
   c_.screen.showGapEntry(c_.state.currentTask, entry);
+  if (currentGap() != entry.gap) ++gapsReached_;
   if (entry.failed) {
     setButton(false);
     phase_ = AttemptPhase::Submitting;
@@ -379,6 +381,19 @@ void AttemptEngine::gapTaken(const GapEntry& entry) {
     return;
   }
   answerChanged(entry.ready);
+}
+
+KeyContext AttemptEngine::presentationContext() const {
+  const AttemptState& s = c_.state;
+  KeyContext context;
+  if (!clockRunning() || s.currentTask < 1 || s.currentTask > s.taskCount) return context;
+  context.active = true;
+  context.type = c_.test.task(s.currentTask).type;
+  const TaskRecord& record = s.task(s.currentTask);
+  context.optionChosen =
+      std::any_of(record.chosen.begin(), record.chosen.end(), [](bool chosen) { return chosen; });
+  context.gapCounter = gapsReached_;
+  return context;
 }
 
 int AttemptEngine::currentGap() const {

@@ -15,6 +15,7 @@
 #include "attempt/AttemptScreen.h"
 #include "attempt/AttemptSounds.h"
 #include "attempt/AttemptState.h"
+#include "attempt/PresentationKeys.h"
 #include "attempt/ResultWriter.h"
 #include "attempt/TaskJudge.h"
 #include "content/Test.h"
@@ -117,6 +118,8 @@ class AttemptEngine {
   // Restoration: the gap of the current task now waiting for a character
   // (its gap count + 1 once all are done); 0 when no Restoration is shown.
   int currentGap() const;
+  // What the presentation keys (F5..F10, Left, Right) act on now.
+  KeyContext presentationContext() const;
 
  private:
   void beginRun();
@@ -146,6 +149,7 @@ class AttemptEngine {
   double angle_ = 0;
   int diagramSteps_ = 0;
   bool promptShown_ = false;
+  int gapsReached_ = 0;  // moves of the gap pointer since the task was laid out
   int closingStep_ = 0;
   int closingGrade_ = 0;
   std::unique_ptr<Timer> startTimer_;
