@@ -17,12 +17,16 @@ struct Progress {
 };
 
 // In modes 0 and 3 a wrong character leaves the gap open (mode 3 ends the
-// task with it); in the other modes every character moves on.
-Progress replay(const Task& task, const std::string& entered, int mode) {
+// task with it); in the other modes every character moves on.  `standing`,
+// when given, gets the last character entered into each gap.
+Progress replay(const Task& task, const std::string& entered, int mode,
+                std::string* standing = nullptr) {
   Progress p;
   const int n = RestorationJudge::gapCount(task);
+  if (standing) standing->assign(static_cast<std::size_t>(n), '\0');
   for (char c : entered) {
     if (p.gap > n || p.failed) break;
+    if (standing) (*standing)[static_cast<std::size_t>(p.gap - 1)] = c;
     if (c == RestorationJudge::missingAt(task, p.gap)) {
       ++p.gap;
       p.waiting = false;
@@ -58,6 +62,12 @@ int RestorationJudge::cellOf(const Task& task, int gap) {
 
 int RestorationJudge::currentGap(const Task& task, const TaskRecord& record, int mode) {
   return replay(task, record.gapAnswers, mode).gap;
+}
+
+std::string RestorationJudge::gapFill(const Task& task, const TaskRecord& record, int mode) {
+  std::string standing;
+  replay(task, record.gapAnswers, mode, &standing);
+  return standing;
 }
 
 bool RestorationJudge::handles(TaskType type) const { return type == TaskType::Restoration; }

@@ -4,6 +4,8 @@
 // appended to the record's gapAnswers; the gap reached follows from them
 // and the mode (in modes 0 and 3 a gap waits for its right character).
 
+#include <string>
+
 #include "attempt/TaskJudge.h"
 
 namespace ispyt {
@@ -36,6 +38,9 @@ class RestorationJudge : public TaskJudge {
   static int cellOf(const Task& task, int gap);
   // The gap now waiting for a character (gapCount + 1 once all are done).
   static int currentGap(const Task& task, const TaskRecord& record, int mode);
+  // Per gap the character that stands in it now ('\0' where none was
+  // entered): in modes 0 and 3 the last one tried.
+  static std::string gapFill(const Task& task, const TaskRecord& record, int mode);
 };
 
 }  // namespace ispyt
