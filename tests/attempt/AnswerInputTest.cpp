@@ -279,6 +279,16 @@ TEST_F(AnswerInput, AWrongCharacterEndsTheExamTaskAtOnce) {
   EXPECT_EQ(state.task(1).judgedElements, 2);
 }
 
+// Characters already judged cannot be taken back by asking for a hint.
+TEST_F(AnswerInput, NoHintOnceACharacterIsJudged) {
+  start(kModeHint, 2, restoration());
+  engine->gapCharacter('a');
+  engine->modeSign();
+  EXPECT_EQ(engine->phase(), AttemptPhase::Task);
+  EXPECT_EQ(state.hintsUsed, 0);
+  EXPECT_EQ(state.displayOrder[1], 1);
+}
+
 // The readiness of a Restoration comes from its gaps, not from a click.
 TEST_F(AnswerInput, AClickOnARestorationLeavesItsButton) {
   start(kModeHint, 1, restoration());
