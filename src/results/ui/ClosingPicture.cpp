@@ -1,6 +1,5 @@
 #include "results/ui/ClosingPicture.h"
 
-#include <QConicalGradient>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -84,28 +83,23 @@ void drawRibbon(QPainter& p, QPointF c, double r) {
   }
 }
 
-// Soft beams of light turning behind the medal.
+// Soft beams of light turning behind the medal: wedges whose light fades
+// outwards.
 void drawBeams(QPainter& p, QPointF c, double reach, int step, double strength) {
-  QConicalGradient g(c, step * 1.5);
-  for (int i = 0; i <= 16; ++i) {
-    const double at = i / 16.0;
-    g.setColorAt(at, QColor(255, 240, 170, i % 2 == 0 ? static_cast<int>(110 * strength) : 0));
+  constexpr int kBeams = 8;
+  QRadialGradient light(c, reach);
+  light.setColorAt(0, QColor(255, 240, 170, static_cast<int>(90 * strength)));
+  light.setColorAt(1, QColor(255, 240, 170, 0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(light);
+  const double turn = step * 1.5 * kPi / 180;
+  for (int i = 0; i < kBeams; ++i) {
+    const double a = turn + i * 2 * kPi / kBeams;
+    const double half = kPi / kBeams / 2;
+    const QPointF tip[] = {c, c + reach * QPointF(std::cos(a - half), std::sin(a - half)),
+                           c + reach * QPointF(std::cos(a + half), std::sin(a + half))};
+    p.drawPolygon(tip, 3);
   }
-  QRadialGradient fade(c, reach);
-  fade.setColorAt(0, QColor(0, 0, 0, 255));
-  fade.setColorAt(1, QColor(0, 0, 0, 0));
-  QImage beams(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
-  beams.fill(Qt::transparent);
-  QPainter b(&beams);
-  b.setRenderHint(QPainter::Antialiasing);
-  b.setPen(Qt::NoPen);
-  b.setBrush(g);
-  b.drawEllipse(c, reach, reach);
-  // Over the whole picture, so that no antialiased edge is left unfaded.
-  b.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-  b.fillRect(beams.rect(), fade);
-  b.end();
-  p.drawImage(0, 0, beams);
 }
 
 void drawMedal(QPainter& p, QPointF c, double r, int grade, const Metal& metal) {
@@ -184,7 +178,8 @@ void drawBanner(QPainter& p, QPointF top, double r, const QString& text, double 
   p.setOpacity(1);
 }
 
-void drawIris(QPainter& p, QSize size, double shade, const QImage& screen) {
+// The screen seen through a circle that shrinks to nothing.
+void drawIris(QPainter& p, QSize size, double shade, const QImage& backdrop) {
   const double w = size.width(), h = size.height();
   QLinearGradient ground(0, 0, 0, h);
   ground.setColorAt(0, kVeil.lighter(150));
@@ -193,13 +188,11 @@ void drawIris(QPainter& p, QSize size, double shade, const QImage& screen) {
   const double radius = (1 - shade) * std::hypot(w, h) / 2;
   if (radius <= 0) return;
   const QPointF c(w / 2, h / 2);
-  QPainterPath circle;
-  circle.addEllipse(c, radius, radius);
-  p.save();
-  p.setClipPath(circle);
-  p.drawImage(0, 0, screen);
-  p.restore();
-  p.setBrush(Qt::NoBrush);
+  // The screen as the circle's brush: only the circle is painted.
+  if (backdrop.isNull())
+    p.setBrush(resultSky(size));
+  else
+    p.setBrush(backdrop.size() == size ? backdrop : backdrop.scaled(size));
   p.setPen(QPen(QColor(255, 255, 255, 160), std::max(1.0, std::min(w, h) * 0.006)));
   p.drawEllipse(c, radius, radius);
 }
@@ -214,11 +207,7 @@ QImage closingPicture(QSize size, int step, int grade, int gradeScale, const QIm
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   const double shade = closingShade(step);
   if (grade <= 0) {
-    QImage screen = resultCanvas(image.size());
-    QPainter s(&screen);
-    paintResultBackdrop(s, screen.size(), backdrop);
-    s.end();
-    drawIris(p, image.size(), shade, screen);
+    drawIris(p, image.size(), shade, backdrop);
     p.end();
     return image;
   }

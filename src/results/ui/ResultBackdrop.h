@@ -3,14 +3,16 @@
 // stretched to the picture, or a pale sky gradient when there is none.
 
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QSize>
 
 namespace ispyt {
 
 void paintResultBackdrop(QPainter& painter, QSize size, const QImage& backdrop);
+QLinearGradient resultSky(QSize size);
 
-// A blank picture of `size` (at least 1 by 1) for the painters.
+// A picture of `size` (at least 1 by 1) for the painters to cover.
 QImage resultCanvas(QSize size);
 
 }  // namespace ispyt

@@ -144,12 +144,14 @@ QImage resultDiagram(QSize size, double angle, int judged, int wrong, bool promp
   const QPointF c(w / 2, (h - band) / 2 + band * 0.15);
 
   // Shadow, rim and the track the parts are laid on.
-  for (int i = 6; i >= 1; --i) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 60, 10));
-    const double r = outer + outer * 0.02 * i;
-    p.drawEllipse(c + QPointF(0, outer * 0.05), r, r);
-  }
+  const QPointF shadowAt = c + QPointF(0, outer * 0.05);
+  const double shadowReach = outer * 1.14;
+  QRadialGradient shadow(shadowAt, shadowReach);
+  shadow.setColorAt(0.85, QColor(0, 0, 60, 60));
+  shadow.setColorAt(1, QColor(0, 0, 60, 0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(shadow);
+  p.drawEllipse(shadowAt, shadowReach, shadowReach);
   p.setBrush(Qt::white);
   p.setPen(QPen(QColor(196, 206, 228), std::max(1.0, outer * 0.015)));
   p.drawEllipse(c, outer * 1.04, outer * 1.04);
