@@ -28,6 +28,13 @@ inline constexpr Rect kClockBox{424, 201, 100, 100};
 inline constexpr Rect kScorePanel{532, 198, 245, 154};
 inline constexpr Rect kNamePlate{532, 352, 245, 20};
 inline constexpr Rect kMainButton{424, 306, 100, 64};
+// On the score panel, left of the wheel: the mode sign (hint, give-up, the
+// next task in review) and the score box.
+inline constexpr Rect kModeSign{551, 210, 48, 48};
+inline constexpr Rect kScoreBox{547, 268, 55, 35};
+// During an attempt the card area is the task area; the result diagram and
+// the grade picture stand in the option area's right half.
+inline constexpr Rect kResultPicture{400, 380, 380, 192};
 inline constexpr Size kModeIconDesign{100, 78};
 
 // The intro's side picture stands here, inside the card area.
