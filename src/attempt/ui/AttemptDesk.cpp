@@ -1,0 +1,260 @@
+#include "attempt/ui/AttemptDesk.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "attempt/TaskWheel.h"
+#include "platform/Paths.h"
+#include "platform/qt/QtText.h"
+#include "presentation/ui/ClockFace.h"
+#include "presentation/ui/MainButtonPicture.h"
+#include "presentation/ui/ScorePanel.h"
+#include "results/AttemptRecords.h"
+#include "results/ui/ClosingPicture.h"
+#include "results/ui/ResultDiagram.h"
+#include "shell/MainLayout.h"
+
+namespace ispyt {
+namespace {
+
+const QColor kTitleBlue(0, 0, 255);
+const QColor kTitleNavy(0, 0, 128);
+
+// The screen transition of a task; until the effects come, the new task is
+// on screen at once and the controls follow on the next tick.
+constexpr int kTransitionMs = 1;
+
+}  // namespace
+
+AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Random& random,
+                         AttemptCard& card, TaskCanvas::Parts canvas,
+                         const FirstScreenLook& look, Host host)
+    : ws_(ws),
+      test_(test),
+      canvas_(std::move(canvas)),
+      look_(look),
+      host_(std::move(host)),
+      assembly_(random),
+      writer_(ResultFilesContext{ws, state_, test, ws.student, result_, random, {}, {}}, {}),
+      choice_(canvas_, [this](int option) { engine_->optionClicked(option); }) {
+  engine_ = std::make_unique<AttemptEngine>(AttemptContext{
+      ws, test, state_, scheduler, random, *this, *this, judges_, card, assembly_, writer_});
+  controls_ = {&choice_};
+  transition_ = scheduler.createTimer([this] {
+    transition_->stop();
+    engine_->transitionEnded();
+  });
+  transition_->setSingleShot(true);
+}
+
+AttemptDesk::~AttemptDesk() = default;
+
+void AttemptDesk::testOpened() {
+  engine_->testOpened();
+  leaveControls();
+  late_.clear();
+  canvas_.setFolder(cp1251FromPath(ws_.openTest.testFolder));
+  showMainButton(ws_.openTest.testLoaded);
+  drawScorePanel();
+}
+
+bool AttemptDesk::running() const {
+  switch (engine_->phase()) {
+    case AttemptPhase::Idle:
+    case AttemptPhase::Closed:
+      return false;
+    default:
+      return true;
+  }
+}
+
+bool AttemptDesk::click(QPoint at) {
+  const AttemptPhase phase = engine_->phase();
+  const QRect button = canvas_.rect(layout::kMainButton);
+  if (phase == AttemptPhase::Ended &&
+      (button.contains(at) || canvas_.rect(layout::kCardArea).contains(at) ||
+       canvas_.rect(layout::kOptionArea).contains(at))) {
+    // A failed exam run goes on from the button; every other end waits
+    // for a click once the diagram has turned.
+    if (state_.end == AttemptEnd::Failed && button.contains(at))
+      engine_->mainButton();
+    else
+      engine_->bandClicked();
+    return true;
+  }
+  if (button.contains(at)) {
+    if (phase != AttemptPhase::Idle || ws_.openTest.testLoaded) engine_->mainButton();
+    return true;
+  }
+  const QRect panel = canvas_.rect(layout::kScorePanel);
+  if (panel.contains(at)) {
+    if (canvas_.rect(layout::kModeSign).contains(at)) {
+      engine_->modeSign();
+      return true;
+    }
+    const TaskWheel wheel = taskWheel(canvas_.scale(), state_.taskCount);
+    const int petal = wheel.petalAt({at.x() - panel.left(), at.y() - panel.top()});
+    if (petal > 0) engine_->petalClicked(petal);
+    return true;
+  }
+  if (shown_ && canvas_.rect(layout::kOptionArea).contains(at)) return shown_->click(at);
+  return false;
+}
+
+TaskControls* AttemptDesk::controlsFor(TaskType type) {
+  for (TaskControls* c : controls_)
+    if (c->handles(type)) return c;
+  return nullptr;
+}
+
+void AttemptDesk::leaveControls() {
+  if (shown_) shown_->clear();
+  shown_ = nullptr;
+  canvas_.clear(canvas_.rect(layout::kOptionArea));
+}
+
+// ---- AttemptScreen -----------------------------------------------------------
+
+void AttemptDesk::showMainButton(bool active) {
+  paintMainButton(canvas_.screen(), canvas_.rect(layout::kMainButton), *canvas_.background(),
+                  active);
+  canvas_.repaint();
+}
+
+void AttemptDesk::showMessage(const std::string& text) {
+  leaveControls();
+  canvas_.drawCard(text, kQuestionColour, canvas_.scale().font(24), true);
+  canvas_.repaint();
+}
+
+void AttemptDesk::showTask(int k, bool) {
+  leaveControls();
+  const Task& task = test_.task(k);
+  canvas_.drawCard(task.question, kQuestionColour, canvas_.scale().font(28), false);
+  drawScorePanel();
+  canvas_.repaint();
+  transition_->start(kTransitionMs);
+}
+
+void AttemptDesk::layoutTask(int k, bool reviewing) {
+  const Task& task = test_.task(k);
+  titleColour_ = kTitleNavy;
+  host_.setTitle(fromCp1251(taskTypeTitle(task)), titleColour_);
+  shown_ = controlsFor(task.type);
+  if (shown_) shown_->lay(task, state_.task(k), state_.mode, reviewing);
+  drawScorePanel();
+  canvas_.repaint();
+}
+
+void AttemptDesk::showMarks(int k, const Judgement& marks) {
+  if (shown_ && k == state_.currentTask) shown_->showMarks(test_.task(k), state_.task(k), marks);
+}
+
+void AttemptDesk::showGauge() { drawScorePanel(); }
+void AttemptDesk::repaintOpenPetals() { drawScorePanel(); }
+void AttemptDesk::redrawWheel() { drawScorePanel(); }
+void AttemptDesk::showModeDecor(int) { drawScorePanel(); }
+
+void AttemptDesk::showLatePetals(const std::vector<int>& tasks) {
+  late_.insert(tasks.begin(), tasks.end());
+  drawScorePanel();
+}
+
+void AttemptDesk::drawClock(int elapsed, bool running) {
+  paintClock(canvas_.screen(), canvas_.rect(layout::kClockBox), *canvas_.background(),
+             canvas_.scale(), look_, {elapsed, state_.timeLimit * 60, running});
+  canvas_.repaint();
+}
+
+void AttemptDesk::blinkTitle() {
+  if (titleColour_ != kTitleBlue && titleColour_ != kTitleNavy) return;
+  titleColour_ = titleColour_ == kTitleBlue ? kTitleNavy : kTitleBlue;
+  const int k = state_.currentTask;
+  if (k >= 1 && k <= state_.taskCount)
+    host_.setTitle(fromCp1251(taskTypeTitle(test_.task(k))), titleColour_);
+}
+
+void AttemptDesk::showTestSetTitle() {
+  titleColour_ = QColor();
+  host_.showTestSetTitle();
+}
+
+void AttemptDesk::drawDiagram(double angle, bool prompt) {
+  diagramAngle_ = angle;
+  const QRect box = canvas_.rect(layout::kResultPicture);
+  // Graded as the result files will grade it: a broken-off attempt shows
+  // the tasks it left as wrong.
+  const GradingCounts counts = gradingCounts(state_, test_, ws_.settings);
+  const QImage picture = resultDiagram(box.size(), angle, counts.elementsJudged,
+                                       counts.wrongElements, prompt, canvas_.background()->copy(box));
+  QPainter p(&canvas_.screen());
+  p.drawImage(box.topLeft(), picture);
+  p.end();
+  canvas_.repaint();
+}
+
+void AttemptDesk::drawClosingStep(int step, int grade) {
+  const QRect box = canvas_.rect(layout::kResultPicture);
+  closingGrade_ = grade;
+  if (step == 1) closingBackdrop_ = canvas_.screen().copy(box);
+  const QImage picture =
+      closingPicture(box.size(), step, grade, ws_.settings.gradeScale, closingBackdrop_);
+  QPainter p(&canvas_.screen());
+  p.drawImage(box.topLeft(), picture);
+  p.end();
+  canvas_.repaint();
+}
+
+void AttemptDesk::attemptClosed() {
+  // Without a grade the closing only leads the eye away: the diagram stays
+  // as the attempt's last word, its prompt gone.
+  if (closingGrade_ == 0) drawDiagram(diagramAngle_, false);
+  showMainButton(false);
+  drawScorePanel();
+  host_.attemptClosed();
+}
+
+void AttemptDesk::play(const std::string& name) { sounds_.insert(sounds_.begin(), name); }
+
+// ---- the score panel -------------------------------------------------------------
+
+QString AttemptDesk::scoreText() const {
+  const bool shown = running() ? state_.mode == kModeHint || state_.mode == kModeTraining ||
+                                     state_.mode == kModeExam
+                               : state_.mode <= kModeTestPaper;
+  if (!shown || state_.elementsJudged <= 0 || state_.wrongElements < 0) return {};
+  const int right = state_.elementsJudged - state_.wrongElements;
+  if (!ws_.settings.resultsInPercent) return QString::number(right);
+  return QString::number(roundHalfEven(100.0 * right / state_.elementsJudged)) + "%";
+}
+
+void AttemptDesk::drawScorePanel() {
+  ScorePanelView view;
+  const bool attempt = state_.taskCount > 0 && (running() || state_.end != AttemptEnd::None);
+  if (attempt) {
+    for (int k = 1; k <= state_.taskCount; ++k) {
+      PetalLook look = PetalLook::Open;
+      if (state_.task(k).countsDone())
+        look = PetalLook::Done;
+      else if (k == state_.currentTask)
+        look = PetalLook::Current;
+      else if (late_.count(k))
+        look = PetalLook::Late;
+      view.petals.push_back(look);
+    }
+    if (state_.currentTask >= 1 && state_.currentTask <= state_.taskCount)
+      view.centreNumber = state_.currentTask;
+    view.score = scoreText();
+  }
+  if (engine_->reviewAllowed())
+    view.sign = ModeSign::Review;
+  else if (running() && state_.mode == kModeHint)
+    view.sign = ModeSign::Hint;
+  else if (running() && state_.mode == kModeTestPaper)
+    view.sign = ModeSign::GiveUp;
+  paintScorePanel(canvas_.screen(), canvas_.rect(layout::kScorePanel), *canvas_.background(),
+                  canvas_.scale(), look_, view);
+  canvas_.repaint();
+}
+
+}  // namespace ispyt

@@ -1,0 +1,104 @@
+#pragma once
+// The attempt on the main window: the one AttemptState with the engine
+// that runs it, and the task screen it draws on — the question in the card
+// area, the answer controls in the option area, the main button, the clock,
+// the score panel with the wheel, and the result pictures after the end.
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "attempt/AllTaskJudges.h"
+#include "attempt/AssembleAttempt.h"
+#include "attempt/AttemptEngine.h"
+#include "attempt/ui/ChoiceOptions.h"
+#include "attempt/ui/TaskCanvas.h"
+#include "presentation/ui/FirstScreen.h"
+#include "results/AttemptResult.h"
+#include "results/ResultFilesWriter.h"
+
+namespace ispyt {
+
+class AttemptDesk : private AttemptScreen, private AttemptSounds {
+ public:
+  // What the desk asks of the window around it.
+  struct Host {
+    std::function<void(const QString& text, QColor colour)> setTitle;  // the title label
+    std::function<void()> showTestSetTitle;
+    std::function<void()> attemptClosed;  // "Тест" may be chosen again
+  };
+
+  AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Random& random,
+              AttemptCard& card, TaskCanvas::Parts canvas, const FirstScreenLook& look,
+              Host host);
+  ~AttemptDesk() override;
+
+  AttemptEngine& engine() { return *engine_; }
+  const AttemptState& state() const { return state_; }
+  TaskCanvas& canvas() { return canvas_; }
+  // The sounds asked for, last first; nothing plays them yet.
+  const std::vector<std::string>& sounds() const { return sounds_; }
+
+  // A test was opened and its title screen drawn: the button invites.
+  void testOpened();
+  // An attempt is under way: the menu ignores the mouse, "Вихід" breaks off.
+  bool running() const;
+  // A left click on the window; true when the task screen took it.
+  bool click(QPoint at);
+  // The mode's decoration on the score panel.
+  void showModeDecor(int mode) override;
+
+ private:
+  // AttemptScreen
+  void showMainButton(bool active) override;
+  void showMessage(const std::string& text) override;
+  void showTask(int k, bool reviewing) override;
+  void layoutTask(int k, bool reviewing) override;
+  void showMarks(int k, const Judgement& marks) override;
+  void showGauge() override;
+  void repaintOpenPetals() override;
+  void showLatePetals(const std::vector<int>& tasks) override;
+  void redrawWheel() override;
+  void drawClock(int elapsed, bool running) override;
+  void blinkTitle() override;
+  void showTestSetTitle() override;
+  void drawDiagram(double angle, bool prompt) override;
+  void drawClosingStep(int step, int grade) override;
+  void attemptClosed() override;
+  // AttemptSounds
+  void play(const std::string& name) override;
+
+  TaskControls* controlsFor(TaskType type);
+  void leaveControls();
+  void drawScorePanel();
+  QString scoreText() const;
+
+  Workstation& ws_;
+  Test& test_;
+  AttemptState state_;
+  TaskCanvas canvas_;
+  FirstScreenLook look_;
+  Host host_;
+  AllTaskJudges judges_;
+  AttemptAssembler assembly_;
+  AttemptResult result_;
+  ResultFilesWriter writer_;
+  std::unique_ptr<AttemptEngine> engine_;
+  ChoiceOptions choice_;
+  std::vector<TaskControls*> controls_;
+  TaskControls* shown_ = nullptr;  // the controls of the task on screen
+  std::unique_ptr<Timer> transition_;
+  std::set<int> late_;  // petals filled light blue in the last seconds
+  QColor titleColour_;
+  QImage closingBackdrop_;
+  double diagramAngle_ = 0;
+  int closingGrade_ = 0;
+  std::vector<std::string> sounds_;
+};
+
+}  // namespace ispyt

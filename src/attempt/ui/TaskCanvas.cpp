@@ -1,0 +1,88 @@
+#include "attempt/ui/TaskCanvas.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "presentation/RenderTaskText.h"
+#include "shell/MainLayout.h"
+
+namespace ispyt {
+namespace {
+
+// The card's frame is a rounded rectangle on the background; its content
+// stays inside it.
+constexpr int kCardInset = 8;
+constexpr double kCardCorner = 12;
+
+}  // namespace
+
+QRect TaskCanvas::rect(const Rect& design) const {
+  const Rect r = p_.scale.rect(design);
+  return {r.x, r.y, r.width, r.height};
+}
+
+void TaskCanvas::clear(QRect box) {
+  QPainter p(p_.screen);
+  p.drawImage(box.topLeft(), *p_.background, box);
+}
+
+QImage TaskCanvas::backdrop(const QImage& tile, QRect box) const {
+  if (tile.isNull()) return p_.background->copy(box);
+  QImage picture(box.size(), QImage::Format_RGB32);
+  QPainter p(&picture);
+  p.fillRect(picture.rect(), QBrush(tile));
+  return picture;
+}
+
+TextRenderTarget TaskCanvas::target(bool optionTile) {
+  SlotBackdrop backdrop;
+  backdrop.optionTileInUse = optionTile;
+  backdrop.scaleX = p_.scale.scaleX;
+  backdrop.scaleY = p_.scale.scaleY;
+  return {slots_, boxes_, anchors_, backdrop};
+}
+
+void TaskCanvas::drawCard(std::string_view text, Rgb colour, int maxSize, bool bold) {
+  const QRect card = rect(layout::kCardArea).adjusted(kCardInset, kCardInset, -kCardInset,
+                                                       -kCardInset);
+  slots_.backdrops.cardBackdrop = backdrop(p_.cardTile, card);
+  TextRenderTarget t = target(false);
+  RenderTaskText(t, text, folder_, card.width(), card.height(), bold, true, kCardSlot, colour,
+                 maxSize);
+  QPainter p(p_.screen);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath inside;
+  inside.addRoundedRect(card, kCardCorner, kCardCorner);
+  p.setClipPath(inside);
+  p.drawImage(card.topLeft(), slots_.image(kCardSlot));
+  p.end();
+  slots_.release(kCardSlot);
+}
+
+int TaskCanvas::measure(std::string_view text, QSize size, bool bold) {
+  TextRenderTarget t = target(true);
+  return RenderTaskText(t, text, folder_, size.width(), size.height(), bold, false,
+                        kMeasuringSlot, kAnswerColour, 64);
+}
+
+void TaskCanvas::fillOption(QRect box) {
+  QPainter p(p_.screen);
+  p.drawImage(box.topLeft(), backdrop(p_.optionTile, box));
+}
+
+int TaskCanvas::drawOption(std::string_view text, QRect box, int slot, Rgb colour, int maxSize,
+                           bool bold) {
+  // Every option stands on the backdrop under its own box, so options
+  // join the screen without seams wherever they are placed.
+  slots_.backdrops.optionBackdrop = backdrop(p_.optionTile, box);
+  TextRenderTarget t = target(true);
+  const int g = RenderTaskText(t, text, folder_, box.width(), box.height(), bold, true, slot,
+                               colour, maxSize);
+  QPainter p(p_.screen);
+  p.drawImage(box.topLeft(), slots_.image(slot));
+  p.end();
+  slots_.release(slot);
+  return g;
+}
+
+}  // namespace ispyt

@@ -1,0 +1,78 @@
+#pragma once
+// What the task screen draws on: the main window's screen picture over its
+// background, the text slots the renderer fills, and the backdrops of the
+// question card and of the answer options.
+
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/Canvas.h"
+#include "platform/qt/QtTextSlots.h"
+#include "presentation/GapBoxes.h"
+#include "shell/ScreenScale.h"
+
+class QWidget;
+
+namespace ispyt {
+
+// Text colours of the task screen.
+inline constexpr Rgb kQuestionColour{0, 32, 96};
+inline constexpr Rgb kAnswerColour{8, 8, 8};
+
+class TaskCanvas {
+ public:
+  struct Parts {
+    QImage* screen = nullptr;
+    const QImage* background = nullptr;
+    QWidget* window = nullptr;     // parent of the answer widgets
+    ScreenScale scale;
+    QImage cardTile;               // one tile of the question backdrop; null: the background
+    QImage optionTile;             // one tile of the option backdrop; null: the background
+    std::function<void()> repaint; // the window shows the screen picture again
+  };
+
+  explicit TaskCanvas(Parts parts) : p_(std::move(parts)) {}
+
+  const ScreenScale& scale() const { return p_.scale; }
+  QWidget* window() const { return p_.window; }
+  QImage& screen() { return *p_.screen; }
+  const QImage* background() const { return p_.background; }
+  // The screen rectangle of a design rectangle.
+  QRect rect(const Rect& design) const;
+  // The folder pictures named by task texts are looked up in (Windows-1251).
+  void setFolder(std::string folder) { folder_ = std::move(folder); }
+
+  // Puts the background back over `box`.
+  void clear(QRect box);
+  // The question backdrop with `text` on it, inside the card's frame.
+  void drawCard(std::string_view text, Rgb colour, int maxSize, bool bold);
+  // The largest font size (cell width) at which `text` fits `size`.
+  int measure(std::string_view text, QSize size, bool bold);
+  // Paints the option backdrop under `box` (the whole option, its letter
+  // included).
+  void fillOption(QRect box);
+  // Renders `text` into slot `slot` on the option backdrop under `box` and
+  // copies it there; returns the cell width drawn at (0: a picture).
+  int drawOption(std::string_view text, QRect box, int slot, Rgb colour, int maxSize, bool bold);
+  // Where the gaps of the last text drawn stand, in slot pixels.
+  const GapAnchors& gapAnchors() const { return anchors_; }
+  GapBoxes& gapBoxes() { return boxes_; }
+  void repaint() const {
+    if (p_.repaint) p_.repaint();
+  }
+
+ private:
+  QImage backdrop(const QImage& tile, QRect box) const;
+  TextRenderTarget target(bool optionTile);
+
+  Parts p_;
+  std::string folder_;
+  QtTextSlots slots_;
+  GapBoxes boxes_{};
+  GapAnchors anchors_{};
+};
+
+}  // namespace ispyt
