@@ -43,9 +43,23 @@ bool MatchingJudge::optionClicked(const Task& task, TaskRecord& record, int) {
   return allLettered(task, record);
 }
 
+namespace {
+
+// The letters of the right-hand items shown; a "--" item is not shown.
+bool offered(const Task& task, const std::string& letter) {
+  const int shown = task.hasEmptyRightItem ? task.itemCount - 1 : task.itemCount;
+  const std::string& all = MatchingJudge::letters();
+  const auto at = letter.size() == 1 ? all.find(letter[0]) : std::string::npos;
+  return at != std::string::npos && static_cast<int>(at) < shown;
+}
+
+}  // namespace
+
 bool MatchingJudge::letterChosen(const Task& task, TaskRecord& record, int item,
                                  const std::string& letter) {
-  if (item < 1 || item > leftCount(task)) return allLettered(task, record);
+  // A letter no list offers would be judged as the first one: it is ignored.
+  if (item < 1 || item > leftCount(task) || (!letter.empty() && !offered(task, letter)))
+    return allLettered(task, record);
   bool taken = false;
   for (int q = 1; q <= leftCount(task); ++q)
     if (q != item && !letter.empty() && record.given[q] == letter) taken = true;

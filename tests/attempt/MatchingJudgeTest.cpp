@@ -37,6 +37,15 @@ TEST(MatchingLetters, ALetterShownElsewhereEmptiesThePanel) {
   // Its own letter again keeps it.
   EXPECT_TRUE(judge.letterChosen(task, record, 1, cp1251("А")));
   EXPECT_EQ(record.given[1], cp1251("А"));
+  // A letter no list offers changes nothing (four right items: А..Г).
+  for (const char* letter : {"Д", "Z", "АБ"}) {
+    EXPECT_TRUE(judge.letterChosen(task, record, 1, cp1251(letter))) << letter;
+    EXPECT_EQ(record.given[1], cp1251("А")) << letter;
+  }
+  Task spare = task;
+  spare.hasEmptyRightItem = true;  // "--" is not shown: only А..В
+  judge.letterChosen(spare, record, 1, cp1251("Г"));
+  EXPECT_EQ(record.given[1], cp1251("А"));
 }
 
 struct MatchingCase {
