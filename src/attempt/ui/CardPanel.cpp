@@ -27,6 +27,11 @@ QStringList texts(const std::vector<std::string>& items) {
   return list;
 }
 
+QRect scaled(const ScreenScale& scale, const Rect& design) {
+  const Rect r = scale.rect(design);
+  return {r.x, r.y, r.width, r.height};
+}
+
 QLabel* caption(const char* text, QWidget* parent) {
   auto* label = new QLabel(ui(text), parent);
   label->setStyleSheet("color: #000080; background: transparent;");
@@ -104,12 +109,8 @@ CardPanel::CardPanel(StudentCard& student, const ClassLists& classLists, SystemS
 
 void CardPanel::place(const ScreenScale& scale) {
   scale_ = scale;
-  auto at = [&scale](const Rect& r) {
-    Rect s = scale.rect(r);
-    return QRect(s.x, s.y, s.width, s.height);
-  };
-  Rect area = scale.rect(layout::kCardArea);
-  setGeometry(area.x, area.y, area.width, area.height);
+  auto at = [&scale](const Rect& r) { return scaled(scale, r); };
+  setGeometry(at(layout::kCardArea));
 
   const QFont labelFont = pixelFont(kFamily, scale.font(cl::kLabelFont), true);
   const QFont fieldFont = pixelFont(kFamily, scale.font(cl::kFieldFont));
@@ -139,10 +140,10 @@ void CardPanel::place(const ScreenScale& scale) {
 }
 
 void CardPanel::placeName() {
-  Rect f = scale_.rect(cardlayout::kNameField);
-  const int arrow = byList_ ? scale_.x(cardlayout::kArrowWidth) : 0;
-  name_->setGeometry(f.x, f.y, f.width - arrow, f.height);
-  pupils_->place(QRect(f.x + f.width - arrow, f.y, arrow, f.height), arrow);
+  const QRect f = scaled(scale_, cl::kNameField);
+  const int arrow = byList_ ? scale_.x(cl::kArrowWidth) : 0;
+  name_->setGeometry(f.adjusted(0, 0, -arrow, 0));
+  pupils_->place(f.adjusted(f.width() - arrow, 0, 0, 0), arrow);
   pupils_->setVisible(byList_);
 }
 
@@ -225,7 +226,7 @@ void CardPanel::paintEvent(QPaintEvent*) {
   const qreal pen = std::max(1, scale_.font(2));
   p.setPen(QPen(kBorder, pen));
   p.setBrush(kFill);
-  const qreal radius = scale_.font(cardlayout::kFrameRadius);
+  const qreal radius = scale_.font(cl::kFrameRadius);
   p.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2), radius, radius);
 }
 
