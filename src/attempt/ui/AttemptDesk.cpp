@@ -101,6 +101,10 @@ bool AttemptDesk::click(QPoint at) {
   return false;
 }
 
+bool AttemptDesk::keyPressed(int qtKey, const std::string& text) {
+  return shown_ && engine_->phase() == AttemptPhase::Task && shown_->keyPressed(qtKey, text);
+}
+
 TaskControls* AttemptDesk::controlsFor(TaskType type) {
   for (TaskControls* c : controls_)
     if (c->handles(type)) return c;
@@ -122,12 +126,21 @@ void AttemptDesk::showMainButton(bool active) {
 }
 
 void AttemptDesk::showMessage(const std::string& text) {
+  if (engine_->phase() != AttemptPhase::Starting && engine_->phase() != AttemptPhase::Card)
+    host_.hideCard();
   leaveControls();
   canvas_.drawCard(text, kQuestionColour, canvas_.scale().font(24), true);
   canvas_.repaint();
 }
 
+void AttemptDesk::cardReady(bool ready) {
+  if (engine_->phase() != AttemptPhase::Card) return;
+  state_.buttonActive = ready;
+  showMainButton(ready);
+}
+
 void AttemptDesk::showTask(int k, bool) {
+  host_.hideCard();
   leaveControls();
   const Task& task = test_.task(k);
   canvas_.drawCard(task.question, kQuestionColour, canvas_.scale().font(28), false);
@@ -148,6 +161,11 @@ void AttemptDesk::layoutTask(int k, bool reviewing) {
 
 void AttemptDesk::showMarks(int k, const Judgement& marks) {
   if (shown_ && k == state_.currentTask) shown_->showMarks(test_.task(k), state_.task(k), marks);
+}
+
+void AttemptDesk::showGapEntry(int k, const GapEntry& entry) {
+  if (shown_ && k == state_.currentTask)
+    shown_->showGapEntry(test_.task(k), state_.task(k), entry);
 }
 
 void AttemptDesk::showGauge() { drawScorePanel(); }

@@ -31,6 +31,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
     std::function<void(const QString& text, QColor colour)> setTitle;  // the title label
     std::function<void()> showTestSetTitle;
     std::function<void()> attemptClosed;  // "Тест" may be chosen again
+    std::function<void()> hideCard;       // the registration card has been filled
   };
 
   AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Random& random,
@@ -50,6 +51,10 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   bool running() const;
   // A left click on the window; true when the task screen took it.
   bool click(QPoint at);
+  // A key for the task on screen; true when it was taken.
+  bool keyPressed(int qtKey, const std::string& text);
+  // The card's name is long enough for the main button to start.
+  void cardReady(bool ready);
   // The mode's decoration on the score panel.
   void showModeDecor(int mode) override;
 
@@ -60,6 +65,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   void showTask(int k, bool reviewing) override;
   void layoutTask(int k, bool reviewing) override;
   void showMarks(int k, const Judgement& marks) override;
+  void showGapEntry(int k, const GapEntry& entry) override;
   void showGauge() override;
   void repaintOpenPetals() override;
   void showLatePetals(const std::vector<int>& tasks) override;

@@ -5,6 +5,7 @@
 // keeps one of each and asks them in turn which type they serve.
 
 #include <QPoint>
+#include <string>
 
 #include "attempt/AttemptState.h"
 #include "attempt/TaskJudge.h"
@@ -22,6 +23,11 @@ class TaskControls {
   virtual void showMarks(const Task& task, const TaskRecord& record, const Judgement& marks) = 0;
   // A click in the option area (screen pixels); true when it was taken.
   virtual bool click(QPoint at) = 0;
+  // A key the main window got while the task is shown (no answer widget
+  // had the focus); true when it was taken.  `text` is Windows-1251.
+  virtual bool keyPressed(int /*qtKey*/, const std::string& /*text*/) { return false; }
+  // Restoration: a character went into a gap of the task.
+  virtual void showGapEntry(const Task&, const TaskRecord&, const GapEntry&) {}
   // The task has left the screen: widgets are hidden.
   virtual void clear() = 0;
 };

@@ -93,6 +93,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   // 15. The first screen and its intro.
   look_.publisherLine = publisherLine_;
   screen_ = QImage(w.width, w.height, QImage::Format_RGB32);
+  createAttemptDesk();
   introPictures_ = std::make_unique<IntroPictures>(
       screen_, ws_.scale, artwork_,
       IntroPictures::Host{
@@ -173,6 +174,36 @@ void MainWindow::createControls() {
   });
 }
 
+void MainWindow::createAttemptDesk() {
+  auto tile = [this](const std::string& backdrop) {
+    return backdrop == cp1251("Пергамент") ? artwork_.cut(artwork::kParchmentTile) : QImage();
+  };
+  AttemptDesk::Host host{
+      [this](const QString& text, QColor colour) {
+        testSetCaption_->setStyleSheet(
+            QString("color: %1; background: transparent;").arg(colour.name()));
+        testSetCaption_->setText(text);
+      },
+      [this] { showTestSetCaption(); },
+      [this] {
+        menu_.setColour(MenuCaption::Test, CaptionColour::Navy);
+        menu_.setOpen(MenuCaption::Exit, false);
+        syncCaptions();
+      },
+      [this] { card_->hide(); },
+  };
+  card_ = new CardPanel(ws_.student, ws_.classLists, *shell_,
+                        [this](bool ready) { desk_->cardReady(ready); }, this);
+  card_->place(ws_.scale);
+  card_->hide();
+  desk_ = std::make_unique<AttemptDesk>(
+      ws_, test_, scheduler_, random_, *card_,
+      TaskCanvas::Parts{&screen_, &background_, this, ws_.scale,
+                        tile(ws_.decor.questionBackground), tile(ws_.decor.answerBackground),
+                        [this] { update(); }},
+      look_, std::move(host));
+}
+
 void MainWindow::scaleControls() {
   const ScreenScale& s = ws_.scale;
   std::vector<int> widths;
@@ -246,7 +277,9 @@ void MainWindow::showResultsCaption(const MenuCaptionText& text) {
 }
 
 bool MainWindow::openTest(const std::string& name) {
-  return OpenTest(name, {ws_, test_, random_, *shell_, *this}) > 0;
+  if (OpenTest(name, {ws_, test_, random_, *shell_, *this}) <= 0) return false;
+  desk_->testOpened();
+  return true;
 }
 
 void MainWindow::showMessage(const std::string& cp1251Text) { messages_(fromCp1251(cp1251Text)); }
@@ -498,6 +531,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   hotKey(event);
+  if (!event->isAccepted() && desk_->keyPressed(event->key(), toCp1251(event->text())))
+    event->accept();
   if (!event->isAccepted()) QWidget::keyPressEvent(event);
 }
 
@@ -565,6 +600,7 @@ void MainWindow::requestExit() {
   context.transitionRunning = transitionTimer_->isActive();
   context.confirmationShown = confirm_.shown();
   context.testOpen = ws_.testOpen();
+  context.attemptRunning = attemptRunning();
   ExitDecision d = decideExit(context);
   if (d.highlightExit) {
     menu_.setOpen(MenuCaption::Exit, true);
@@ -578,7 +614,9 @@ void MainWindow::requestExit() {
     case ExitAction::ShowConfirmation:
       showExitConfirmation();
       break;
-    case ExitAction::AbortAttempt:  // attempts arrive with the attempt engine
+    case ExitAction::AbortAttempt:
+      desk_->engine().breakOff();
+      break;
     case ExitAction::Nothing:
       break;
   }
@@ -625,9 +663,13 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-  if (confirm_.shown() && event->button() == Qt::LeftButton) {
-    ConfirmAnswer a = confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale);
-    if (a != ConfirmAnswer::None) answerExitConfirmation(a);
+  if (event->button() == Qt::LeftButton) {
+    if (confirm_.shown()) {
+      ConfirmAnswer a = confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale);
+      if (a != ConfirmAnswer::None) answerExitConfirmation(a);
+    } else if (!transitionTimer_->isActive()) {
+      desk_->click(event->pos());
+    }
   }
   QWidget::mousePressEvent(event);
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+#include "attempt/ui/AttemptDesk.h"
+#include "attempt/ui/CardPanel.h"
 #include "content/OpenTestView.h"
 #include "content/Test.h"
 #include "platform/Random.h"
@@ -71,6 +73,8 @@ class MainWindow : public QWidget, private OpenTestView {
   SystemShell& systemShell() { return *shell_; }
   const QImage& screenPicture() const { return screen_; }
   bool exitConfirmationShown() const { return confirm_.shown(); }
+  AttemptDesk& attempt() { return *desk_; }
+  CardPanel* card() const { return card_; }
 
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit();
@@ -94,13 +98,13 @@ class MainWindow : public QWidget, private OpenTestView {
   void loadClassListsAtStart();
 
   // Opening a test asks these of the window.
-  void resetAttempt() override {}             // the attempt engine's state
+  void resetAttempt() override { desk_->engine().testOpened(); }
   void resetAttemptTables() override {}       // the attempt's per-task tables
   void showMessage(const std::string& cp1251Text) override;
   void showSettingsDialog(const std::string&, const SettingsDialogState&) override {}
   void showTestSetTitle(const std::string& name, int designFontSize) override;
   void drawTitleScreen(const Test& test) override;
-  void showModeDecor(int) override {}         // the mode pictures of the task screen
+  void showModeDecor(int mode) override { desk_->showModeDecor(mode); }
   void loadClassLists() override {}           // the registration card's class lists
   void startTitleRedraw() override;
   void clearAttemptCounters() override {}     // the attempt engine's counters
@@ -119,7 +123,8 @@ class MainWindow : public QWidget, private OpenTestView {
   void askPassword();
   void passwordAccepted();
   void hotKey(QKeyEvent* event);
-  bool attemptRunning() const { return false; }  // attempts arrive with the attempt engine
+  bool attemptRunning() const { return desk_ && desk_->running(); }
+  void createAttemptDesk();
   void showExitConfirmation();
   void answerExitConfirmation(ConfirmAnswer answer);
   QRect screenRect(const Rect& design) const;
@@ -159,6 +164,8 @@ class MainWindow : public QWidget, private OpenTestView {
   bool transparentStartPending_ = false;
 
   ExitConfirmPanel confirm_;
+  CardPanel* card_ = nullptr;
+  std::unique_ptr<AttemptDesk> desk_;
 };
 
 }  // namespace ispyt
