@@ -60,6 +60,24 @@ int RestorationJudge::cellOf(const Task& task, int gap) {
   return cell >= 1 && cell <= kGridCells ? cell : 0;
 }
 
+int RestorationJudge::cellLevel(const Task& task, int cell) {
+  const std::size_t at = kGridCells + static_cast<std::size_t>(cell - 1);
+  if (cell < 1 || cell > kGridCells || at >= task.items[2].size()) return 0;
+  const int level = task.items[2][at] - '0';
+  return level >= 0 && level <= 2 ? level : 0;
+}
+
+std::string RestorationJudge::paletteKeys(const Task& task) {
+  std::string keys;
+  for (char c : task.rightItems[1].substr(0, kPaletteSlots))
+    if (c != '_') keys += c;
+  bool extra = false;
+  for (int g = 1; g <= gapCount(task); ++g)
+    if (missingAt(task, g) == ' ' || missingAt(task, g) == kGapBackspace) extra = true;
+  if (extra) keys += std::string{' ', kGapBackspace};
+  return keys;
+}
+
 int RestorationJudge::currentGap(const Task& task, const TaskRecord& record, int mode) {
   return replay(task, record.gapAnswers, mode).gap;
 }

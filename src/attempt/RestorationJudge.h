@@ -36,6 +36,11 @@ class RestorationJudge : public TaskJudge {
   // The character missing at gap g (1..gapCount), and its cell (1..90).
   static char missingAt(const Task& task, int gap);
   static int cellOf(const Task& task, int gap);
+  // The level of cell 1..90: 0 on the line, 1 lowered, 2 raised.
+  static int cellLevel(const Task& task, int cell);
+  // The palette's keys in order: its characters (empty slots left out),
+  // then a space key and the Backspace key ('»') when a gap misses either.
+  static std::string paletteKeys(const Task& task);
   // The gap now waiting for a character (gapCount + 1 once all are done).
   static int currentGap(const Task& task, const TaskRecord& record, int mode);
   // Per gap the character that stands in it now ('\0' where none was

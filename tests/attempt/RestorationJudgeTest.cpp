@@ -29,6 +29,26 @@ TEST(RestorationGrid, GapsFromTheGridString) {
   EXPECT_EQ(RestorationJudge::missingAt(cut, 2), 'b');
 }
 
+TEST(RestorationGrid, LevelsAndPaletteKeys) {
+  Task task = restoration();
+  task.items[2][kGridCells + 4] = '1';  // cell 5 lowered
+  task.items[2][kGridCells + 5] = '2';  // cell 6 raised
+  task.items[2][kGridCells + 6] = 'x';  // not a level: on the line
+  EXPECT_EQ(RestorationJudge::cellLevel(task, 4), 0);
+  EXPECT_EQ(RestorationJudge::cellLevel(task, 5), 1);
+  EXPECT_EQ(RestorationJudge::cellLevel(task, 6), 2);
+  EXPECT_EQ(RestorationJudge::cellLevel(task, 7), 0);
+  EXPECT_EQ(RestorationJudge::cellLevel(task, 91), 0);
+  task.rightItems[1] = "ab_c______________";
+  EXPECT_EQ(RestorationJudge::paletteKeys(task), "abc");
+  // A gap that misses a space or '»' brings both extra keys.
+  for (char missing : {' ', kGapBackspace}) {
+    Task spaced = task;
+    spaced.items[2][2 * kGridCells + 2] = missing;
+    EXPECT_EQ(RestorationJudge::paletteKeys(spaced), std::string("abc \273")) << missing;
+  }
+}
+
 struct GapCase {
   const char* name;
   int mode;
