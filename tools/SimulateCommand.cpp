@@ -339,6 +339,8 @@ class Simulation {
         fault = enterCharacters(task, step.text);
         break;
     }
+    // A block of a type code above 7 has no answer controls.
+    if (!judges_.handles(task.type)) fault = "cannot be answered";
     if (!fault.empty())
       return stop(step.line,
                   "task " + std::to_string(k) + " (" + typeName(task.type) + ") " + fault);
