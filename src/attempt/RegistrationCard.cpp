@@ -34,6 +34,7 @@ std::string_view layoutOfChoice(std::string_view choice) {
 
 void RegistrationCard::show() {
   card_.classGroup = classGroupOf(card_.classNumber, card_.classLetter);
+  if (!code_.empty()) card_.cardCode = code_;
   incomplete_ = true;
 }
 
@@ -46,6 +47,7 @@ void RegistrationCard::chooseDistrict(int index) {
   card_.school.clear();
   schools_ = schoolsOf(card_.district);
   schoolIndex_ = -1;
+  code_ = card_.cardCode;
 }
 
 void RegistrationCard::chooseSchool(int index) {
@@ -54,6 +56,7 @@ void RegistrationCard::chooseSchool(int index) {
   card_.cardCode.replace(1, 2, schoolCode(index));
   card_.school = schools_[static_cast<std::size_t>(index)];
   schoolIndex_ = index;
+  code_ = card_.cardCode;
 }
 
 // The class text follows every change of the boxes, so that it never

@@ -27,6 +27,8 @@ class RegistrationCard {
 
   // The card screen is shown (a personalised test): the card is incomplete
   // until the name is touched, and the class text is taken from the boxes.
+  // The code follows the district and school the card still shows, even
+  // when opening a test has marked it since.
   void show();
   // The next press of the main button may start the attempt.
   bool complete() const { return !incomplete_; }
@@ -66,6 +68,7 @@ class RegistrationCard {
   StudentCard& card_;
   std::vector<std::string> schools_;
   std::vector<std::string> pupils_;
+  std::string code_;  // what the choices on the card made; empty before any
   int schoolIndex_ = -1;
   bool incomplete_ = false;
 };

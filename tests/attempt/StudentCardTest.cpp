@@ -139,6 +139,25 @@ TEST(RegistrationCard, ChoicesFillTheCodeAndOpenTheNextField) {
   EXPECT_EQ(student.cardCode, "A12");
 }
 
+// Opening a test marks the code; a card that still shows its district
+// and school must not send the mark under them.
+TEST(RegistrationCard, ShowingTheCardAgainRestoresTheCodeOfItsChoices) {
+  StudentCard student;
+  RegistrationCard card(student);
+  student.cardCode[0] = '-';
+  card.show();
+  EXPECT_EQ(student.cardCode, "-ON");  // nothing chosen yet: the mark stays
+  card.chooseDistrict(2);
+  card.chooseSchool(4);
+  student.cardCode[0] = '-';
+  card.show();
+  EXPECT_EQ(student.cardCode, "C04");
+  card.chooseDistrict(5);  // the school's digits stay until a school is chosen
+  student.cardCode[0] = '-';
+  card.show();
+  EXPECT_EQ(student.cardCode, "F04");
+}
+
 TEST(RegistrationCard, ClassTextFollowsTheBoxes) {
   StudentCard student;
   RegistrationCard card(student);
