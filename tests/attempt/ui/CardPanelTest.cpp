@@ -320,6 +320,8 @@ class CardPanelTest : public QObject {
     ClassList tenB{10, cp1251("Б"), "", {cp1251("Бондар Ірина")}};
     Card card({scaleX, scaleY, std::min(scaleX, scaleY)}, {tenB});
     card.panel->setNamesByList(true);
+    const QString name = QString("card-%1x%2").arg(card.screen.width()).arg(card.screen.height());
+    keep(&card.screen, name + "-empty");
     QVERIFY(card.choose("district", 2));
     QVERIFY(card.choose("school", 3));
     QVERIFY(card.chooseText("classNumber", "10"));
@@ -329,11 +331,13 @@ class CardPanelTest : public QObject {
     type(card.email()->user(), "iryna.bondar");
     type(card.email()->domain(), "school3.edu.ua");
     QCOMPARE(card.panel->size(), QSize(card.screen.width() / 2, card.screen.height() * 318 / 600));
-    const QString name = QString("card-%1x%2").arg(card.screen.width()).arg(card.screen.height());
     keep(&card.screen, name);
     CardPopupList* list = card.open("school");
     QVERIFY(list->isVisible());
     keep(list, name + "-school-list");
+    list->hide();
+    type(card.email()->user(), ".from.the.tenth.b.class");
+    keep(&card.screen, name + "-long-address");
   }
 };
 
