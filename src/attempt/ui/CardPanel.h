@@ -44,7 +44,6 @@ class CardPanel : public QWidget, public AttemptCard {
   bool complete() const override { return card_.complete(); }
   bool nameKnown() const override { return card_.nameKnown(); }
 
-  const RegistrationCard& registration() const { return card_; }
   std::string email() const;
 
  protected:
