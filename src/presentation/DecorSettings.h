@@ -17,6 +17,7 @@ struct DecorSettings {
   int pointerSpeed = 1;
   bool fullScreen = true;     // "На весь екран"
   bool proportional = false;  // "Пропорційно"
+  bool keyboard = false;      // "Клавіатура": Restoration gaps take typed characters
   std::string testSet;        // empty: the last set the scan finds
 };
 
