@@ -9,9 +9,7 @@ MainMenu::MainMenu() {
 }
 
 void MainMenu::hover(MenuCaption c, bool attemptRunning) {
-  bool testSection =
-      c == MenuCaption::Test || c == MenuCaption::Settings || c == MenuCaption::Results;
-  if (testSection && attemptRunning) return;
+  if (restingDuringAttempt(c) && attemptRunning) return;
   for (int i = 0; i < kMenuCaptionCount; ++i) {
     auto other = static_cast<MenuCaption>(i);
     if (other == c) continue;

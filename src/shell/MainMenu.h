@@ -22,8 +22,12 @@ class MainMenu {
   bool isOpen(MenuCaption c) const { return open_[index(c)]; }
   void setOpen(MenuCaption c, bool open) { open_[index(c)] = open; }
 
-  // The mouse moved onto a caption.  While an attempt runs, "Тест",
-  // "Установки" and "Результат" ignore it.
+  // "Тест", "Установки" and "Результат" ignore the mouse while an attempt
+  // runs, its hover and its click alike.
+  static bool restingDuringAttempt(MenuCaption c) {
+    return c == MenuCaption::Test || c == MenuCaption::Settings || c == MenuCaption::Results;
+  }
+  // The mouse moved onto a caption.
   void hover(MenuCaption c, bool attemptRunning);
   // Only a highlighted caption reacts to a click.
   bool clickable(MenuCaption c) const { return colour(c) == CaptionColour::Blue; }

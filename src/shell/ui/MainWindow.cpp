@@ -340,6 +340,8 @@ void MainWindow::captionEntered(MenuCaption c) {
 }
 
 void MainWindow::captionClicked(MenuCaption c) {
+  // A caption left highlighted from before the attempt stays still too.
+  if (attemptRunning() && MainMenu::restingDuringAttempt(c)) return;
   if (!menu_.clickable(c)) {
     if (c == MenuCaption::Appearance) {
       menu_.setOpen(c, false);

@@ -1,0 +1,154 @@
+// One attempt on the real main window: from the menu through the title
+// screen, the options clicked and submitted with the main button, to the
+// end message, the result diagram and the result files; and "Вихід"
+// breaking off an attempt under way.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "content/TestSource.h"
+#include "content/WriteTest.h"
+#include "shell/ConfigFile.h"
+#include "shell/SettingsSource.h"
+#include "platform/Cp1251.h"
+#include "platform/Paths.h"
+#include "platform/qt/QtText.h"
+#include "shell/MainLayout.h"
+#include "shell/ui/MainWindow.h"
+
+using namespace ispyt;
+
+class AttemptScreenTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir;
+  std::unique_ptr<MainWindow> window;
+
+  const AttemptState& state() { return window->attempt().state(); }
+  AttemptPhase phase() { return window->attempt().engine().phase(); }
+  QPoint centre(const Rect& design) {
+    const Rect r = window->workstation().scale.rect(design);
+    return {r.x + r.width / 2, r.y + r.height / 2};
+  }
+  void choose(MenuCaption c) {
+    QTest::mouseMove(window->caption(c), QPoint(3, 3));
+    emit window->caption(c)->entered();  // offscreen windows get no enter events
+    QTest::mouseClick(window->caption(c), Qt::LeftButton, {}, QPoint(3, 3));
+  }
+  void openTheTest() {
+    choose(MenuCaption::Test);
+    const SideMenuItem& item = window->sideMenu()->layout().items[1];
+    QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
+                      QPoint(item.position.x + 2, item.position.y + 4));
+    QTRY_VERIFY(window->workstation().openTest.testLoaded);
+  }
+  void pressMainButton() { QTest::mouseClick(window.get(), Qt::LeftButton, {}, centre(layout::kMainButton)); }
+  // Option j of the task shown, right or wrong.
+  int option(bool right) {
+    const Task& t = window->test().task(state().currentTask);
+    for (int j = 1; j <= t.itemCount; ++j)
+      if ((t.items[j] == t.correctTexts[j]) == right) return j;
+    return 0;
+  }
+  QRect optionCell(int j) {
+    const Rect area = window->workstation().scale.rect(layout::kOptionArea);
+    return optionCells(window->test().task(state().currentTask).itemCount,
+                       QRect(area.x, area.y, area.width, area.height),
+                       window->workstation().scale.y(4))[j - 1];
+  }
+  void clickOption(int j) {
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, optionCell(j).center());
+  }
+  void startAttempt() {
+    openTheTest();
+    pressMainButton();
+    QTRY_COMPARE(phase(), AttemptPhase::Task);
+    QTRY_VERIFY(state().answerReady || !window->attempt().engine().transitionRunning());
+  }
+
+ private slots:
+  void initTestCase() {
+    QDir base(dir.path());
+    const QString folder = "Base/" + ui("Фізика") + "/" + ui("Оптика");
+    base.mkpath(folder);
+    std::string source =
+        "title: Оптика\nmode: training\ncard: no\n\n"
+        "== single\n? Світло поширюється...\n+ прямолінійно\n- по колу\n- хвилясто\n\n"
+        "== single\n? Кут падіння дорівнює куту...\n+ відбивання\n- заломлення\n";
+    const auto settings = settingsFromSource(takeSettingsLines(source), 2);
+    QVERIFY(settings.dialog);
+    auto parsed = parseTestSource(source);
+    QVERIFY(parsed.source);
+    Random random(3);
+    const std::filesystem::path testFolder = base.filePath(folder).toStdString();
+    QVERIFY(!saveConfig(testFolder, *settings.dialog));
+    QFile file(base.filePath(folder + "/test.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const std::string bytes = writeTestFile(*parsed.source, random);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.close();
+    window = std::make_unique<MainWindow>(MainWindowOptions{
+        .programFolder = dir.path().toStdString(),
+        .endProcess = [] {},
+        .shell = std::make_unique<RecordingSystemShell>(),
+        .actions = {},
+        .showMessage = [](const QString&) {},
+    });
+    window->showOnScreen();
+    QTRY_VERIFY_WITH_TIMEOUT(window->intro().step() >= 48, 15000);
+  }
+
+  void anAttemptRunsFromTheMenuToTheResultFiles() {
+    startAttempt();
+    QCOMPARE(state().currentTask, 1);
+    QVERIFY(!state().answerReady);
+
+    // A picked option turns yellow and makes the answer ready.
+    const int right = option(true);
+    clickOption(right);
+    QVERIFY(state().answerReady);
+    const QRgb picked = window->screenPicture().pixel(optionCell(right).topLeft() + QPoint(3, 8));
+    QVERIFY2(qRed(picked) > 200 && qGreen(picked) > 200 && qBlue(picked) < 120,
+             "the picked option is yellow");
+
+    // The menu ignores the mouse while the attempt runs.
+    choose(MenuCaption::Test);
+    QVERIFY(!window->sideMenu()->isVisible());
+
+    pressMainButton();
+    QTRY_COMPARE(state().currentTask, 2);
+    QTRY_VERIFY(!window->attempt().engine().transitionRunning());
+    clickOption(option(false));
+    pressMainButton();
+    QTRY_COMPARE(phase(), AttemptPhase::Ended);
+    QCOMPARE(state().end, AttemptEnd::Finished);
+    QCOMPARE(state().elementsJudged, 2);
+    QCOMPARE(state().wrongElements, 1);
+
+    // Once the diagram has turned, a click on the task area hands over.
+    QTRY_VERIFY_WITH_TIMEOUT(window->attempt().engine().diagramPromptShown(), 6000);
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centre(layout::kCardArea));
+    QTRY_COMPARE_WITH_TIMEOUT(phase(), AttemptPhase::Closed, 3000);
+    QVERIFY(!window->workstation().testOpen());
+    QCOMPARE(window->menu().colour(MenuCaption::Test), CaptionColour::Navy);
+    const auto testFolder = window->workstation().openTest.testFolder;
+    bool report = false;
+    for (const auto& entry : std::filesystem::directory_iterator(testFolder))
+      report = report || entry.path().extension() == ".rez";
+    QVERIFY2(report, "the report is written into the test folder");
+  }
+
+  void exitBreaksOffAnAttemptUnderWay() {
+    startAttempt();
+    clickOption(option(true));
+    pressMainButton();
+    QTRY_COMPARE(state().currentTask, 2);
+    choose(MenuCaption::Exit);
+    QCOMPARE(phase(), AttemptPhase::Ended);
+    QCOMPARE(state().end, AttemptEnd::BrokenOff);
+    QVERIFY(!window->exitConfirmationShown());
+  }
+};
+
+QTEST_MAIN(AttemptScreenTest)
+#include "AttemptScreenTest.moc"
