@@ -110,7 +110,7 @@ CardPanel::CardPanel(StudentCard& student, const ClassLists& classLists, SystemS
 void CardPanel::place(const ScreenScale& scale) {
   scale_ = scale;
   auto at = [&scale](const Rect& r) { return scaled(scale, r); };
-  setGeometry(at(layout::kCardArea));
+  setGeometry(at(layout::kOptionArea));
 
   const QFont labelFont = pixelFont(kFamily, scale.font(cl::kLabelFont), true);
   const QFont fieldFont = pixelFont(kFamily, scale.font(cl::kFieldFont));
