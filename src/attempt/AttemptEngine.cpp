@@ -627,7 +627,8 @@ void AttemptEngine::handOver() {
   Workstation& ws = c_.workstation;
   s.tasksDone = std::max(s.tasksDone, s.currentTask - 1);
   if (s.mode == kModeExam) {
-    s.bestInExam = std::max(s.bestInExam, s.elementsJudged - s.wrongElements);
+    // A break-off's marker is no wrong element: it must not add a right one.
+    s.bestInExam = std::max(s.bestInExam, s.elementsJudged - std::max(s.wrongElements, 0));
     c_.screen.redrawWheel();
     c_.results.evaluateExam(ws.openTest.attemptCode);
   }

@@ -131,6 +131,16 @@ TEST_F(AttemptFixture, ExamRepeatStartsAgainOnTheRunningClock) {
   EXPECT_EQ(results.calls.front(), "exam B123");
 }
 
+TEST_F(AttemptFixture, AnExamBrokenOffCountsOnlyTheRightAnswersAsItsBest) {
+  start(kModeExam, 3);
+  answer({1});
+  engine->breakOff();
+  EXPECT_EQ(state.end, AttemptEnd::BrokenOff);
+  waitForDiagramPrompt();
+  engine->bandClicked();
+  EXPECT_EQ(state.bestInExam, 1);  // one right answer, not two
+}
+
 TEST_F(AttemptFixture, NextTaskGoesBackToTheFirstOpenTask) {
   start(kModeTraining, 5);
   for (int k : {1, 2, 4, 5}) state.task(k).done = true;
