@@ -36,10 +36,12 @@ AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Rand
       host_(std::move(host)),
       assembly_(random),
       writer_(ResultFilesContext{ws, state_, test, ws.student, result_, random, {}, {}}, {}),
-      choice_(canvas_, [this](int option) { engine_->optionClicked(option); }) {
+      choice_(canvas_, [this](int option) { engine_->optionClicked(option); }),
+      restoration_(canvas_, scheduler, ws.decor, ws.openTest.testFolder,
+                   [this](char c) { engine_->gapCharacter(c); }) {
   engine_ = std::make_unique<AttemptEngine>(AttemptContext{
       ws, test, state_, scheduler, random, *this, *this, judges_, card, assembly_, writer_});
-  controls_ = {&choice_};
+  controls_ = {&choice_, &restoration_};
   transition_ = scheduler.createTimer([this] {
     transition_->stop();
     engine_->transitionEnded();

@@ -17,6 +17,7 @@
 #include "attempt/AssembleAttempt.h"
 #include "attempt/AttemptEngine.h"
 #include "attempt/ui/ChoiceOptions.h"
+#include "attempt/ui/RestorationGrid.h"
 #include "attempt/ui/TaskCanvas.h"
 #include "presentation/ui/FirstScreen.h"
 #include "results/AttemptResult.h"
@@ -42,6 +43,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   AttemptEngine& engine() { return *engine_; }
   const AttemptState& state() const { return state_; }
   TaskCanvas& canvas() { return canvas_; }
+  const RestorationGrid& restorationGrid() const { return restoration_; }
   // The sounds asked for, last first; nothing plays them yet.
   const std::vector<std::string>& sounds() const { return sounds_; }
 
@@ -96,6 +98,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   ResultFilesWriter writer_;
   std::unique_ptr<AttemptEngine> engine_;
   ChoiceOptions choice_;
+  RestorationGrid restoration_;
   std::vector<TaskControls*> controls_;
   TaskControls* shown_ = nullptr;  // the controls of the task on screen
   std::unique_ptr<Timer> transition_;
