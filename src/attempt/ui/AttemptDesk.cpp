@@ -37,11 +37,25 @@ AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Rand
       assembly_(random),
       writer_(ResultFilesContext{ws, state_, test, ws.student, result_, random, {}, {}}, {}),
       choice_(canvas_, [this](int option) { engine_->optionClicked(option); }),
+      typed_(
+          canvas_, [this](int field, const std::string& text) { engine_->fieldEdited(field, text); },
+          [this](bool typing) {
+            // The selector stands in for the system's language indicator,
+            // which a screen this small leaves no room for.
+            if (host_.keyboardForTyping)
+              host_.keyboardForTyping(typing, typing && ws_.screen.width <= kDesignWidth);
+          }),
+      matching_(canvas_, [this](int item, const std::string& letter) {
+        engine_->letterChosen(item, letter);
+      }),
+      completion_(canvas_, [this](int blank, const std::string& text) {
+        engine_->blankChosen(blank, text);
+      }),
       restoration_(canvas_, scheduler, ws.decor, ws.openTest.testFolder,
                    [this](char c) { engine_->gapCharacter(c); }) {
   engine_ = std::make_unique<AttemptEngine>(AttemptContext{
       ws, test, state_, scheduler, random, *this, *this, judges_, card, assembly_, writer_});
-  controls_ = {&choice_, &restoration_};
+  controls_ = {&choice_, &typed_, &matching_, &completion_, &restoration_};
   transition_ = scheduler.createTimer([this] {
     transition_->stop();
     engine_->transitionEnded();

@@ -17,8 +17,11 @@
 #include "attempt/AssembleAttempt.h"
 #include "attempt/AttemptEngine.h"
 #include "attempt/ui/ChoiceOptions.h"
+#include "attempt/ui/CompletionBlanks.h"
+#include "attempt/ui/MatchingPairs.h"
 #include "attempt/ui/RestorationGrid.h"
 #include "attempt/ui/TaskCanvas.h"
+#include "attempt/ui/TypedFields.h"
 #include "presentation/ui/FirstScreen.h"
 #include "results/AttemptResult.h"
 #include "results/ResultFilesWriter.h"
@@ -33,6 +36,9 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
     std::function<void()> showTestSetTitle;
     std::function<void()> attemptClosed;  // "Тест" may be chosen again
     std::function<void()> hideCard;       // the registration card has been filled
+    // Typed answers are on the screen (the layout chosen in the keyboard
+    // selector loaded, the selector shown when `showSelector`), or gone.
+    std::function<void(bool typing, bool showSelector)> keyboardForTyping;
   };
 
   AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Random& random,
@@ -98,6 +104,9 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   ResultFilesWriter writer_;
   std::unique_ptr<AttemptEngine> engine_;
   ChoiceOptions choice_;
+  TypedFields typed_;
+  MatchingPairs matching_;
+  CompletionBlanks completion_;
   RestorationGrid restoration_;
   std::vector<TaskControls*> controls_;
   TaskControls* shown_ = nullptr;  // the controls of the task on screen

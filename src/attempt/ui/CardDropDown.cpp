@@ -35,6 +35,13 @@ void CardDropDown::setItems(const QStringList& items) {
   list_->addItems(items);
 }
 
+void CardDropDown::setPanelColour(const QColor& colour) {
+  // The panel's own sheet outweighs the box's, the disabled look included.
+  panel_->setStyleSheet(colour.isValid() ? QString("QLabel#panel { background: %1; }")
+                                               .arg(colour.name())
+                                         : QString());
+}
+
 void CardDropDown::setBoxFont(const QFont& font) {
   panel_->setFont(font);
   list_->setFont(font);

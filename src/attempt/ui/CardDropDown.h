@@ -22,6 +22,9 @@ class CardDropDown : public QWidget {
   int itemCount() const { return list_->count(); }
   void setPanelText(const QString& text) { panel_->setText(text); }
   QString panelText() const { return panel_->text(); }
+  // The panel's background (a judged answer's colour); an invalid colour
+  // gives the usual one back.
+  void setPanelColour(const QColor& colour);
   void setBoxFont(const QFont& font);
   // The box in its parent's coordinates; the arrow takes `arrowWidth` at
   // its right end (all of it when the box is no wider).

@@ -74,15 +74,24 @@ int TaskCanvas::drawOption(std::string_view text, QRect box, int slot, Rgb colou
                            bool bold) {
   // Every option stands on the backdrop under its own box, so options
   // join the screen without seams wherever they are placed.
-  slots_.backdrops.optionBackdrop = backdrop(p_.optionTile, box);
-  TextRenderTarget t = target(true);
-  const int g = RenderTaskText(t, text, folder_, box.width(), box.height(), bold, true, slot,
-                               colour, maxSize);
+  int g = 0;
+  const QImage picture =
+      renderText(text, backdrop(p_.optionTile, box), slot, colour, maxSize, bold, &g);
   QPainter p(p_.screen);
-  p.drawImage(box.topLeft(), slots_.image(slot));
-  p.end();
-  slots_.release(slot);
+  p.drawImage(box.topLeft(), picture);
   return g;
+}
+
+QImage TaskCanvas::renderText(std::string_view text, const QImage& backdrop, int slot,
+                              Rgb colour, int maxSize, bool bold, int* cellWidth) {
+  slots_.backdrops.optionBackdrop = backdrop;
+  TextRenderTarget t = target(true);
+  const int g = RenderTaskText(t, text, folder_, backdrop.width(), backdrop.height(), bold, true,
+                               slot, colour, maxSize);
+  if (cellWidth) *cellWidth = g;
+  QImage picture = slots_.image(slot);
+  slots_.release(slot);
+  return picture;
 }
 
 }  // namespace ispyt

@@ -57,6 +57,11 @@ class TaskCanvas {
   // Renders `text` into slot `slot` on the option backdrop under `box` and
   // copies it there; returns the cell width drawn at (0: a picture).
   int drawOption(std::string_view text, QRect box, int slot, Rgb colour, int maxSize, bool bold);
+  // `text` rendered through slot `slot` on `backdrop` (the picture's size),
+  // for pictures shown off the screen picture; `cellWidth` gets the cell
+  // width drawn at.
+  QImage renderText(std::string_view text, const QImage& backdrop, int slot, Rgb colour,
+                    int maxSize, bool bold, int* cellWidth = nullptr);
   // Where the gaps of the last text drawn stand, in slot pixels.
   const GapAnchors& gapAnchors() const { return anchors_; }
   GapBoxes& gapBoxes() { return boxes_; }

@@ -1,0 +1,117 @@
+#pragma once
+// One task of an attempt on a real AttemptDesk over a bare 800x600 window
+// on a virtual clock: the controls are laid out as on the main window,
+// answered through their widgets and submitted with the main button.
+
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#include "attempt/ui/AttemptDesk.h"
+#include "attempt/ui/CardDropDown.h"
+#include "attempt/ui/CardPopupList.h"
+#include "platform/ManualScheduler.h"
+#include "shell/MainLayout.h"
+
+namespace ispyt {
+
+struct NoCard : AttemptCard {
+  void show() override {}
+  bool complete() const override { return true; }
+  bool nameKnown() const override { return true; }
+};
+
+struct TaskDesk {
+  struct Keyboard {
+    bool typing = false;
+    bool selector = false;
+  };
+
+  Workstation ws;
+  Test test;
+  ManualScheduler scheduler;
+  Random random{3};
+  NoCard card;
+  QWidget window;
+  QImage screen{800, 600, QImage::Format_RGB32};
+  QImage background{800, 600, QImage::Format_RGB32};
+  std::vector<Keyboard> keyboard;  // every call of the keyboard hook
+  std::unique_ptr<AttemptDesk> desk;
+
+  // Starts an attempt of `task` alone in `mode` and lays it out.
+  TaskDesk(const Task& task, int mode) {
+    ws.screen = {800, 600};
+    ws.settings.mode = mode;
+    ws.settings.personalise = false;
+    ws.settings.timeLimitMinutes = 10;
+    ws.settings.delay = true;  // training keeps its marks on screen until the button
+    ws.currentTestPath = "/nowhere/set/test/";
+    ws.openTest.attemptCode = "B001";
+    ws.openTest.testLoaded = true;
+    test.title = "t";
+    test.taskCount = 1;
+    test.task(1) = task;
+    background.fill(QColor(176, 196, 222));
+    screen = background.copy();
+    window.setGeometry(0, 0, 800, 600);
+    AttemptDesk::Host host{[](const QString&, QColor) {}, [] {}, [] {}, [] {},
+                           [this](bool typing, bool selector) {
+                             keyboard.push_back({typing, selector});
+                           }};
+    desk = std::make_unique<AttemptDesk>(
+        ws, test, scheduler, random, card,
+        TaskCanvas::Parts{&screen, &background, &window, ScreenScale{}, {}, {}, [] {}},
+        FirstScreenLook{}, std::move(host));
+    window.show();
+    window.activateWindow();
+    desk->testOpened();
+    desk->click(mainButton());
+    scheduler.advance(kStartDelayMs);  // the attempt starts, the task is shown
+    scheduler.advance(1);              // its transition ends: the controls are laid out
+  }
+
+  QPoint mainButton() const { return desk->canvas().rect(layout::kMainButton).center(); }
+  const TaskRecord& record() const { return desk->state().task(1); }
+  const AttemptState& state() const { return desk->state(); }
+
+  // The main button, then the submit delay.
+  void submit() {
+    desk->click(mainButton());
+    scheduler.advance(kSubmitDelayMs);
+  }
+
+  template <typename T>
+  T* find(const QString& name) const {
+    return window.findChild<T*>(name);
+  }
+
+  // Opens the list of `box` and clicks its entry `row`.
+  static void choose(CardDropDown* box, int row) {
+    QTest::mouseClick(box->findChild<QLabel*>("arrow"), Qt::LeftButton);
+    auto* list = box->findChild<CardPopupList*>();
+    QVERIFY(list && list->isVisible() && row < list->count());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+  }
+};
+
+// Types the way a keyboard does: one key event per character ('\b' is
+// Backspace), so Cyrillic text arrives as from the Ukrainian layout.
+inline void typeKeys(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    const int key = c == ' ' ? Qt::Key_Space : c == '\b' ? Qt::Key_Backspace : Qt::Key_unknown;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+// The colour a widget shows at `at` (its own coordinates).
+inline QColor shade(QWidget* widget, QPoint at) {
+  return widget->grab().toImage().pixelColor(at * widget->devicePixelRatioF());
+}
+
+}  // namespace ispyt
