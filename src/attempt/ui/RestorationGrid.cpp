@@ -71,8 +71,9 @@ RestorationGrid::~RestorationGrid() = default;
 QRect RestorationGrid::cell(int c) const {
   const int col = (c - 1) % kGridColumns;
   const int row = (c - 1) / kGridColumns;
-  return {origin_.x() + col * pitch_.width(), origin_.y() + row * pitch_.height(), pitch_.width(),
-          pitch_.height()};
+  const int shift = shift_[static_cast<std::size_t>(std::clamp(c, 0, kGridCells))];
+  return {origin_.x() + (col - shift) * pitch_.width(), origin_.y() + row * pitch_.height(),
+          pitch_.width(), pitch_.height()};
 }
 
 void RestorationGrid::lay(const Task& task, const TaskRecord& record, int mode, bool reviewing) {
@@ -83,6 +84,7 @@ void RestorationGrid::lay(const Task& task, const TaskRecord& record, int mode, 
   reviewing_ = reviewing;
   laid_ = true;
   layOut();
+  closeUp();
   drawPlain();
   if (!reviewing_) {
     pointerGap_ = RestorationJudge::currentGap(task_, record_, mode_);
@@ -231,10 +233,11 @@ void RestorationGrid::drawGap(QPainter& p, int gap, char typed) {
   const bool right = typed == expected;
   std::optional<Rgb> colour;
   char shown = typed;
+  if (closed_[static_cast<std::size_t>(RestorationJudge::cellOf(task_, gap))]) return;
   if (blink_.gap() == gap) {
     shown = expected;
     if (blink_.shown()) colour = feedbackColour(TaskType::Restoration, Feedback::ShownRight);
-  } else if (typed && (right || mode_ != kModeHint || reviewing_)) {
+  } else if (standing(gap, typed)) {
     const bool judged = mode_ != kModeTestPaper && mode_ != kModeMonitoring;
     colour = feedbackColour(TaskType::Restoration, !judged ? Feedback::None
                                                    : right ? Feedback::Right
@@ -283,6 +286,34 @@ void RestorationGrid::drawKeys(QPainter& p) {
   }
 }
 
+bool RestorationGrid::standing(int gap, char typed) const {
+  return typed &&
+         (typed == RestorationJudge::missingAt(task_, gap) || mode_ != kModeHint || reviewing_);
+}
+
+// With the grid's display flag other than '+', a '»' standing in a gap
+// deletes its cell: the rest of the row closes up by one cell.
+bool RestorationGrid::closeUp() {
+  std::vector<int> shift(kGridCells + 1, 0);
+  std::vector<bool> closed(kGridCells + 1, false);
+  const std::string& grid = task_.items[2];
+  if (grid.size() > 2 * kGridCells && grid[2 * kGridCells] != '+') {
+    const std::string fill = RestorationJudge::gapFill(task_, record_, mode_);
+    for (int g = 1; g <= static_cast<int>(fill.size()); ++g) {
+      const char typed = fill[static_cast<std::size_t>(g - 1)];
+      const int c = RestorationJudge::cellOf(task_, g);
+      if (c == 0 || typed != kGapBackspace || !standing(g, typed)) continue;
+      closed[static_cast<std::size_t>(c)] = true;
+      for (int d = c + 1; d <= kGridCells && (d - 1) / kGridColumns == (c - 1) / kGridColumns; ++d)
+        ++shift[static_cast<std::size_t>(d)];
+    }
+  }
+  if (shift == shift_ && closed == closed_) return false;
+  shift_ = std::move(shift);
+  closed_ = std::move(closed);
+  return true;
+}
+
 void RestorationGrid::follow() {
   const int gap = RestorationJudge::currentGap(task_, record_, mode_);
   if (gap == pointerGap_) return;
@@ -298,12 +329,14 @@ void RestorationGrid::follow() {
 void RestorationGrid::showMarks(const Task&, const TaskRecord& record, const Judgement&) {
   if (!laid_) return;
   record_ = record;
+  if (closeUp()) drawPlain();
   paint();
 }
 
 void RestorationGrid::showGapEntry(const Task&, const TaskRecord& record, const GapEntry& entry) {
   if (!laid_) return;
   record_ = record;
+  if (closeUp()) drawPlain();
   if (entry.mark == Feedback::ShownRight) {
     blink_.start(entry.gap);
     blinkTimer_->start(kBlinkStepMs);
@@ -355,6 +388,8 @@ void RestorationGrid::clear() {
   picture_ = {};
   pictureBox_ = {};
   plain_ = {};
+  shift_.assign(kGridCells + 1, 0);
+  closed_.assign(kGridCells + 1, false);
   laid_ = false;
 }
 

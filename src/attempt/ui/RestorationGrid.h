@@ -58,6 +58,10 @@ class RestorationGrid : public TaskControls {
   QRect gapBox(int gap) const;
   Point pointerAt(int gap) const;
   void follow();
+  // Whether the character typed into `gap` stands there (a wrong one in
+  // mode 0 does not: the gap waits).
+  bool standing(int gap, char typed) const;
+  bool closeUp();
 
   TaskCanvas& canvas_;
   DecorSettings& decor_;
@@ -81,6 +85,10 @@ class RestorationGrid : public TaskControls {
   GapPointer pointer_;
   int pointerGap_ = 0;  // the gap the pointer goes to
   HintBlink blink_;
+  // Per cell 1..90: how many cells its row has closed up before it, and
+  // whether it is a gap closed by a '»'.
+  std::vector<int> shift_ = std::vector<int>(kGridCells + 1, 0);
+  std::vector<bool> closed_ = std::vector<bool>(kGridCells + 1, false);
 };
 
 }  // namespace ispyt

@@ -57,7 +57,7 @@ struct Desk {
   QWidget window;
   std::unique_ptr<AttemptDesk> desk;
 
-  Desk(int mode, int speed = 0, bool keyboard = false, int tasks = 2) {
+  Desk(int mode, int speed = 0, bool keyboard = false, int tasks = 2, Task task = formula()) {
     background.fill(QColor(250, 246, 230));
     screen.fill(Qt::white);
     const QString folder = dir.path() + "/Base/Set/Formula";
@@ -74,7 +74,7 @@ struct Desk {
     ws.decor.keyboard = keyboard;
     test.title = "t";
     test.taskCount = tasks;
-    for (int k = 1; k <= tasks; ++k) test.task(k) = formula();
+    for (int k = 1; k <= tasks; ++k) test.task(k) = task;
     desk = std::make_unique<AttemptDesk>(
         ws, test, scheduler, random, card,
         TaskCanvas::Parts{&screen, &background, &window, ScreenScale{}, {}, {}, {}},
@@ -228,6 +228,27 @@ class RestorationGridTest : public QObject {
     d.click('2');
     QCOMPARE(d.record().gapAnswers, std::string("12"));
     QVERIFY(d.shows(1, kGreen));
+  }
+
+  void aDeletedCellClosesItsRowUnlessTheFlagIsPlus_data() {
+    QTest::addColumn<char>("flag");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("flag -") << '-' << true;
+    QTest::newRow("flag +") << '+' << false;
+  }
+  void aDeletedCellClosesItsRowUnlessTheFlagIsPlus() {
+    QFETCH(char, flag);
+    QFETCH(bool, closes);
+    // Gap 1 (cell 2) holds a character to delete.
+    Task task = formula();
+    task.items[2][2 * kGridCells] = flag;
+    task.items[2][2 * kGridCells + 2] = '\xBB';
+    Desk d(kModeTraining, 0, false, 2, task);
+    const QRect before = d.grid().cell(2);
+    d.click('\xBB');
+    QCOMPARE(d.record().gapAnswers, std::string("\xBB"));
+    QCOMPARE(d.grid().cell(3) == before, closes);
+    QCOMPARE(d.shows(1, kGreen), !closes);  // a closed gap shows nothing
   }
 
   void theReviewShowsTheCharactersTyped() {
