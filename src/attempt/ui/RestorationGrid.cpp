@@ -103,13 +103,14 @@ void RestorationGrid::layOut() {
   const std::string keys = RestorationJudge::paletteKeys(task_);
   const int n = static_cast<int>(keys.size());
   const int keyRows = (n + kKeyColumns - 1) / kKeyColumns;
-  const int paletteLeft = area_.right() + 1 - s.x(kMargin + kKeyColumns * kKeyPitch - 4);
-  const int paletteTop = area_.top() + (area_.height() - s.y(keyRows * kKeyPitch - 4)) / 2;
+  // Keys and cells keep their shape on a wide screen: they scale as fonts do.
+  const int paletteLeft = area_.right() + 1 - s.x(kMargin) - s.font(kKeyColumns * kKeyPitch - 4);
+  const int paletteTop = area_.top() + (area_.height() - s.font(keyRows * kKeyPitch - 4)) / 2;
   for (int i = 0; i < n; ++i)
-    keys_.push_back(
-        {QRect(paletteLeft + s.x((i % kKeyColumns) * kKeyPitch),
-               paletteTop + s.y((i / kKeyColumns) * kKeyPitch), s.x(kKeySize), s.y(kKeySize)),
-         keys[static_cast<std::size_t>(i)]});
+    keys_.push_back({QRect(paletteLeft + s.font((i % kKeyColumns) * kKeyPitch),
+                           paletteTop + s.font((i / kKeyColumns) * kKeyPitch), s.font(kKeySize),
+                           s.font(kKeySize)),
+                     keys[static_cast<std::size_t>(i)]});
 
   if (!task_.items[1].empty())
     if (auto path = findEntry(testFolder_, task_.items[1]))
@@ -131,7 +132,7 @@ void RestorationGrid::layOut() {
     if (const int c = RestorationJudge::cellOf(task_, g))
       rows = std::max(rows, (c - 1) / kGridColumns + 1);
 
-  pitch_ = QSize(s.x(kCellWidth), s.y(kCellHeight));
+  pitch_ = QSize(s.font(kCellWidth), s.font(kCellHeight));
   const int gridWidth = kGridColumns * pitch_.width();
   const int content = gridWidth + (pictureWidth ? pictureWidth + s.x(kSpacing) : 0);
   const int left = area_.left() + s.x(kMargin);
@@ -163,10 +164,7 @@ void RestorationGrid::drawPlain() {
     if (gap[static_cast<std::size_t>(c)] || ch == ' ') continue;
     const int level = RestorationJudge::cellLevel(task_, c);
     const QRect r = cell(c);
-    const int baseline = r.top() + s.y(kBaseline) +
-                         (level == 1   ? s.y(kLowered)
-                          : level == 2 ? -s.y(kRaised)
-                                       : 0);
+    const int baseline = baselineOf(c);
     p.setFont(cellFont(s, level));
     const QString text = character(ch);
     p.drawText(QPoint(r.center().x() - p.fontMetrics().horizontalAdvance(text) / 2, baseline),
@@ -176,6 +174,13 @@ void RestorationGrid::drawPlain() {
   plain_ = canvas_.screen().copy(area_);
 }
 
+int RestorationGrid::baselineOf(int c) const {
+  const ScreenScale& s = canvas_.scale();
+  const int level = RestorationJudge::cellLevel(task_, c);
+  const int shift = level == 1 ? s.font(kLowered) : level == 2 ? -s.font(kRaised) : 0;
+  return cell(c).top() + s.font(kBaseline) + shift;
+}
+
 QRect RestorationGrid::gapBox(int gap) const {
   const int c = RestorationJudge::cellOf(task_, gap);
   if (c == 0) return {};
@@ -183,10 +188,7 @@ QRect RestorationGrid::gapBox(int gap) const {
   const int level = RestorationJudge::cellLevel(task_, c);
   const QFontMetrics fm(cellFont(s, level));
   const QRect r = cell(c);
-  const int baseline = r.top() + s.y(kBaseline) +
-                       (level == 1   ? s.y(kLowered)
-                        : level == 2 ? -s.y(kRaised)
-                                     : 0);
+  const int baseline = baselineOf(c);
   const int w = fm.horizontalAdvance(QChar('W')) + s.font(2);
   return {r.center().x() - w / 2, baseline - fm.ascent() + 1, w, fm.ascent() + fm.descent() - 1};
 }

@@ -55,6 +55,7 @@ class RestorationGrid : public TaskControls {
   void paint();
   void drawGap(QPainter& p, int gap, char typed);
   void drawKeys(QPainter& p);
+  int baselineOf(int cell) const;  // of the character in cell 1..90, by its level
   QRect gapBox(int gap) const;
   Point pointerAt(int gap) const;
   void follow();

@@ -52,12 +52,15 @@ struct Desk {
   ManualScheduler scheduler;
   Random random{3};
   NoCard card;
-  QImage screen{kDesignWidth, kDesignHeight, QImage::Format_RGB32};
-  QImage background{kDesignWidth, kDesignHeight, QImage::Format_RGB32};
+  QImage screen;
+  QImage background;
   QWidget window;
   std::unique_ptr<AttemptDesk> desk;
 
-  Desk(int mode, int speed = 0, bool keyboard = false, int tasks = 2, Task task = formula()) {
+  Desk(int mode, int speed = 0, bool keyboard = false, int tasks = 2, Task task = formula(),
+       ScreenScale scale = {}) {
+    screen = QImage(scale.x(kDesignWidth), scale.y(kDesignHeight), QImage::Format_RGB32);
+    background = screen.copy();
     background.fill(QColor(250, 246, 230));
     screen.fill(Qt::white);
     const QString folder = dir.path() + "/Base/Set/Formula";
@@ -77,8 +80,8 @@ struct Desk {
     for (int k = 1; k <= tasks; ++k) test.task(k) = task;
     desk = std::make_unique<AttemptDesk>(
         ws, test, scheduler, random, card,
-        TaskCanvas::Parts{&screen, &background, &window, ScreenScale{}, {}, {}, {}},
-        FirstScreenLook{}, AttemptDesk::Host{[](const QString&, QColor) {}, [] {}, [] {}, [] {}});
+        TaskCanvas::Parts{&screen, &background, &window, scale, {}, {}, {}}, FirstScreenLook{},
+        AttemptDesk::Host{[](const QString&, QColor) {}, [] {}, [] {}, [] {}});
     desk->testOpened();
     desk->engine().mainButton();
     scheduler.advance(kStartDelayMs);
@@ -117,13 +120,28 @@ class RestorationGridTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void thePaletteHasTheTasksKeys() {
-    Desk d(kModeTraining);
+  void theGridAndThePaletteFitTheOptionArea_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::newRow("800x600") << 1.0 << 1.0;
+    QTest::newRow("1920x1080") << 2.4 << 1.8;
+    QTest::newRow("1280x1024") << 1.6 << 1024 / 600.0;
+  }
+  void theGridAndThePaletteFitTheOptionArea() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    const ScreenScale scale{x, y, std::min(x, y)};
+    Desk d(kModeTraining, 0, false, 2, formula(), scale);
+    const QRect area = d.desk->canvas().rect(layout::kOptionArea);
     QCOMPARE(d.grid().keys().size(), std::size_t(4));
-    for (const RestorationGrid::Key& k : d.grid().keys())
-      QVERIFY(QRect(16, 376, 768, 200).contains(k.rect));
-    // The keys stand clear of the grid.
-    QVERIFY(d.grid().keys()[0].rect.left() > d.grid().cell(15).right());
+    for (const RestorationGrid::Key& k : d.grid().keys()) {
+      QVERIFY(area.contains(k.rect));
+      QCOMPARE(k.rect.width(), k.rect.height());
+      // The keys stand clear of the grid.
+      QVERIFY(k.rect.left() > d.grid().cell(15).right());
+    }
+    QVERIFY(area.contains(d.grid().cell(1)));
+    QVERIFY(area.contains(d.grid().cell(2 * kGridColumns)));  // the rows in use
   }
 
   void clicksAndTypedKeysFillTheGapsInOrder() {
