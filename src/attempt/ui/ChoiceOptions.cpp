@@ -81,13 +81,13 @@ void ChoiceOptions::drawOptions(const Task& task, const TaskRecord& record) {
   // All options at one common size: the smallest that fits each.
   int g = 64;
   for (int j = 1; j <= count(); ++j) {
-    const int fit = canvas_.measure(text(j), textBox(cells_[j - 1]).size(), false);
+    const int fit = canvas_.measure(text(j), textBox(cells_[j - 1]).size(), canvas_.answerBold());
     if (fit > 0) g = std::min(g, fit);
   }
   for (int j = 1; j <= count(); ++j) {
     canvas_.fillOption(cells_[j - 1]);
-    canvas_.drawOption(text(j), textBox(cells_[j - 1]), kFirstOptionSlot + j - 1, kAnswerColour,
-                       g + g / 3, false);
+    canvas_.drawOption(text(j), textBox(cells_[j - 1]), kFirstOptionSlot + j - 1,
+                       canvas_.answerColour(), g + g / 3, canvas_.answerBold());
   }
   QPainter p(&canvas_.screen());
   p.setRenderHint(QPainter::Antialiasing);

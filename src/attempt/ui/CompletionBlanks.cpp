@@ -72,7 +72,7 @@ void CompletionBlanks::lay(const Task& task, const TaskRecord& record, int mode,
   }
   canvas_.clear(area);
   canvas_.fillOption(area);
-  canvas_.drawOption(task.items[1], text, kFirstOptionSlot, kAnswerColour, s.font(kTextMostSize),
+  canvas_.drawOption(task.items[1], text, kFirstOptionSlot, canvas_.answerColour(), s.font(kTextMostSize),
                      false);
   const GapAnchors& anchors = canvas_.gapAnchors();
   const int g = std::max(1, anchors.cellWidth);

@@ -121,7 +121,7 @@ void MatchingPairs::drawLeftItems(const Task& task) {
   auto textBox = [&](QRect c) { return c.adjusted(6 + side + arrow + 10, 2, -4, -2); };
   int g = 64;
   for (int p = 0; p < count_; ++p) {
-    const int fit = canvas_.measure(task.items[p + 1], textBox(cells[p]).size(), false);
+    const int fit = canvas_.measure(task.items[p + 1], textBox(cells[p]).size(), canvas_.answerBold());
     if (fit > 0) g = std::min(g, fit);
   }
   QFont font("DejaVu Sans");
@@ -130,8 +130,8 @@ void MatchingPairs::drawLeftItems(const Task& task) {
   for (int p = 0; p < count_; ++p) {
     const QRect c = cells[p];
     canvas_.fillOption(c);
-    canvas_.drawOption(task.items[p + 1], textBox(c), kFirstOptionSlot + p, kAnswerColour,
-                       g + g / 3, false);
+    canvas_.drawOption(task.items[p + 1], textBox(c), kFirstOptionSlot + p, canvas_.answerColour(),
+                       g + g / 3, canvas_.answerBold());
     const QRect panel(c.left() + 6, c.top() + (c.height() - side) / 2, side, side);
     pairs_[p].panel->setGeometry(panel);
     pairs_[p].panel->setFont(font);
@@ -164,7 +164,7 @@ void MatchingPairs::showAnswersWindow(const Task& task) {
   auto textBox = [&](int i) { return cell(i).adjusted(badge + 8, 0, -2, 0); };
   int g = 64;
   for (int i = 1; i <= n; ++i) {
-    const int fit = canvas_.measure(task.rightItems[i], textBox(i).size(), false);
+    const int fit = canvas_.measure(task.rightItems[i], textBox(i).size(), canvas_.answerBold());
     if (fit > 0) g = std::min(g, fit);
   }
   QPainter p(&picture);
@@ -173,7 +173,7 @@ void MatchingPairs::showAnswersWindow(const Task& task) {
     backdrop.fill(kPaper);
     p.drawImage(textBox(i).topLeft(),
                 canvas_.renderText(task.rightItems[i], backdrop, kFirstOptionSlot + i - 1,
-                                   kAnswerColour, g + g / 3, false));
+                                   canvas_.answerColour(), g + g / 3, canvas_.answerBold()));
   }
   p.setRenderHint(QPainter::Antialiasing);
   QFont font("DejaVu Sans");

@@ -157,7 +157,7 @@ void RestorationGrid::drawPlain() {
   std::vector<bool> gap(kGridCells + 1, false);
   for (int g = 1; g <= RestorationJudge::gapCount(task_); ++g)
     gap[static_cast<std::size_t>(RestorationJudge::cellOf(task_, g))] = true;
-  p.setPen(qcolor(kAnswerColour));
+  p.setPen(qcolor(canvas_.answerColour()));
   const ScreenScale& s = canvas_.scale();
   for (int c = 1; c <= kGridCells && c <= static_cast<int>(grid.size()); ++c) {
     const char ch = grid[static_cast<std::size_t>(c - 1)];

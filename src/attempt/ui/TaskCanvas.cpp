@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "presentation/RenderTaskText.h"
+#include "presentation/TextColours.h"
 #include "shell/MainLayout.h"
 
 namespace ispyt {
@@ -13,6 +14,9 @@ namespace {
 // stays inside it.
 constexpr int kCardInset = 8;
 constexpr double kCardCorner = 12;
+// The plain backgrounds the presentation keys switch to.
+constexpr QRgb kPlainQuestion = qRgb(128, 255, 255);
+constexpr QRgb kPlainAnswer = qRgb(255, 255, 128);
 
 }  // namespace
 
@@ -26,9 +30,16 @@ void TaskCanvas::clear(QRect box) {
   p.drawImage(box.topLeft(), *p_.background, box);
 }
 
-QImage TaskCanvas::backdrop(const QImage& tile, QRect box) const {
-  if (tile.isNull()) return p_.background->copy(box);
+Rgb TaskCanvas::questionColour() const { return textColour(look_.questionColour); }
+Rgb TaskCanvas::answerColour() const { return textColour(look_.answerColour); }
+
+QImage TaskCanvas::backdrop(const QImage& tile, bool plain, QRgb plainColour, QRect box) const {
+  if (!plain && tile.isNull()) return p_.background->copy(box);
   QImage picture(box.size(), QImage::Format_RGB32);
+  if (plain) {
+    picture.fill(plainColour);
+    return picture;
+  }
   QPainter p(&picture);
   p.fillRect(picture.rect(), QBrush(tile));
   return picture;
@@ -42,13 +53,14 @@ TextRenderTarget TaskCanvas::target(bool optionTile) {
   return {slots_, boxes_, anchors_, backdrop};
 }
 
-void TaskCanvas::drawCard(std::string_view text, Rgb colour, int maxSize, bool bold) {
+void TaskCanvas::drawCard(std::string_view text, int maxSize) {
   const QRect card = rect(layout::kCardArea).adjusted(kCardInset, kCardInset, -kCardInset,
                                                        -kCardInset);
-  slots_.backdrops.cardBackdrop = backdrop(p_.cardTile, card);
+  slots_.backdrops.cardBackdrop =
+      backdrop(p_.cardTile, look_.plainQuestionBackground, kPlainQuestion, card);
   TextRenderTarget t = target(false);
-  RenderTaskText(t, text, folder_, card.width(), card.height(), bold, true, kCardSlot, colour,
-                 maxSize);
+  RenderTaskText(t, text, folder_, card.width(), card.height(), look_.questionBold, true,
+                 kCardSlot, questionColour(), maxSize);
   QPainter p(p_.screen);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath inside;
@@ -62,12 +74,12 @@ void TaskCanvas::drawCard(std::string_view text, Rgb colour, int maxSize, bool b
 int TaskCanvas::measure(std::string_view text, QSize size, bool bold) {
   TextRenderTarget t = target(true);
   return RenderTaskText(t, text, folder_, size.width(), size.height(), bold, false,
-                        kMeasuringSlot, kAnswerColour, 64);
+                        kMeasuringSlot, answerColour(), 64);
 }
 
 void TaskCanvas::fillOption(QRect box) {
   QPainter p(p_.screen);
-  p.drawImage(box.topLeft(), backdrop(p_.optionTile, box));
+  p.drawImage(box.topLeft(), backdrop(p_.optionTile, look_.plainAnswerBackground, kPlainAnswer, box));
 }
 
 int TaskCanvas::drawOption(std::string_view text, QRect box, int slot, Rgb colour, int maxSize,
@@ -75,8 +87,9 @@ int TaskCanvas::drawOption(std::string_view text, QRect box, int slot, Rgb colou
   // Every option stands on the backdrop under its own box, so options
   // join the screen without seams wherever they are placed.
   int g = 0;
-  const QImage picture =
-      renderText(text, backdrop(p_.optionTile, box), slot, colour, maxSize, bold, &g);
+  const QImage picture = renderText(
+      text, backdrop(p_.optionTile, look_.plainAnswerBackground, kPlainAnswer, box), slot, colour,
+      maxSize, bold, &g);
   QPainter p(p_.screen);
   p.drawImage(box.topLeft(), picture);
   return g;

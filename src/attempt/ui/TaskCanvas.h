@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/Canvas.h"
+#include "attempt/PresentationKeys.h"
 #include "platform/qt/QtTextSlots.h"
 #include "presentation/GapBoxes.h"
 #include "shell/ScreenScale.h"
@@ -18,9 +19,6 @@ class QWidget;
 
 namespace ispyt {
 
-// Text colours of the task screen.
-inline constexpr Rgb kQuestionColour{0, 32, 96};
-inline constexpr Rgb kAnswerColour{8, 8, 8};
 
 class TaskCanvas {
  public:
@@ -42,13 +40,19 @@ class TaskCanvas {
   const QImage* background() const { return p_.background; }
   // The screen rectangle of a design rectangle.
   QRect rect(const Rect& design) const;
+  // How questions and answers look now; the presentation keys change it.
+  TaskLook& look() { return look_; }
+  Rgb questionColour() const;
+  Rgb answerColour() const;
+  bool answerBold() const { return look_.answerBold; }
   // The folder pictures named by task texts are looked up in (Windows-1251).
   void setFolder(std::string folder) { folder_ = std::move(folder); }
 
   // Puts the background back over `box`.
   void clear(QRect box);
-  // The question backdrop with `text` on it, inside the card's frame.
-  void drawCard(std::string_view text, Rgb colour, int maxSize, bool bold);
+  // The question backdrop with `text` on it, inside the card's frame, in
+  // the question's colour and weight.
+  void drawCard(std::string_view text, int maxSize);
   // The largest font size (cell width) at which `text` fits `size`.
   int measure(std::string_view text, QSize size, bool bold);
   // Paints the option backdrop under `box` (the whole option, its letter
@@ -70,10 +74,11 @@ class TaskCanvas {
   }
 
  private:
-  QImage backdrop(const QImage& tile, QRect box) const;
+  QImage backdrop(const QImage& tile, bool plain, QRgb plainColour, QRect box) const;
   TextRenderTarget target(bool optionTile);
 
   Parts p_;
+  TaskLook look_{.answerColour = 0, .questionColour = 1};
   std::string folder_;
   QtTextSlots slots_;
   GapBoxes boxes_{};

@@ -79,7 +79,7 @@ void TypedFields::lay(const Task& task, const TaskRecord& record, int mode, bool
   // The labels at one common size, as options are drawn.
   int g = 64;
   for (int f = 0; f < count_; ++f) {
-    const int fit = canvas_.measure(task.items[f + 1], labelBox(f).size(), false);
+    const int fit = canvas_.measure(task.items[f + 1], labelBox(f).size(), canvas_.answerBold());
     if (fit > 0) g = std::min(g, fit);
   }
   const ReviewLayout review = reviewLayout(task, record, mode);
@@ -87,8 +87,8 @@ void TypedFields::lay(const Task& task, const TaskRecord& record, int mode, bool
   font.setPixelSize(std::max(8, fieldHeight * 11 / 20));
   for (int f = 0; f < count_; ++f) {
     canvas_.fillOption(rowBox(f));
-    canvas_.drawOption(task.items[f + 1], labelBox(f), kFirstOptionSlot + f, kAnswerColour,
-                       g + g / 3, false);
+    canvas_.drawOption(task.items[f + 1], labelBox(f), kFirstOptionSlot + f, canvas_.answerColour(),
+                       g + g / 3, canvas_.answerBold());
     TypedEdit* field = fields_[f];
     field->setFont(font);
     field->setGeometry(fieldLeft, rowBox(f).top() + (row - fieldHeight) / 2,

@@ -582,11 +582,18 @@ void MainWindow::hotKey(QKeyEvent* event) {
       actions_->showAbout();
       break;
     case HotKeyAction::SlowerPointer:
+      desk_->presentationKey(PresentationKey::Left);
+      break;
     case HotKeyAction::FasterPointer:
+      desk_->presentationKey(PresentationKey::Right);
+      break;
+    case HotKeyAction::PresentationKey:
+      desk_->presentationKey(static_cast<PresentationKey>(
+          static_cast<int>(PresentationKey::F5) + event->key() - Qt::Key_F5));
+      break;
     case HotKeyAction::ClockColour:
     case HotKeyAction::DiagramColour:
-    case HotKeyAction::PresentationKey:
-      break;  // attempt keys arrive with the attempt screens
+      break;  // the clock's and the diagram's colours come with the themes
   }
   event->accept();
 }
