@@ -33,8 +33,8 @@ inline constexpr Rect kMainButton{424, 306, 100, 64};
 inline constexpr Rect kModeSign{551, 210, 48, 48};
 inline constexpr Rect kScoreBox{547, 268, 55, 35};
 // During an attempt the card area is the task area; the result diagram and
-// the grade picture stand in the option area's right half.
-inline constexpr Rect kResultPicture{400, 380, 380, 192};
+// the grade picture stand in the middle of the option area.
+inline constexpr Rect kResultPicture{210, 378, 380, 196};
 inline constexpr Size kModeIconDesign{100, 78};
 
 // The intro's side picture stands here, inside the card area.

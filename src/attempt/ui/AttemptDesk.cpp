@@ -1,6 +1,7 @@
 #include "attempt/ui/AttemptDesk.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 #include "attempt/TaskWheel.h"
@@ -34,6 +35,7 @@ AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Rand
       canvas_(std::move(canvas)),
       look_(look),
       host_(std::move(host)),
+      random_(random),
       assembly_(random),
       writer_(ResultFilesContext{ws, state_, test, ws.student, result_, random, {}, {}}, {}),
       choice_(canvas_, [this](int option) { engine_->optionClicked(option); }),
@@ -117,6 +119,20 @@ bool AttemptDesk::click(QPoint at) {
   return false;
 }
 
+void AttemptDesk::presentationKey(PresentationKey key) {
+  TaskLook& look = canvas_.look();
+  look.pointerSpeed = ws_.decor.pointerSpeed;
+  const KeyAction action = pressPresentationKey(key, engine_->presentationContext(), look, random_);
+  ws_.decor.pointerSpeed = look.pointerSpeed;
+  const int k = state_.currentTask;
+  if (k < 1 || k > state_.taskCount) return;
+  if (action.question || action.questionAppears)
+    canvas_.drawCard(test_.task(k).question, canvas_.scale().font(28));
+  if ((action.options || action.matchingLayout || action.grid) && shown_)
+    shown_->lay(test_.task(k), state_.task(k), state_.mode, false);
+  canvas_.repaint();
+}
+
 bool AttemptDesk::keyPressed(int qtKey, const std::string& text) {
   return shown_ && engine_->phase() == AttemptPhase::Task && shown_->keyPressed(qtKey, text);
 }
@@ -145,8 +161,8 @@ void AttemptDesk::showMessage(const std::string& text) {
   if (engine_->phase() != AttemptPhase::Starting && engine_->phase() != AttemptPhase::Card)
     host_.hideCard();
   leaveControls();
-  canvas_.drawCard(text, kQuestionColour, canvas_.scale().font(24), true);
-  canvas_.repaint();
+  canvas_.drawCard(text, canvas_.scale().font(24));
+  drawScorePanel();  // an end takes the mode sign and the task's number away
 }
 
 void AttemptDesk::cardReady(bool ready) {
@@ -159,7 +175,7 @@ void AttemptDesk::showTask(int k, bool) {
   host_.hideCard();
   leaveControls();
   const Task& task = test_.task(k);
-  canvas_.drawCard(task.question, kQuestionColour, canvas_.scale().font(28), false);
+  canvas_.drawCard(task.question, canvas_.scale().font(28));
   drawScorePanel();
   canvas_.repaint();
   transition_->start(kTransitionMs);
@@ -230,11 +246,24 @@ void AttemptDesk::drawDiagram(double angle, bool prompt) {
 void AttemptDesk::drawClosingStep(int step, int grade) {
   const QRect box = canvas_.rect(layout::kResultPicture);
   closingGrade_ = grade;
-  if (step == 1) closingBackdrop_ = canvas_.screen().copy(box);
+  if (step == 1) {
+    // The closing dims the diagram as it stood, without its prompt.
+    drawDiagram(diagramAngle_, false);
+    closingBackdrop_ = canvas_.screen().copy(box);
+  }
   const QImage picture =
       closingPicture(box.size(), step, grade, ws_.settings.gradeScale, closingBackdrop_);
   QPainter p(&canvas_.screen());
+  p.setRenderHint(QPainter::Antialiasing);
+  // Framed like the card, so the dimmed picture sits in the screen.
+  const double corner = canvas_.scale().font(16);
+  QPainterPath frame;
+  frame.addRoundedRect(QRectF(box).adjusted(1, 1, -1, -1), corner, corner);
+  p.setClipPath(frame);
   p.drawImage(box.topLeft(), picture);
+  p.setClipping(false);
+  p.setPen(QPen(look_.frameColour, 2));
+  p.drawPath(frame);
   p.end();
   canvas_.repaint();
 }
@@ -276,15 +305,17 @@ void AttemptDesk::drawScorePanel() {
         look = PetalLook::Late;
       view.petals.push_back(look);
     }
-    if (state_.currentTask >= 1 && state_.currentTask <= state_.taskCount)
+    // The centre names the task on screen: during the attempt or in review.
+    if ((state_.running || state_.reviewing) && state_.currentTask >= 1 &&
+        state_.currentTask <= state_.taskCount)
       view.centreNumber = state_.currentTask;
     view.score = scoreText();
   }
   if (engine_->reviewAllowed())
     view.sign = ModeSign::Review;
-  else if (running() && state_.mode == kModeHint)
+  else if (state_.running && state_.mode == kModeHint)
     view.sign = ModeSign::Hint;
-  else if (running() && state_.mode == kModeTestPaper)
+  else if (state_.running && state_.mode == kModeTestPaper)
     view.sign = ModeSign::GiveUp;
   paintScorePanel(canvas_.screen(), canvas_.rect(layout::kScorePanel), *canvas_.background(),
                   canvas_.scale(), look_, view);

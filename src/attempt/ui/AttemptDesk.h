@@ -59,6 +59,8 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   bool running() const;
   // A left click on the window; true when the task screen took it.
   bool click(QPoint at);
+  // F5..F10, Left and Right during an attempt: how the task looks.
+  void presentationKey(PresentationKey key);
   // A key for the task on screen; true when it was taken.
   bool keyPressed(int qtKey, const std::string& text);
   // The card's name is long enough for the main button to start.
@@ -98,6 +100,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   TaskCanvas canvas_;
   FirstScreenLook look_;
   Host host_;
+  Random& random_;
   AllTaskJudges judges_;
   AttemptAssembler assembly_;
   AttemptResult result_;
