@@ -1,55 +1,103 @@
 #!/usr/bin/env bash
 # Runs ispyt under Xvfb at 800x600 and 1280x800 and saves screenshots of the
-# intro and of the idle screen into a folder (default: screenshots/).
+# intro, the idle screen and the menu into a folder (default: screenshots/),
+# then one attempt at 800x600: the card filled in, a task with an option
+# picked, the end message with its diagram, and the result after it.  The
+# program runs on a copy of the demo folder, so no result is left behind.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ISPYT_BUILD_DIR:-$root/build}"
 out="${1:-$root/screenshots}"
 "$root/scripts/build.sh" >/dev/null
 mkdir -p "$out"
+folder="$(mktemp -d)"
+trap 'rm -rf "$folder"' EXIT
+cp -r "$build/demo/." "$folder"
 
-shoot() {  # size display: the places to click are those of that size
-  local size=$1 display=$2 test_x=$3 test_y=$4 item1_y=$5 item2_y=$6 settings_x=$7 exit_x=$8
-  local yes_x=$9 yes_y=${10}
-  Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-  local xvfb=$!
-  sleep 1
-  DISPLAY=":$display" ISPYT_REPORT_FIRST_FRAME=1 \
-    "$build/ispyt" --program-folder "$build/demo" 2>"$out/startup-$size.log" &
+# A virtual screen of SIZE on a display number no other server holds.
+start_xvfb() {
+  local fifo
+  fifo="$(mktemp -u)"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  xvfb=$!
+  local number
+  read -r number <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+}
+
+shoot() {  # size: the places to click are those of that size
+  local size=$1 test_x=$2 test_y=$3 item1_y=$4 item2_y=$5 settings_x=$6 exit_x=$7
+  local yes_x=$8 yes_y=$9
+  start_xvfb "$size"
+  ISPYT_REPORT_FIRST_FRAME=1 \
+    "$build/ispyt" --program-folder "$folder" 2>"$out/startup-$size.log" &
   local app=$!
   sleep 1.6
-  DISPLAY=":$display" import -window root "$out/intro-$size.png"
+  import -window root "$out/intro-$size.png"
   sleep 5.5
-  DISPLAY=":$display" import -window root "$out/idle-$size.png"
+  import -window root "$out/idle-$size.png"
   # The test list: point at "Тест" and click.
-  DISPLAY=":$display" xdotool mousemove "$test_x" "$test_y" sleep 0.3 \
+  xdotool mousemove "$test_x" "$test_y" sleep 0.3 \
     mousemove $((test_x + 2)) "$test_y" sleep 0.3 click 1
   sleep 0.8
-  DISPLAY=":$display" import -window root "$out/test-list-$size.png"
+  import -window root "$out/test-list-$size.png"
   # The first test's title screen.
-  DISPLAY=":$display" xdotool mousemove 40 "$item1_y" sleep 0.3 click 1
+  xdotool mousemove 40 "$item1_y" sleep 0.3 click 1
   sleep 1
-  DISPLAY=":$display" import -window root "$out/title-screen-$size.png"
+  import -window root "$out/title-screen-$size.png"
   # The second test has a password: "Установки" asks for it.
-  DISPLAY=":$display" xdotool mousemove "$test_x" "$test_y" sleep 0.3 \
+  xdotool mousemove "$test_x" "$test_y" sleep 0.3 \
     mousemove $((test_x + 2)) "$test_y" sleep 0.3 click 1 sleep 0.8 \
     mousemove 40 "$item2_y" sleep 0.3 click 1 sleep 1 \
     mousemove "$settings_x" "$test_y" sleep 0.3 mousemove $((settings_x + 2)) "$test_y" \
     sleep 0.3 click 1 sleep 0.5 type 12
   sleep 0.5
-  DISPLAY=":$display" import -window root "$out/password-$size.png"
+  import -window root "$out/password-$size.png"
   # "Вихід" with a test open asks first; the mouse over the desktop's
   # thumbnail shows "Tak".
-  DISPLAY=":$display" xdotool mousemove "$exit_x" "$test_y" sleep 0.3 \
+  xdotool mousemove "$exit_x" "$test_y" sleep 0.3 \
     mousemove $((exit_x + 2)) "$test_y" sleep 0.3 click 1 sleep 0.5 \
     mousemove "$yes_x" "$yes_y" sleep 0.2 mousemove $((yes_x + 3)) "$yes_y"
   sleep 0.5
-  DISPLAY=":$display" import -window root "$out/exit-confirmation-$size.png"
+  import -window root "$out/exit-confirmation-$size.png"
   kill "$app" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
 }
 
-shoot 800x600 91 24 10 35 55 110 436 220 47
-shoot 1280x800 92 34 15 47 74 150 575 352 63
+# A mouse click at x y, then a pause.
+click() { xdotool mousemove "$1" "$2" sleep 0.3 mousemove $(($1 + 1)) "$2" sleep 0.2 click 1; sleep "${3:-0.4}"; }
+
+attempt_series() {
+  start_xvfb 800x600
+  "$build/ispyt" --program-folder "$folder" 2>/dev/null &
+  local app=$!
+  sleep 7
+  click 24 10; click 40 35 1          # "Тест", the algebra test
+  click 474 338 0.6                   # the main button: the card
+  click 379 417; click 100 447        # a town
+  click 379 472 0.5; click 150 354    # its school
+  click 88 526; click 60 472          # class 8
+  click 588 418 0.2
+  xdotool type --delay 150 "Олена Коваль"
+  sleep 0.4
+  import -window root "$out/card-800x600.png"
+  click 474 338 1                     # the first task
+  click 100 400 0.4                   # its first option
+  import -window root "$out/task-800x600.png"
+  click 474 338 1                     # answered; then "Вихід" breaks off
+  click 436 10 4
+  import -window root "$out/end-message-800x600.png"
+  click 200 200 1.5                   # past the diagram: the closing
+  import -window root "$out/result-800x600.png"
+  kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
+shoot 800x600 24 10 35 55 110 436 220 47
+shoot 1280x800 34 15 47 74 150 575 352 63
+attempt_series
 echo "screenshots in $out"
