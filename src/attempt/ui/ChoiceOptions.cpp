@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "attempt/FeedbackColours.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
 
@@ -11,22 +12,6 @@ namespace {
 
 const char* const kLetters[kMaxItems] = {"А", "Б", "В", "Г", "Д", "Е", "Є",
                                          "Ж", "З", "И", "І", "К", "Л"};
-
-QColor markColour(Feedback f, bool sequence) {
-  switch (f) {
-    case Feedback::Picked:
-      return {255, 255, 0};
-    case Feedback::Right:
-      return {0, 255, 0};
-    case Feedback::Wrong:
-      return sequence ? QColor(255, 128, 80) : QColor(255, 100, 255);
-    case Feedback::ShownRight:
-      return {0, 255, 255};
-    case Feedback::None:
-      break;
-  }
-  return {};
-}
 
 int optionCount(const Task& task) {
   const int limit = task.type == TaskType::Sequence ? kMaxOrderItems : kMaxItems;
@@ -54,6 +39,7 @@ bool ChoiceOptions::handles(TaskType type) const {
 }
 
 void ChoiceOptions::lay(const Task& task, const TaskRecord& record, int, bool reviewing) {
+  type_ = task.type;
   sequence_ = task.type == TaskType::Sequence;
   reviewing_ = reviewing;
   area_ = canvas_.rect(layout::kOptionArea);
@@ -115,8 +101,9 @@ void ChoiceOptions::paintMarks(const Judgement& marks) {
   p.drawImage(area_.topLeft(), plain_);
   p.setRenderHint(QPainter::Antialiasing);
   for (int j = 1; j <= count(); ++j) {
-    const QColor c = markColour(marks.marks[j], sequence_);
-    if (!c.isValid()) continue;
+    const auto rgb = feedbackColour(type_, marks.marks[j]);
+    if (!rgb) continue;
+    const QColor c(rgb->r, rgb->g, rgb->b);
     const QRectF cell = QRectF(cells_[j - 1]).adjusted(1.5, 1.5, -1.5, -1.5);
     QColor wash = c;
     wash.setAlpha(70);

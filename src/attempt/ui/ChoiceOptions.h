@@ -37,6 +37,7 @@ class ChoiceOptions : public TaskControls {
   std::vector<QRect> cells_;
   QImage plain_;  // the option area as laid out, before any mark
   QRect area_;
+  TaskType type_ = TaskType::SingleChoice;
   bool sequence_ = false;
   bool reviewing_ = false;
 };
