@@ -18,6 +18,7 @@
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
+#include "platform/qt/PixelFont.h"
 #include "platform/qt/QtText.h"
 #include "presentation/ui/RenderTitle.h"
 #include "shell/MainLayout.h"
@@ -36,13 +37,6 @@ const char* const kCaptionTexts[kMenuCaptionCount] = {"Тест",       "Уст�
 // The publisher's line of the status strip and the surround window.
 const char* const kPublisherLine = "ispyt · комп'ютерне тестування";
 const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
-
-QFont pixelFont(const char* family, int points, bool bold = false) {
-  QFont f(family);
-  f.setPixelSize(std::max(1, roundHalfEven(points * 4 / 3.0)));
-  f.setBold(bold);
-  return f;
-}
 
 }  // namespace
 
