@@ -117,6 +117,17 @@ class CompletionBlanksTest : public QObject {
     QCOMPARE(d.list(2)->panelText(), QString::fromUtf8("заходить"));
     QCOMPARE(d.listShade(2), kCorrectText);
   }
+
+  void reviewShowsEachChosenTextInADisabledList() {
+    Blanks d(completionTask(), kModeTestPaper);
+    d.choose(d.list(2), 1);
+    d.submit();
+    d.review();
+    QVERIFY(d.state().reviewing);
+    QCOMPARE(d.list(1)->panelText(), QString(" "));
+    QCOMPARE(d.list(2)->panelText(), QString::fromUtf8("сходить "));
+    QVERIFY(!d.list(2)->isEnabled());
+  }
 };
 
 QTEST_MAIN(CompletionBlanksTest)

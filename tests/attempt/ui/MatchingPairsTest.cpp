@@ -118,6 +118,20 @@ class MatchingPairsTest : public QObject {
     d.scheduler.advance(1);
     QVERIFY(!answers->isVisible());
   }
+
+  void reviewShowsTheRecordedLetters() {
+    Pairs d(matchingTask(), kModeTestPaper);
+    d.match(1, "Київ");
+    d.match(2, "Одеса");
+    d.match(3, "Львів");
+    const QString second = d.letter("Одеса");
+    d.submit();
+    d.review();
+    QVERIFY(d.state().reviewing);
+    QCOMPARE(d.panel(2)->text(), second);
+    QVERIFY(!d.panel(2)->isEnabled() && !d.list(2)->isEnabled());
+    QVERIFY(d.find<QWidget>("matchingAnswers")->isVisible());
+  }
 };
 
 QTEST_MAIN(MatchingPairsTest)

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -29,6 +30,7 @@ struct TaskDesk {
     bool selector = false;
   };
 
+  QTemporaryDir folder;
   Workstation ws;
   Test test;
   ManualScheduler scheduler;
@@ -47,7 +49,9 @@ struct TaskDesk {
     ws.settings.personalise = false;
     ws.settings.timeLimitMinutes = 10;
     ws.settings.delay = true;  // training keeps its marks on screen until the button
-    ws.currentTestPath = "/nowhere/set/test/";
+    // The result files of a finished attempt go to a folder of their own.
+    ws.currentTestPath = folder.path().toStdString() + "/";
+    ws.openTest.testFolder = folder.path().toStdString();
     ws.openTest.attemptCode = "B001";
     ws.openTest.testLoaded = true;
     test.title = "t";
@@ -80,6 +84,17 @@ struct TaskDesk {
   void submit() {
     desk->click(mainButton());
     scheduler.advance(kSubmitDelayMs);
+  }
+
+  // After the attempt's end and its closing, the mode sign shows the task
+  // again in review.
+  void review() {
+    for (int i = 0; i < 400 && !desk->engine().diagramPromptShown(); ++i)
+      scheduler.advance(kDiagramMs);
+    desk->click(desk->canvas().rect(layout::kOptionArea).center());
+    scheduler.advance(kClosingMs * (kClosingSteps + 5));
+    desk->click(desk->canvas().rect(layout::kModeSign).center());
+    scheduler.advance(1);
   }
 
   template <typename T>

@@ -115,6 +115,19 @@ class TypedFieldsTest : public QObject {
     QCOMPARE(second->text(), QString("H2O"));
     QCOMPARE(fieldShade(second), kCorrectText);
   }
+
+  void reviewShowsTheTypedTextsReadOnly() {
+    TaskDesk d(typedTask(), kModeTestPaper);
+    typeKeys(d.find<QLineEdit>("field2"), "H2O");
+    d.submit();
+    d.review();
+    QVERIFY(d.state().reviewing);
+    auto* first = d.find<QLineEdit>("field1");
+    auto* second = d.find<QLineEdit>("field2");
+    QVERIFY(first->isVisible() && first->isReadOnly() && second->isReadOnly());
+    QCOMPARE(first->text(), QString());
+    QCOMPARE(second->text(), QString("H2O"));
+  }
 };
 
 QTEST_MAIN(TypedFieldsTest)
