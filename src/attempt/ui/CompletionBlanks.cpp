@@ -131,6 +131,8 @@ void CompletionBlanks::showMarks(const Task& task, const TaskRecord& record,
 void CompletionBlanks::clear() {
   for (CardDropDown* list : lists_)
     if (list) list->hide();
+  // The room kept for this task's variants is no other text's.
+  if (count_ > 0) canvas_.gapBoxes() = {};
   record_ = nullptr;
   count_ = 0;
 }
