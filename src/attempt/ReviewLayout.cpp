@@ -26,30 +26,30 @@ std::string matchingLetter(char mark) {
 
 ReviewLayout reviewLayout(const Task& task, const TaskRecord& record, int mode) {
   ReviewLayout layout;
-  auto& slots = layout.slots;
+  auto& entries = layout.entries;
   switch (task.type) {
     case TaskType::SingleChoice:
     case TaskType::MultipleChoice:
     case TaskType::CountedChoice:
       for (int j = 1; j <= clampedCount(task.itemCount, kMaxItems); ++j)
-        slots.push_back({task.items[j], record.optionMarks.size() >= static_cast<std::size_t>(j) &&
+        entries.push_back({task.items[j], record.optionMarks.size() >= static_cast<std::size_t>(j) &&
                                             record.optionMarks[j - 1] == '1'});
       break;
     case TaskType::DirectInput:
       for (int f = 1; f <= clampedCount(task.elementCount, kMaxFields); ++f)
-        slots.push_back({record.given[f]});
+        entries.push_back({record.given[f]});
       break;
     case TaskType::Sequence: {
       // A task never reached keeps the order first shown.
       const int n = clampedCount(task.itemCount, kMaxOrderItems);
       const bool left = std::any_of(record.given.begin() + 1, record.given.begin() + n + 1,
                                     [](const std::string& s) { return !s.empty(); });
-      for (int j = 1; j <= n; ++j) slots.push_back({left ? record.given[j] : task.items[j]});
+      for (int j = 1; j <= n; ++j) entries.push_back({left ? record.given[j] : task.items[j]});
       break;
     }
     case TaskType::Matching:
       for (int p = 1; p <= clampedCount(task.itemCount - 1, kMaxMatchingLeft); ++p)
-        slots.push_back({p <= static_cast<int>(record.optionMarks.size())
+        entries.push_back({p <= static_cast<int>(record.optionMarks.size())
                              ? matchingLetter(record.optionMarks[p - 1])
                              : std::string()});
       break;
@@ -58,7 +58,7 @@ ReviewLayout reviewLayout(const Task& task, const TaskRecord& record, int mode) 
       const std::string fill = RestorationJudge::gapFill(task, record, mode);
       for (int g = 1; g <= static_cast<int>(fill.size()); ++g) {
         const char c = fill[static_cast<std::size_t>(g - 1)];
-        slots.push_back({c ? std::string(1, c) : std::string()});
+        entries.push_back({c ? std::string(1, c) : std::string()});
         const int cell = RestorationJudge::cellOf(task, g);
         if (c && cell >= 1 && cell <= static_cast<int>(layout.grid.size()))
           layout.grid[static_cast<std::size_t>(cell - 1)] = c;
@@ -67,7 +67,7 @@ ReviewLayout reviewLayout(const Task& task, const TaskRecord& record, int mode) 
     }
     case TaskType::Completion:
       for (int j = 1; j <= clampedCount(task.elementCount, kMaxItems); ++j)
-        slots.push_back({record.given[j] + " "});
+        entries.push_back({record.given[j] + " "});
       break;
   }
   return layout;

@@ -21,8 +21,8 @@ struct ReviewSlot {
 
 struct ReviewLayout {
   // Options, fields, positions, left items, gaps or blanks, from slot 1 on
-  // (slots[0] is slot 1).
-  std::vector<ReviewSlot> slots;
+  // (entries[0] is slot 1).
+  std::vector<ReviewSlot> entries;
   // Restoration: the 90 cells of the grid, each gap's cell holding the
   // character typed into it (left as the grid has it where none was).
   std::string grid;

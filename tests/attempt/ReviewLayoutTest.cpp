@@ -40,8 +40,8 @@ struct ReviewCase {
 
 std::string joined(const ReviewLayout& layout) {
   std::string s;
-  for (std::size_t i = 0; i < layout.slots.size(); ++i)
-    s += (i ? "|" : "") + cp1251ToUtf8(layout.slots[i].text) + (layout.slots[i].picked ? "*" : "");
+  for (std::size_t i = 0; i < layout.entries.size(); ++i)
+    s += (i ? "|" : "") + cp1251ToUtf8(layout.entries[i].text) + (layout.entries[i].picked ? "*" : "");
   return s;
 }
 

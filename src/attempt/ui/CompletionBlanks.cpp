@@ -3,11 +3,10 @@
 #include <algorithm>
 
 #include "attempt/FeedbackColours.h"
+#include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
 
-// The review model has a member named `slots`, a word Qt keeps as a macro.
-#undef slots
 #include "attempt/ReviewLayout.h"
 
 namespace ispyt {
@@ -101,7 +100,7 @@ void CompletionBlanks::lay(const Task& task, const TaskRecord& record, int mode,
   }
   for (int j = count_; j < kGapCount; ++j) lists_[j]->hide();
   if (reviewing) {
-    for (int j = 0; j < count_; ++j) lists_[j]->setPanelText(fromCp1251(review.slots[j].text));
+    for (int j = 0; j < count_; ++j) lists_[j]->setPanelText(fromCp1251(review.entries[j].text));
   } else {
     showTexts(record);
   }
@@ -121,7 +120,7 @@ void CompletionBlanks::showMarks(const Task& task, const TaskRecord& record,
     const auto colour = feedbackColour(TaskType::Completion, mark);
     // Mode 0 writes the correct text into a wrong blank.
     if (mark == Feedback::ShownRight) lists_[j]->setPanelText(fromCp1251(task.correctTexts[j + 1]));
-    lists_[j]->setPanelColour(colour ? QColor(colour->r, colour->g, colour->b) : QColor());
+    lists_[j]->setPanelColour(qcolor(colour));
     judged = judged || mark != Feedback::None;
   }
   if (!judged) return;

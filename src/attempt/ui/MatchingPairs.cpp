@@ -6,11 +6,10 @@
 #include "attempt/FeedbackColours.h"
 #include "attempt/MatchingJudge.h"
 #include "attempt/ui/ChoiceOptions.h"
+#include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
 
-// The review model has a member named `slots`, a word Qt keeps as a macro.
-#undef slots
 #include "attempt/ReviewLayout.h"
 
 namespace ispyt {
@@ -102,7 +101,7 @@ void MatchingPairs::lay(const Task& task, const TaskRecord& record, int mode, bo
     pairs_[p].list->hide();
   }
   if (reviewing) {
-    for (int p = 0; p < count_; ++p) setPanel(p + 1, fromCp1251(review.slots[p].text), {});
+    for (int p = 0; p < count_; ++p) setPanel(p + 1, fromCp1251(review.entries[p].text), {});
   } else {
     showLetters(record);
   }
@@ -224,7 +223,7 @@ void MatchingPairs::showMarks(const Task& task, const TaskRecord& record, const 
     if (mark == Feedback::None) continue;
     judged = true;
     const auto colour = feedbackColour(TaskType::Matching, mark);
-    const QColor c = colour ? QColor(colour->r, colour->g, colour->b) : QColor();
+    const QColor c = qcolor(colour);
     // Mode 0 puts the correct letter into the panel of a wrong pair.
     if (mark == Feedback::ShownRight) {
       shown = true;

@@ -5,11 +5,10 @@
 
 #include "attempt/FeedbackColours.h"
 #include "attempt/TypedText.h"
+#include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
 
-// The review model has a member named `slots`, a word Qt keeps as a macro.
-#undef slots
 #include "attempt/ReviewLayout.h"
 
 namespace ispyt {
@@ -93,7 +92,7 @@ void TypedFields::lay(const Task& task, const TaskRecord& record, int mode, bool
     field->setFont(font);
     field->setGeometry(fieldLeft, rowBox(f).top() + (row - fieldHeight) / 2,
                        area.right() - s.x(8) - fieldLeft, fieldHeight);
-    const std::string& text = reviewing ? review.slots[f].text : record.given[f + 1];
+    const std::string& text = reviewing ? review.entries[f].text : record.given[f + 1];
     field->setText(fromCp1251(text));
     field->setReadOnly(reviewing || record.done);
     setColour(f, QColor(Qt::white));
@@ -116,7 +115,7 @@ void TypedFields::showMarks(const Task& task, const TaskRecord& record, const Ju
     const auto colour = feedbackColour(TaskType::DirectInput, mark);
     // Mode 0 writes the field's first accepted answer in.
     if (mark == Feedback::ShownRight) fields_[f]->setText(fromCp1251(task.accepted[f + 1][1]));
-    setColour(f, colour ? QColor(colour->r, colour->g, colour->b) : QColor(Qt::white));
+    setColour(f, qcolor(colour, Qt::white));
     judged = judged || mark != Feedback::None;
   }
   if (!judged) return;
