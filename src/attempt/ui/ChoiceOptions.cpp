@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "attempt/FeedbackColours.h"
+#include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
 
@@ -101,9 +102,8 @@ void ChoiceOptions::paintMarks(const Judgement& marks) {
   p.drawImage(area_.topLeft(), plain_);
   p.setRenderHint(QPainter::Antialiasing);
   for (int j = 1; j <= count(); ++j) {
-    const auto rgb = feedbackColour(type_, marks.marks[j]);
-    if (!rgb) continue;
-    const QColor c(rgb->r, rgb->g, rgb->b);
+    const QColor c = qcolor(feedbackColour(type_, marks.marks[j]));
+    if (!c.isValid()) continue;
     const QRectF cell = QRectF(cells_[j - 1]).adjusted(1.5, 1.5, -1.5, -1.5);
     QColor wash = c;
     wash.setAlpha(70);

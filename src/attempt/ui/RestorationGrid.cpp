@@ -6,9 +6,9 @@
 #include <numbers>
 
 #include "attempt/FeedbackColours.h"
-#include "attempt/PresentationKeys.h"
 #include "attempt/RestorationJudge.h"
 #include "platform/Paths.h"
+#include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
 
@@ -39,7 +39,6 @@ const QColor kFrame(0, 32, 96);
 const QColor kKeyFace(255, 250, 235);
 const QColor kPointerColour(200, 40, 0);
 
-QColor qcolor(Rgb c) { return {c.r, c.g, c.b}; }
 
 QFont cellFont(const ScreenScale& s, int level) {
   QFont f("Courier New");
@@ -363,12 +362,6 @@ bool RestorationGrid::click(QPoint at) {
 
 bool RestorationGrid::keyPressed(int qtKey, const std::string& text) {
   if (!laid_ || reviewing_) return false;
-  if (qtKey == Qt::Key_Left || qtKey == Qt::Key_Right) {
-    // Left slows the pointer, Right speeds it up (0 jumps).
-    decor_.pointerSpeed =
-        std::clamp(decor_.pointerSpeed + (qtKey == Qt::Key_Left ? 1 : -1), 0, kSlowestPointer);
-    return true;
-  }
   if (!decor_.keyboard) return false;
   if (qtKey == Qt::Key_Backspace) {
     entered_(kGapBackspace);

@@ -4,18 +4,18 @@
 #include <QPainter>
 #include <cmath>
 
+#include "platform/qt/QtColour.h"
 #include "platform/qt/QtFonts.h"
 
 namespace ispyt {
 
 namespace {
 
-QColor qt(Rgb c) { return QColor(c.r, c.g, c.b); }
 QRect qt(Rect r) { return QRect(r.x, r.y, r.width, r.height); }
 
 // Lines and points stay crisp, as the layout's pixel positions intend.
 QPen pen(Rgb colour, int width) {
-  QPen p(qt(colour), std::max(width, 1));
+  QPen p(qcolor(colour), std::max(width, 1));
   p.setCapStyle(Qt::FlatCap);
   return p;
 }
@@ -58,7 +58,7 @@ void QtCanvas::drawText(Point topLeft, const Font& font, Rgb colour, std::string
   const QFont f = resolveFont(font);
   QPainter p(&image_);
   p.setFont(f);
-  p.setPen(qt(colour));
+  p.setPen(qcolor(colour));
   p.drawText(QPoint(topLeft.x, topLeft.y + QFontMetrics(f).ascent()), runText(font.face, bytes));
 }
 
@@ -81,7 +81,7 @@ void QtCanvas::drawArc(Rect bounds, Point start, Point end, Rgb colour, int penW
 
 void QtCanvas::drawPoint(Point at, int size, Rgb colour) {
   QPainter p(&image_);
-  p.fillRect(at.x, at.y, size, size, qt(colour));
+  p.fillRect(at.x, at.y, size, size, qcolor(colour));
 }
 
 void QtCanvas::copyImage(SlotImage image, Rect source, Point at) {

@@ -216,9 +216,7 @@ class RestorationGridTest : public QObject {
 
   void leftSlowsThePointerAndRightSpeedsItUp() {
     Desk d(kModeTraining, 1);
-    QVERIFY(d.type(Qt::Key_Left));
-    QVERIFY(d.type(Qt::Key_Left));
-    QVERIFY(d.type(Qt::Key_Left));
+    for (int i = 0; i < 3; ++i) d.desk->presentationKey(PresentationKey::Left);
     QCOMPARE(d.ws.decor.pointerSpeed, 3);
     const int x = d.grid().pointer().position().x;
     d.click('2');
@@ -226,7 +224,7 @@ class RestorationGridTest : public QObject {
     QCOMPARE(d.grid().pointer().position().x, x);  // the slowest steps every 20 ms
     d.scheduler.advance(1);
     QCOMPARE(d.grid().pointer().position().x, x + 1);
-    for (int i = 0; i < 5; ++i) d.type(Qt::Key_Right);
+    for (int i = 0; i < 5; ++i) d.desk->presentationKey(PresentationKey::Right);
     QCOMPARE(d.ws.decor.pointerSpeed, 0);
   }
 
