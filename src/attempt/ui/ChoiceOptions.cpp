@@ -45,7 +45,7 @@ void ChoiceOptions::lay(const Task& task, const TaskRecord& record, int, bool re
   reviewing_ = reviewing;
   area_ = canvas_.rect(layout::kOptionArea);
   cells_ = optionCells(optionCount(task), area_, canvas_.scale().y(4));
-  drawOptions(task, record);
+  drawOptions(task, record, false);
   Judgement marks;
   for (int j = 1; j <= count(); ++j) {
     // In review the options the testee chose are yellow.
@@ -56,13 +56,15 @@ void ChoiceOptions::lay(const Task& task, const TaskRecord& record, int, bool re
   paintMarks(marks);
 }
 
-void ChoiceOptions::drawOptions(const Task& task, const TaskRecord& record) {
+void ChoiceOptions::drawOptions(const Task& task, const TaskRecord& record, bool correctOrder) {
   canvas_.clear(area_);
   const ScreenScale& s = canvas_.scale();
   const int badge = std::min(s.font(34), cells_.empty() ? 0 : cells_[0].height() - 8);
   auto textBox = [&](QRect c) { return c.adjusted(badge + 14, 2, -4, -2); };
   auto text = [&](int j) -> const std::string& {
-    // A sequence shows the order the testee has left.
+    // A sequence shows the order the testee has left, or, once a hint has
+    // shown where the items belong, the correct one.
+    if (sequence_ && correctOrder) return task.correctTexts[j];
     return sequence_ && !record.given[j].empty() ? record.given[j] : task.items[j];
   };
   // All options at one common size: the smallest that fits each.
@@ -118,7 +120,10 @@ void ChoiceOptions::paintMarks(const Judgement& marks) {
 void ChoiceOptions::showMarks(const Task& task, const TaskRecord& record,
                               const Judgement& marks) {
   // A swap in a sequence changes the texts, not only the marks.
-  if (sequence_ && !reviewing_) drawOptions(task, record);
+  if (sequence_ && !reviewing_)
+    drawOptions(task, record,
+                std::any_of(marks.marks.begin(), marks.marks.end(),
+                            [](Feedback f) { return f == Feedback::ShownRight; }));
   paintMarks(marks);
 }
 

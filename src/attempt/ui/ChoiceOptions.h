@@ -29,7 +29,7 @@ class ChoiceOptions : public TaskControls {
   int count() const { return static_cast<int>(cells_.size()); }
 
  private:
-  void drawOptions(const Task& task, const TaskRecord& record);
+  void drawOptions(const Task& task, const TaskRecord& record, bool correctOrder);
   void paintMarks(const Judgement& marks);
 
   TaskCanvas& canvas_;
