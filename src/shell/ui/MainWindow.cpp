@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include <optional>
 
 #include "attempt/ClassListFile.h"
+#include "attempt/RegistrationCard.h"
 #include "content/OpenTest.h"
 #include "content/TestSets.h"
 #include "platform/Cp1251.h"
@@ -145,11 +145,18 @@ void MainWindow::createControls() {
   testSetCaption_ = new QLabel(this);
   testSetCaption_->setAlignment(Qt::AlignCenter);
 
-  layoutSelector_ = new QComboBox(this);
-  layoutSelector_->addItems({"EN", "UK", "RU"});
-  layoutPanel_ = new QLabel(this);
+  // The keyboard language for typed answers: a list that takes no keys.
+  layoutSelector_ = new CardDropDown(this);
+  QStringList choices;
+  for (const std::string& c : layoutChoices()) choices << fromCp1251(c);
+  layoutSelector_->setItems(choices);
+  layoutSelector_->setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
+  connect(layoutSelector_, &CardDropDown::chosen, this, [this](int row) {
+    layoutChoice_ = layoutOfChoice(layoutChoices().at(static_cast<std::size_t>(row)));
+    layoutSelector_->setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
+    shell_->activateKeyboardLayout(layoutChoice_);
+  });
   layoutSelector_->hide();
-  layoutPanel_->hide();
 
   sideMenu_ = new SideMenuWindow(this);
   connect(sideMenu_, &SideMenuWindow::itemClicked, this, &MainWindow::sideItemClicked);
@@ -185,6 +192,10 @@ void MainWindow::createAttemptDesk() {
         syncCaptions();
       },
       [this] { card_->hide(); },
+      [this](bool typing, bool showSelector) {
+        if (typing) shell_->activateKeyboardLayout(layoutChoice_);
+        layoutSelector_->setVisible(showSelector);
+      },
   };
   card_ = new CardPanel(ws_.student, ws_.classLists, *shell_,
                         [this](bool ready) { desk_->cardReady(ready); }, this);
@@ -212,12 +223,8 @@ void MainWindow::scaleControls() {
     captions_[i]->move(xs[i], s.y(layout::kMenuCaptionY));
 
   testSetCaption_->setGeometry(screenRect(layout::kTestSetCaption));
-  QRect sel = screenRect(layout::kKeyboardSelector);
-  layoutSelector_->setGeometry(sel);
-  layoutSelector_->setFont(pixelFont("DejaVu Sans", s.font(8)));
-  layoutPanel_->setGeometry(sel);
-  layoutPanel_->setFont(layoutSelector_->font());
-  layoutPanel_->setText(" " + layoutSelector_->currentText());
+  layoutSelector_->setBoxFont(pixelFont("DejaVu Sans", s.font(8)));
+  layoutSelector_->place(screenRect(layout::kKeyboardSelector), s.x(16));
 
   sideMenu_->setItemFont(pixelFont("DejaVu Sans", s.font(10), true));
   prompt_->setGeometry(screenRect(layout::kStatusStrip));

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "attempt/ui/AttemptDesk.h"
+#include "attempt/ui/CardDropDown.h"
 #include "attempt/ui/CardPanel.h"
 #include "content/OpenTestView.h"
 #include "content/Test.h"
@@ -34,7 +35,6 @@
 #include "shell/ui/PasswordPrompt.h"
 #include "shell/ui/SideMenuWindow.h"
 
-class QComboBox;
 
 namespace ispyt {
 
@@ -158,8 +158,8 @@ class MainWindow : public QWidget, private OpenTestView {
   std::string chosenItem_;
   int resultPage_ = 0;
   QLabel* testSetCaption_ = nullptr;
-  QComboBox* layoutSelector_ = nullptr;
-  QLabel* layoutPanel_ = nullptr;
+  CardDropDown* layoutSelector_ = nullptr;
+  std::string_view layoutChoice_ = kLayoutUkrainian;  // for typed answers
   bool firstFrame_ = true;
   bool transparentStartPending_ = false;
 
