@@ -157,6 +157,16 @@ GiveUpOutcome RestorationJudge::giveUp(const Task& task, TaskRecord& record, Att
   return GiveUpOutcome::Continues;
 }
 
-Judgement RestorationJudge::hint(const Task&, TaskRecord&) { return {}; }
+// The hint shows the expected character in every gap the testee has still
+// to fill (as far as the marks reach).
+Judgement RestorationJudge::hint(const Task& task, TaskRecord& record) {
+  Judgement shown;
+  const int gaps = std::min(gapCount(task), kMaxItems);
+  for (int g = currentGap(task, record, kModeHint); g >= 1 && g <= gaps; ++g) {
+    shown.marks[g] = Feedback::ShownRight;
+    record.hintMarks[g] = true;
+  }
+  return shown;
+}
 
 }  // namespace ispyt

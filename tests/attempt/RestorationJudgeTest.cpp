@@ -29,6 +29,18 @@ TEST(RestorationGrid, GapsFromTheGridString) {
   EXPECT_EQ(RestorationJudge::missingAt(cut, 2), 'b');
 }
 
+TEST(RestorationGrid, AHintMarksTheGapsStillToFill) {
+  const Task task = restoration();
+  TaskRecord record;
+  EXPECT_EQ(RestorationJudge().hint(task, record).marks[1], Feedback::ShownRight);
+  EXPECT_TRUE(record.hintMarks[1] && record.hintMarks[2]);
+  TaskRecord begun;
+  begun.gapAnswers = "a";  // the first gap is done
+  RestorationJudge().hint(task, begun);
+  EXPECT_FALSE(begun.hintMarks[1]);
+  EXPECT_TRUE(begun.hintMarks[2]);
+}
+
 TEST(RestorationGrid, LevelsAndPaletteKeys) {
   Task task = restoration();
   task.items[2][kGridCells + 4] = '1';  // cell 5 lowered

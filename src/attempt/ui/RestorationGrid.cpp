@@ -226,7 +226,7 @@ void RestorationGrid::paint() {
 
 // A gap shows the character standing in it in the mode's colour, or its
 // empty box; in mode 0 a gap waiting for its right character stays empty
-// while the expected one blinks in it.
+// while the expected one blinks in it, and a hint shows the expected ones.
 void RestorationGrid::drawGap(QPainter& p, int gap, char typed) {
   const QRect box = gapBox(gap);
   if (box.isNull()) return;
@@ -238,6 +238,9 @@ void RestorationGrid::drawGap(QPainter& p, int gap, char typed) {
   if (blink_.gap() == gap) {
     shown = expected;
     if (blink_.shown()) colour = feedbackColour(TaskType::Restoration, Feedback::ShownRight);
+  } else if (gap <= kMaxItems && record_.hintMarks[gap] && !standing(gap, typed)) {
+    shown = expected;  // a hint shows what belongs there
+    colour = feedbackColour(TaskType::Restoration, Feedback::ShownRight);
   } else if (standing(gap, typed)) {
     const bool judged = mode_ != kModeTestPaper && mode_ != kModeMonitoring;
     colour = feedbackColour(TaskType::Restoration, !judged ? Feedback::None

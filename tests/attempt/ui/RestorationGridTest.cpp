@@ -228,6 +228,15 @@ class RestorationGridTest : public QObject {
     QCOMPARE(d.ws.decor.pointerSpeed, 0);
   }
 
+  void aHintShowsTheExpectedCharactersInTheirGaps() {
+    Desk d(kModeHint);
+    QVERIFY(!d.shows(1, kBlue));
+    d.desk->engine().modeSign();
+    QCOMPARE(d.desk->engine().phase(), AttemptPhase::Hint);
+    QVERIFY(d.shows(1, kBlue));
+    QVERIFY(d.shows(2, kBlue));
+  }
+
   void aWrongCharacterInHintModeBlinksTheExpectedOne() {
     Desk d(kModeHint);
     d.click('1');
