@@ -84,9 +84,11 @@ Exit status: 0 done, 1 the test or the script could not be run, 2 bad usage.
 // The card as the script fills it: shown, then chosen and typed at once.
 class ScriptCard : public AttemptCard {
  public:
-  explicit ScriptCard(const AttemptScript& script) : script_(script), card_(student) {}
+  // `student` is the workstation's card, as the program's card screen fills it.
+  ScriptCard(const AttemptScript& script, StudentCard& student)
+      : script_(script), student(student), card_(student) {}
 
-  StudentCard student;
+  StudentCard& student;
   std::string fault;  // a card field the card's lists do not hold
 
   void show() override {
@@ -175,7 +177,7 @@ class Simulation {
         test_(test),
         random_(random),
         script_(script),
-        card_(script),
+        card_(script, ws.student),
         assembly_(random),
         results_(ResultFilesContext{ws, state, test, card_.student, result_, random, {}, {}}, {}),
         engine_(AttemptContext{ws, test, state, scheduler_, random, log, log, judges_, card_,
