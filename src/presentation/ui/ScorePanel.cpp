@@ -58,8 +58,9 @@ void paintWheel(QPainter& p, QRect panel, const ScreenScale& s, const ScorePanel
     p.drawEllipse(c, r * 0.3, r * 0.3);
     return;
   }
-  // Neighbouring petals touch where the hit test's reach ends.
-  const double petal = std::min(std::sin(std::numbers::pi / n), 0.62) * r * 0.94;
+  // Neighbouring petals touch where the hit test's reach ends; a few big
+  // petals are kept small enough for the wheel to stay on its panel.
+  const double petal = std::min(std::sin(std::numbers::pi / n), 0.45) * r * 0.94;
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(c, r, r);
   for (int i = 1; i <= n; ++i) {
