@@ -86,7 +86,7 @@ class ScriptCard : public AttemptCard {
  public:
   // `student` is the workstation's card, as the program's card screen fills it.
   ScriptCard(const AttemptScript& script, StudentCard& student)
-      : script_(script), student(student), card_(student) {}
+      : student(student), script_(script), card_(student) {}
 
   StudentCard& student;
   std::string fault;  // a card field the card's lists do not hold

@@ -48,12 +48,12 @@ MainWindow::MainWindow(MainWindowOptions options)
         std::_Exit(0);
       }),
       random_(Random::clockSeeded()),
-      actions_(options.actions ? std::move(options.actions) : std::make_unique<SectionActions>()),
       messages_(options.showMessage ? options.showMessage : [this](const QString& text) {
         auto* box = new QMessageBox(QMessageBox::Information, "ispyt", text, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
-      }) {
+      }),
+      actions_(options.actions ? std::move(options.actions) : std::make_unique<SectionActions>()) {
   ws_.programFolder = options.programFolder;
   QScreen* screen = QGuiApplication::primaryScreen();
   ws_.screen = screen ? Size{screen->geometry().width(), screen->geometry().height()}
