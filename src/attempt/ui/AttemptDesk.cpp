@@ -68,7 +68,7 @@ AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Rand
 AttemptDesk::~AttemptDesk() = default;
 
 void AttemptDesk::testOpened() {
-  engine_->testOpened();
+  // The engine dropped the last attempt when the opening began.
   leaveControls();
   late_.clear();
   canvas_.setFolder(cp1251FromPath(ws_.openTest.testFolder));
@@ -101,7 +101,7 @@ bool AttemptDesk::click(QPoint at) {
     return true;
   }
   if (button.contains(at)) {
-    if (phase != AttemptPhase::Idle || ws_.openTest.testLoaded) engine_->mainButton();
+    engine_->mainButton();
     return true;
   }
   const QRect panel = canvas_.rect(layout::kScorePanel);
@@ -126,8 +126,7 @@ void AttemptDesk::presentationKey(PresentationKey key) {
   ws_.decor.pointerSpeed = look.pointerSpeed;
   const int k = state_.currentTask;
   if (k < 1 || k > state_.taskCount) return;
-  if (action.question || action.questionAppears)
-    canvas_.drawCard(test_.task(k).question, canvas_.scale().font(28));
+  if (action.question || action.questionAppears) drawQuestion(k);
   if ((action.options || action.matchingLayout || action.grid) && shown_)
     shown_->lay(test_.task(k), state_.task(k), state_.mode, false);
   canvas_.repaint();
@@ -135,6 +134,10 @@ void AttemptDesk::presentationKey(PresentationKey key) {
 
 bool AttemptDesk::keyPressed(int qtKey, const std::string& text) {
   return shown_ && engine_->phase() == AttemptPhase::Task && shown_->keyPressed(qtKey, text);
+}
+
+void AttemptDesk::drawQuestion(int k) {
+  canvas_.drawCard(test_.task(k).question, canvas_.scale().font(28));
 }
 
 TaskControls* AttemptDesk::controlsFor(TaskType type) {
@@ -174,8 +177,7 @@ void AttemptDesk::cardReady(bool ready) {
 void AttemptDesk::showTask(int k, bool) {
   host_.hideCard();
   leaveControls();
-  const Task& task = test_.task(k);
-  canvas_.drawCard(task.question, canvas_.scale().font(28));
+  drawQuestion(k);
   drawScorePanel();
   canvas_.repaint();
   transition_->start(kTransitionMs);
@@ -187,7 +189,6 @@ void AttemptDesk::layoutTask(int k, bool reviewing) {
   host_.setTitle(fromCp1251(taskTypeTitle(task)), titleColour_);
   shown_ = controlsFor(task.type);
   if (shown_) shown_->lay(task, state_.task(k), state_.mode, reviewing);
-  drawScorePanel();
   canvas_.repaint();
 }
 
@@ -277,7 +278,8 @@ void AttemptDesk::attemptClosed() {
   host_.attemptClosed();
 }
 
-void AttemptDesk::play(const std::string& name) { sounds_.insert(sounds_.begin(), name); }
+// The sound player comes with the sounds; the attempt asks for them by name.
+void AttemptDesk::play(const std::string&) {}
 
 // ---- the score panel -------------------------------------------------------------
 

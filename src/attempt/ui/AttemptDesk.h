@@ -50,8 +50,6 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   const AttemptState& state() const { return state_; }
   TaskCanvas& canvas() { return canvas_; }
   const RestorationGrid& restorationGrid() const { return restoration_; }
-  // The sounds asked for, last first; nothing plays them yet.
-  const std::vector<std::string>& sounds() const { return sounds_; }
 
   // A test was opened and its title screen drawn: the button invites.
   void testOpened();
@@ -89,6 +87,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   // AttemptSounds
   void play(const std::string& name) override;
 
+  void drawQuestion(int k);
   TaskControls* controlsFor(TaskType type);
   void leaveControls();
   void drawScorePanel();
@@ -119,7 +118,6 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   QImage closingBackdrop_;
   double diagramAngle_ = 0;
   int closingGrade_ = 0;
-  std::vector<std::string> sounds_;
 };
 
 }  // namespace ispyt
