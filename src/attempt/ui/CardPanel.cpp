@@ -10,6 +10,7 @@
 #include "attempt/ui/EmailEntry.h"
 #include "attempt/ui/NameEdit.h"
 #include "platform/qt/PixelFont.h"
+#include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainLayout.h"
 
@@ -27,10 +28,7 @@ QStringList texts(const std::vector<std::string>& items) {
   return list;
 }
 
-QRect scaled(const ScreenScale& scale, const Rect& design) {
-  const Rect r = scale.rect(design);
-  return {r.x, r.y, r.width, r.height};
-}
+QRect scaled(const ScreenScale& scale, const Rect& design) { return qrect(scale.rect(design)); }
 
 QLabel* caption(const char* text, QWidget* parent) {
   auto* label = new QLabel(ui(text), parent);

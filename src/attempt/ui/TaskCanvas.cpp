@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/qt/QtGeometry.h"
 #include "presentation/RenderTaskText.h"
 #include "presentation/TextColours.h"
 #include "shell/MainLayout.h"
@@ -20,10 +21,7 @@ constexpr QRgb kPlainAnswer = qRgb(255, 255, 128);
 
 }  // namespace
 
-QRect TaskCanvas::rect(const Rect& design) const {
-  const Rect r = p_.scale.rect(design);
-  return {r.x, r.y, r.width, r.height};
-}
+QRect TaskCanvas::rect(const Rect& design) const { return qrect(p_.scale.rect(design)); }
 
 void TaskCanvas::clear(QRect box) {
   QPainter p(p_.screen);

@@ -7,14 +7,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
 
 namespace ispyt {
 namespace {
 
 using artwork::Cut;
-
-QRect qrect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
 
 // A fixed generator, so that the pictures are the same on every run.
 class Noise {

@@ -6,12 +6,11 @@
 
 #include "platform/qt/QtColour.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtGeometry.h"
 
 namespace ispyt {
 
 namespace {
-
-QRect qt(Rect r) { return QRect(r.x, r.y, r.width, r.height); }
 
 // Lines and points stay crisp, as the layout's pixel positions intend.
 QPen pen(Rgb colour, int width) {
@@ -75,7 +74,7 @@ void QtCanvas::drawArc(Rect bounds, Point start, Point end, Rgb colour, int penW
   QPainter p(&image_);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(pen(colour, penWidth));
-  p.drawArc(qt(bounds), static_cast<int>(std::lround(a * 16)),
+  p.drawArc(qrect(bounds), static_cast<int>(std::lround(a * 16)),
             static_cast<int>(std::lround(span * 16)));
 }
 
@@ -86,12 +85,12 @@ void QtCanvas::drawPoint(Point at, int size, Rgb colour) {
 
 void QtCanvas::copyImage(SlotImage image, Rect source, Point at) {
   QPainter p(&image_);
-  p.drawImage(QPoint(at.x, at.y), images_[image], qt(source));
+  p.drawImage(QPoint(at.x, at.y), images_[image], qrect(source));
 }
 
 void QtCanvas::stretchImage(SlotImage image, Rect target) {
   QPainter p(&image_);
-  p.drawImage(qt(target), images_[image]);
+  p.drawImage(qrect(target), images_[image]);
 }
 
 void QtCanvas::stretchPicture(const std::filesystem::path& file, Rect target, bool transparent) {
@@ -99,7 +98,7 @@ void QtCanvas::stretchPicture(const std::filesystem::path& file, Rect target, bo
   if (picture.isNull()) return;  // an unreadable picture leaves the slot as it is
   QPainter p(&image_);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(qt(target), transparent ? keyed(picture) : picture);
+  p.drawImage(qrect(target), transparent ? keyed(picture) : picture);
 }
 
 }  // namespace ispyt

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/qt/QtGeometry.h"
 #include "presentation/ui/ClockFace.h"
 #include "presentation/ui/ScorePanel.h"
 #include "shell/MainLayout.h"
@@ -11,10 +12,7 @@
 namespace ispyt {
 namespace {
 
-QRect screenRect(const ScreenScale& s, const Rect& design) {
-  Rect r = s.rect(design);
-  return {r.x, r.y, r.width, r.height};
-}
+QRect screenRect(const ScreenScale& s, const Rect& design) { return qrect(s.rect(design)); }
 
 void fillGradient(QPainter& p, QRect r, QColor top, QColor bottom, int radius) {
   QLinearGradient g(r.topLeft(), r.bottomLeft());

@@ -2,12 +2,11 @@
 
 #include <QPainter>
 
+#include "platform/qt/QtGeometry.h"
 #include "shell/MainLayout.h"
 
 namespace ispyt {
 namespace {
-
-QRect toQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
 
 QImage answerTile(const char* text, QColor face, int fontSize, const ScreenScale& s) {
   QImage t(s.x(layout::kExitAnswerTile.width), s.y(layout::kExitAnswerTile.height),
@@ -44,8 +43,8 @@ void ExitConfirmPanel::show(const QImage& screen, QImage window, const QImage& d
     w.fillRect(0, 0, window.width(), band, bandColour);
     w.fillRect(0, window.height() - band, window.width(), band, bandColour);
   }
-  p.drawImage(toQRect(s.rect(layout::kExitWindowThumb)), window);
-  p.drawImage(toQRect(s.rect(layout::kExitDesktopThumb)), desktop);
+  p.drawImage(qrect(s.rect(layout::kExitWindowThumb)), window);
+  p.drawImage(qrect(s.rect(layout::kExitDesktopThumb)), desktop);
   p.end();
   tiles_[0] = answerTile("Tak", QColor(255, 255, 0), s.font(16), s);
   tiles_[1] = answerTile("Hi", QColor(255, 160, 128), s.font(18), s);
@@ -60,7 +59,7 @@ bool ExitConfirmPanel::hover(ConfirmAnswer answer) {
   picture_ = base_.copy();
   if (answer != ConfirmAnswer::None) {
     QPainter p(&picture_);
-    p.drawImage(toQRect(confirmAnswerArea(answer, scale_)).topLeft(),
+    p.drawImage(qrect(confirmAnswerArea(answer, scale_)).topLeft(),
                 tiles_[answer == ConfirmAnswer::Yes ? 0 : 1]);
   }
   return true;

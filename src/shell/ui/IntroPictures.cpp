@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
 #include "presentation/TitleArch.h"
 #include "presentation/ui/TitleArchPicture.h"
@@ -14,16 +15,14 @@ namespace {
 // Where the medallion stands: to the right of the side picture, in the card.
 constexpr Rect kLogoDesign{268, 108, 140, 140};
 
-QRect toQRect(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
-
 }  // namespace
 
 IntroPictures::IntroPictures(QImage& screen, const ScreenScale& scale, const ArtworkList& artwork,
                              Host host)
     : screen_(screen), scale_(scale), artwork_(artwork), host_(std::move(host)) {}
 
-QRect IntroPictures::logoRect() const { return toQRect(scale_.rect(kLogoDesign)); }
-QRect IntroPictures::titleRect() const { return toQRect(scale_.rect(layout::kTitleArea)); }
+QRect IntroPictures::logoRect() const { return qrect(scale_.rect(kLogoDesign)); }
+QRect IntroPictures::titleRect() const { return qrect(scale_.rect(layout::kTitleArea)); }
 
 void IntroPictures::put(const QRect& where, const QImage& picture) {
   if (picture.isNull()) return;

@@ -19,11 +19,12 @@
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/PixelFont.h"
+#include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
 #include "presentation/ui/RenderTitle.h"
-#include "shell/MainLayout.h"
 #include "shell/Dispatcher.h"
 #include "shell/HotKeys.h"
+#include "shell/MainLayout.h"
 #include "shell/SideListFill.h"
 #include "shell/StartUp.h"
 #include "shell/ui/SurroundWindow.h"
@@ -128,10 +129,7 @@ void MainWindow::showOnScreen() {
   activateWindow();
 }
 
-QRect MainWindow::screenRect(const Rect& design) const {
-  Rect r = ws_.scale.rect(design);
-  return {r.x, r.y, r.width, r.height};
-}
+QRect MainWindow::screenRect(const Rect& design) const { return qrect(ws_.scale.rect(design)); }
 
 void MainWindow::createControls() {
   for (int i = 0; i < kMenuCaptionCount; ++i) {
