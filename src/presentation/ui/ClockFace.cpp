@@ -1,6 +1,5 @@
 #include "presentation/ui/ClockFace.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 #include <algorithm>
@@ -15,12 +14,8 @@ constexpr int kCountdownSeconds = 120;
 const QColor kMaroon(128, 0, 0);
 
 void paintFace(QPainter& p, QRect box, const FirstScreenLook& look) {
-  QLinearGradient panel(box.topLeft(), box.bottomLeft());
-  panel.setColorAt(0, look.panelTop);
-  panel.setColorAt(1, look.panelBottom);
   p.setPen(QPen(look.frameColour, 2));
-  p.setBrush(panel);
-  p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 17, 17);
+  fillPanel(p, box.adjusted(1, 1, -1, -1), look.panelTop, look.panelBottom, 17);
 
   QRectF face = QRectF(box).adjusted(6, 6, -6, -6);
   QRadialGradient g(face.center(), face.width() / 2);

@@ -14,15 +14,15 @@ namespace {
 
 QRect screenRect(const ScreenScale& s, const Rect& design) { return qrect(s.rect(design)); }
 
-void fillGradient(QPainter& p, QRect r, QColor top, QColor bottom, int radius) {
+}  // namespace
+
+void fillPanel(QPainter& p, QRect r, QColor top, QColor bottom, int radius) {
   QLinearGradient g(r.topLeft(), r.bottomLeft());
   g.setColorAt(0, top);
   g.setColorAt(1, bottom);
   p.setBrush(g);
   p.drawRoundedRect(r, radius, radius);
 }
-
-}  // namespace
 
 QImage buildProgramBackground(QSize windowSize, const ScreenScale& scale,
                               const ArtworkList& artwork, const FirstScreenLook& look) {
@@ -58,7 +58,7 @@ void paintFirstScreen(QImage& screen, const ScreenScale& s, const FirstScreenLoo
 
   p.setPen(QPen(look.frameColour, 2));
   QRect status = screenRect(s, layout::kStatusStrip);
-  fillGradient(p, status, look.stripTop, look.stripBottom, 8);
+  fillPanel(p, status, look.stripTop, look.stripBottom, 8);
   p.setPen(QColor(90, 40, 0));
   QFont script("DejaVu Serif", 1, -1, true);
   script.setPixelSize(std::max(1, s.font(13)));

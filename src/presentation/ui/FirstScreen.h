@@ -5,6 +5,7 @@
 // and file backgrounds replace the defaults drawn here.
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include "platform/qt/ArtworkList.h"
@@ -21,6 +22,10 @@ struct FirstScreenLook {
   QColor frameColour{96, 96, 96};
   QString publisherLine;
 };
+
+// A rounded panel filled from `top` down to `bottom`, outlined with the
+// painter's pen.
+void fillPanel(QPainter& p, QRect r, QColor top, QColor bottom, int radius);
 
 // The program background of the window's size: the "Накат" tile repeated,
 // with the card frame drawn on it.

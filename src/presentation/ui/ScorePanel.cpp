@@ -1,6 +1,5 @@
 #include "presentation/ui/ScorePanel.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -152,12 +151,8 @@ void paintScorePanel(QImage& screen, QRect panel, const QImage& background,
   QPainter p(&screen);
   if (!background.isNull()) p.drawImage(panel.topLeft(), background, panel);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient g(panel.topLeft(), panel.bottomLeft());
-  g.setColorAt(0, look.panelTop);
-  g.setColorAt(1, look.panelBottom);
   p.setPen(QPen(look.frameColour, 2));
-  p.setBrush(g);
-  p.drawRoundedRect(panel, 17, 17);
+  fillPanel(p, panel, look.panelTop, look.panelBottom, 17);
   p.setBrush(QBrush(look.frameColour, Qt::DiagCrossPattern));
   p.drawRoundedRect(panel.adjusted(2, 2, -1, -1), 17, 17);
   paintWheel(p, panel, s, view);
