@@ -2,7 +2,7 @@
 // what the dialog then saves must read back cleanly, and so must a counted
 // launch.  The first byte picks the task count.
 
-#include "shell/ConfigFile.h"
+#include "content/ConfigFile.h"
 
 #include <cstdint>
 #include <cstdlib>

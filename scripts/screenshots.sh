@@ -13,6 +13,8 @@ mkdir -p "$out"
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
 cp -r "$build/demo/." "$folder"
+# The same shuffles on every run, so that two runs can be compared.
+export ISPYT_SEED="${ISPYT_SEED:-1}"
 
 # A virtual screen of SIZE on a display number no other server holds.
 start_xvfb() {

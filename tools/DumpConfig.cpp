@@ -6,12 +6,12 @@
 
 #include "Dump.h"
 #include "Json.h"
+#include "content/ConfigFile.h"
+#include "content/DigitOffset.h"
 #include "content/LoadTest.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
-#include "shell/ConfigFile.h"
-#include "shell/DigitOffset.h"
 
 namespace ispyt::tool {
 namespace {

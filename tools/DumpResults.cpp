@@ -9,7 +9,9 @@
 
 #include "Dump.h"
 #include "Json.h"
+#include "content/ConfigFile.h"
 #include "content/LoadTest.h"
+#include "content/Settings.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "results/ComputeGrade.h"
@@ -17,8 +19,6 @@
 #include "results/MonitorRow.h"
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
-#include "shell/ConfigFile.h"
-#include "shell/Settings.h"
 
 namespace ispyt::tool {
 namespace {

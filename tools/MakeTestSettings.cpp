@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "content/ConfigFile.h"
 #include "platform/Cp1251.h"
-#include "shell/ConfigFile.h"
 
 namespace ispyt::tool {
 

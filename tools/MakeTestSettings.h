@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SettingsSource.h"
+#include "content/SettingsSource.h"
 
 namespace ispyt::tool {
 

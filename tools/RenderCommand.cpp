@@ -8,8 +8,8 @@
 
 #include "Commands.h"
 #include "platform/Cp1251.h"
-#include "platform/qt/QtTextSlots.h"
 #include "presentation/RenderTaskText.h"
+#include "presentation/qt/QtTextSlots.h"
 
 namespace ispyt::tool {
 namespace {

@@ -16,11 +16,11 @@
 #include "attempt/RegionalData.h"
 #include "attempt/RegistrationCard.h"
 #include "attempt/TypedText.h"
-#include "content/OpenTest.h"
 #include "platform/Cp1251.h"
 #include "platform/ManualScheduler.h"
 #include "platform/Paths.h"
 #include "results/ResultFilesWriter.h"
+#include "shell/OpenTest.h"
 
 namespace ispyt::tool {
 namespace {
@@ -179,9 +179,11 @@ class Simulation {
         script_(script),
         card_(script, ws.student),
         assembly_(random),
-        results_(ResultFilesContext{ws, state, test, card_.student, result_, random, {}, {}}, {}),
-        engine_(AttemptContext{ws, test, state, scheduler_, random, log, log, judges_, card_,
-                               assembly_, results_}) {}
+        results_(ResultFilesContext{ws.settings, ws.programFolder, ws.openTest, state, test,
+                                    card_.student, result_, random, {}, {}},
+                 {}),
+        engine_(AttemptContext{ws.settings, ws.openTest, ws.decor, test, state, scheduler_, random,
+                               log, log, log, judges_, card_, assembly_, results_}) {}
 
   AttemptState state;
   AttemptLog log;
@@ -655,11 +657,11 @@ int runSimulate(const Args& args) {
   ws.programFolder = folder.parent_path().parent_path().parent_path();
   ws.baseFolderName = cp1251FromPath(folder.parent_path().parent_path().filename());
   ws.testSet = cp1251FromPath(folder.parent_path().filename());
-  Test test;
+  Test& test = ws.test;
   Random random(seed);
   RecordingSystemShell shell;
   SilentView view;
-  if (OpenTest(cp1251FromPath(folder.filename()), {ws, test, random, shell, view}) == 0) {
+  if (OpenTest(cp1251FromPath(folder.filename()), ws, random, shell, view) == 0) {
     std::fprintf(stderr, "simulate: the test cannot be opened: %s\n",
                  view.messages.empty() ? "no test" : cp1251ToUtf8(view.messages.back()).c_str());
     return 1;

@@ -25,7 +25,12 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  ispyt::MainWindow window({.programFolder = *folder});
+  ispyt::MainWindowOptions options{.programFolder = *folder};
+  // The same shuffles and codes on every run, for screenshots: ISPYT_SEED=N.
+  bool seeded = false;
+  const qulonglong seed = qEnvironmentVariable("ISPYT_SEED").toULongLong(&seeded);
+  if (seeded) options.seed = seed;
+  ispyt::MainWindow window(std::move(options));
   // Start-up timing for measurements: ISPYT_REPORT_FIRST_FRAME=1.
   if (qEnvironmentVariableIsSet("ISPYT_REPORT_FIRST_FRAME")) {
     QObject::connect(&window, &ispyt::MainWindow::firstFramePainted, [&] {

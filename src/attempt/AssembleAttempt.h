@@ -7,9 +7,9 @@
 #include "attempt/AttemptAssembly.h"
 #include "attempt/AttemptState.h"
 #include "attempt/ShuffleInterval.h"
+#include "content/Settings.h"
 #include "content/Test.h"
 #include "platform/Random.h"
-#include "shell/Settings.h"
 
 namespace ispyt {
 

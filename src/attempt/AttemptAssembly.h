@@ -5,8 +5,8 @@
 // the attempt moved into that order and `displayOrder` set.
 
 #include "attempt/AttemptState.h"
+#include "content/Settings.h"
 #include "content/Test.h"
-#include "shell/Settings.h"
 
 namespace ispyt {
 

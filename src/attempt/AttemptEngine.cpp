@@ -51,7 +51,7 @@ std::string diagramPrompt() { return cp1251("Натисніть -->"); }
 
 AttemptEngine::AttemptEngine(const AttemptContext& context) : c_(context) {
   startTimer_ = c_.scheduler.createTimer([this] {
-    if (c_.workstation.settings.personalise) {
+    if (c_.settings.personalise) {
       c_.screen.showMessage(cardPrompt());
       c_.sounds.play(kCardPromptSound);
       phase_ = AttemptPhase::Card;
@@ -99,7 +99,7 @@ void AttemptEngine::mainButton() {
   switch (phase_) {
     case AttemptPhase::Idle:
     case AttemptPhase::Closed:
-      if (c_.workstation.openTest.testLoaded && !transitionRunning_) StartAttempt();
+      if (c_.openTest.testLoaded && !transitionRunning_) StartAttempt();
       break;
     case AttemptPhase::Card:
       if (c_.card.complete()) {
@@ -153,7 +153,7 @@ void AttemptEngine::StartAttempt() {
 
 void AttemptEngine::beginRun() {
   AttemptState& s = c_.state;
-  Settings& settings = c_.workstation.settings;
+  Settings& settings = c_.settings;
   if (!repeat_) {
     s.mode = std::clamp(settings.mode, 0, static_cast<int>(kModeMonitoring));
     s.timeLimit = settings.timeLimitMinutes;
@@ -198,7 +198,7 @@ bool AttemptEngine::reloadTest() {
   AttemptState& s = c_.state;
   Test fresh;
   LoadResult loaded =
-      LoadTest(locate(c_.workstation.openTest.testFolder, "test.txt"), fresh, c_.random);
+      LoadTest(locate(c_.openTest.testFolder, "test.txt"), fresh, c_.random);
   const auto order = s.displayOrder;
   s.resetTaskTables();
   if (loaded.value <= 1) {
@@ -207,7 +207,7 @@ bool AttemptEngine::reloadTest() {
   }
   c_.test = std::move(fresh);
   s.taskCount = c_.test.taskCount;
-  c_.workstation.settings.taskWeights = fileWeights_;
+  c_.settings.taskWeights = fileWeights_;
   return true;
 }
 
@@ -239,7 +239,7 @@ void AttemptEngine::ShowTask(int k) {
     return;
   }
   if (k > s.taskCount) {
-    c_.workstation.openTest.testLoaded = false;
+    c_.openTest.testLoaded = false;
     s.running = false;
     clock_->stop();
     s.tasksDone = s.currentTask - 1;
@@ -257,7 +257,7 @@ void AttemptEngine::timeOver() {
   AttemptState& s = c_.state;
   s.running = false;
   clock_->stop();
-  c_.workstation.openTest.testLoaded = false;
+  c_.openTest.testLoaded = false;
   s.timeOver = true;
   s.answerReady = false;
   if (s.mode == kModeExam) {
@@ -292,7 +292,7 @@ void AttemptEngine::finish(AttemptEnd end, const char* sound) {
   diagramSteps_ = 0;
   promptShown_ = false;
   angle_ = (s.mode == kModeExam ? kExamDiagramStart : kDiagramStart) * kPi / 16;
-  c_.screen.drawDiagram(angle_, false);
+  c_.endScreen.drawDiagram(angle_, false);
   diagram_->start(kDiagramMs);
 }
 
@@ -421,7 +421,7 @@ void AttemptEngine::submitOrGiveUp(bool givenUp) {
   record.judgedElements += s.elementsJudged - before;
   c_.screen.showMarks(k, marks);
   c_.screen.showGauge();
-  if (s.mode == kModeTraining && c_.workstation.settings.delay) s.feedbackPause = true;
+  if (s.mode == kModeTraining && c_.settings.delay) s.feedbackPause = true;
   if (s.feedbackPause) {
     phase_ = AttemptPhase::Feedback;
     setButton(true);
@@ -481,7 +481,7 @@ void AttemptEngine::modeSign() {
 // one place forward, so that it comes again once the answer has been seen.
 void AttemptEngine::giveHint() {
   AttemptState& s = c_.state;
-  Settings& settings = c_.workstation.settings;
+  Settings& settings = c_.settings;
   const int c = s.currentTask;
   if (!clockRunning() || transitionRunning_ || s.hintsUsed >= kMaxHints || c < 1 || c > s.taskCount)
     return;
@@ -519,8 +519,8 @@ bool AttemptEngine::freeMoveAllowed() const {
     if (current.chosen[j]) return false;
   if (!mode({kModeTraining, kModeTestPaper, kModeMonitoring})) return false;
   if (s.elapsed >= s.timeLimit * 60 - 10) return false;
-  if (c_.workstation.settings.forbidFreeNavigation) return false;
-  return std::abs(s.elapsed - s.lastMoveAt) >= effectPause(c_.workstation.decor.transitionEffect);
+  if (c_.settings.forbidFreeNavigation) return false;
+  return std::abs(s.elapsed - s.lastMoveAt) >= effectPause(c_.decor.transitionEffect);
 }
 
 bool AttemptEngine::reviewAllowed() const {
@@ -594,7 +594,7 @@ bool AttemptEngine::breakOff() {
   stopAttemptTimers();
   diagram_->stop();
   repeat_ = false;
-  c_.workstation.currentTestPath = kNoTestOpen;
+  c_.openTest.currentTestPath = kNoTestOpen;
   ShowTask(s.currentTask);
   return true;
 }
@@ -613,7 +613,7 @@ void AttemptEngine::diagramTick() {
   angle_ = (start + diagramSteps_) * kPi / 16;
   if (diagramSteps_ == kDiagramSoundStep) c_.sounds.play("Dia");
   if (start + diagramSteps_ > kDiagramPromptPast) promptShown_ = true;
-  c_.screen.drawDiagram(angle_, promptShown_);
+  c_.endScreen.drawDiagram(angle_, promptShown_);
 }
 
 void AttemptEngine::bandClicked() {
@@ -624,36 +624,36 @@ void AttemptEngine::bandClicked() {
 
 void AttemptEngine::handOver() {
   AttemptState& s = c_.state;
-  Workstation& ws = c_.workstation;
   s.tasksDone = std::max(s.tasksDone, s.currentTask - 1);
   if (s.mode == kModeExam) {
     // A break-off's marker is no wrong element: it must not add a right one.
     s.bestInExam = std::max(s.bestInExam, s.elementsJudged - std::max(s.wrongElements, 0));
     c_.screen.redrawWheel();
-    c_.results.evaluateExam(ws.openTest.attemptCode);
+    c_.results.evaluateExam(c_.openTest.attemptCode);
   }
   c_.screen.showModeDecor(s.mode);
   if (s.mode <= kModeTestPaper) c_.screen.showGauge();
   c_.results.writeResults();
-  ws.currentTestPath = kNoTestOpen;
-  ws.openTest.testLoaded = false;
+  c_.openTest.currentTestPath = kNoTestOpen;
+  c_.openTest.testLoaded = false;
 
   phase_ = AttemptPhase::Closing;
   closingStep_ = 0;
   const int grade = c_.results.grade();
   closingGrade_ =
-      ws.settings.showGrade && s.mode <= kModeExam && grade >= 1 && grade <= 99 ? grade : 0;
+      c_.settings.showGrade && s.mode <= kModeExam && grade >= 1 && grade <= 99 ? grade : 0;
   closing_->start(kClosingMs);
 }
 
 void AttemptEngine::closingTick() {
   ++closingStep_;
-  c_.screen.drawClosingStep(closingStep_, closingGrade_);
+  c_.endScreen.drawClosingStep(closingStep_, closingGrade_);
   if (closingStep_ < kClosingSteps) return;
   closing_->stop();
   AttemptState& s = c_.state;
   s.currentTask = 0;
   phase_ = AttemptPhase::Closed;
+  c_.endScreen.closingEnded();
   c_.screen.attemptClosed();
   if (const std::string sound = c_.results.gradeSound(); !sound.empty()) c_.sounds.play(sound);
   if (s.mode != kModeExam && c_.card.nameKnown()) c_.results.sendResult();

@@ -12,26 +12,33 @@
 
 #include "attempt/AttemptAssembly.h"
 #include "attempt/AttemptCard.h"
+#include "attempt/AttemptEndScreen.h"
 #include "attempt/AttemptScreen.h"
 #include "attempt/AttemptSounds.h"
 #include "attempt/AttemptState.h"
 #include "attempt/PresentationKeys.h"
 #include "attempt/ResultWriter.h"
 #include "attempt/TaskJudge.h"
+#include "content/OpenTestState.h"
+#include "content/Settings.h"
 #include "content/Test.h"
 #include "platform/Random.h"
 #include "platform/Scheduler.h"
-#include "shell/Workstation.h"
+#include "presentation/DecorSettings.h"
 
 namespace ispyt {
 
 struct AttemptContext {
-  Workstation& workstation;  // settings, decor, the open test's folder and code
+  Settings& settings;  // a test paper's weights are reloaded with its test
+  // Its folder and code; after the end no test is open.
+  OpenTestState& openTest;
+  const DecorSettings& decor;  // the effect sets the pause between free moves
   Test& test;
   AttemptState& state;
   Scheduler& scheduler;
   Random& random;
   AttemptScreen& screen;
+  AttemptEndScreen& endScreen;
   AttemptSounds& sounds;
   TaskJudge& judge;
   AttemptCard& card;

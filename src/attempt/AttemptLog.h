@@ -1,16 +1,17 @@
 #pragma once
-// A screen and a sound player that only write down what the attempt asks of
+// A screen, an end screen and a sound player that only write down what the attempt asks of
 // them: the headless runs of ispyt-tool and the engine's tests use it.
 
 #include <string>
 #include <vector>
 
+#include "attempt/AttemptEndScreen.h"
 #include "attempt/AttemptScreen.h"
 #include "attempt/AttemptSounds.h"
 
 namespace ispyt {
 
-class AttemptLog : public AttemptScreen, public AttemptSounds {
+class AttemptLog : public AttemptScreen, public AttemptEndScreen, public AttemptSounds {
  public:
   // Every call, as "name" or "name argument" (texts Windows-1251).
   std::vector<std::string> events;

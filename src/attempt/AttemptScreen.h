@@ -1,6 +1,6 @@
 #pragma once
 // What the attempt shows: the main button, the task area, the wheel, the
-// clock face, the gauge and the end-of-attempt pictures.  The main window
+// clock face and the gauge.  The main window
 // implements it; headless runs record it.  Texts are Windows-1251.
 
 #include <string>
@@ -41,12 +41,6 @@ class AttemptScreen {
   // The title label's blink between blue and navy, once a second.
   virtual void blinkTitle() = 0;
   virtual void showTestSetTitle() = 0;
-  // The result diagram at `angle` radians; `prompt` once "Натисніть -->"
-  // is shown.
-  virtual void drawDiagram(double angle, bool prompt) = 0;
-  // One of the 69 steps of the closing animation (1..69); `grade` is 0 when
-  // no grade picture is drawn.
-  virtual void drawClosingStep(int step, int grade) = 0;
   // The attempt is over: "Тест" in the menu is available again.
   virtual void attemptClosed() = 0;
 };

@@ -16,8 +16,8 @@
 #include <system_error>
 #include <vector>
 
-#include "shell/Settings.h"
-#include "shell/SettingsDialogState.h"
+#include "content/Settings.h"
+#include "content/SettingsDialogState.h"
 
 namespace ispyt {
 

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
+#include "content/ConfigFile.h"
+#include "content/DigitOffset.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
-#include "shell/ConfigFile.h"
-#include "shell/DigitOffset.h"
 
 namespace ispyt {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
+#include "content/ConfigFile.h"
+#include "content/DigitOffset.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
-#include "shell/ConfigFile.h"
-#include "shell/DigitOffset.h"
 
 namespace ispyt {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/DigitOffset.h"
+#include "content/DigitOffset.h"
 
 namespace ispyt {
 

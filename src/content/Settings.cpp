@@ -1,4 +1,4 @@
-#include "shell/Settings.h"
+#include "content/Settings.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/SettingsDialogState.h"
+#include "content/SettingsDialogState.h"
 
 #include <algorithm>
 

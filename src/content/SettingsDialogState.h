@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/Settings.h"
+#include "content/Settings.h"
 
 namespace ispyt {
 

@@ -1,11 +1,11 @@
-#include "shell/SettingsSource.h"
+#include "content/SettingsSource.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 
-#include "shell/ConfigFile.h"
-#include "shell/DigitOffset.h"
+#include "content/ConfigFile.h"
+#include "content/DigitOffset.h"
 
 namespace ispyt {
 namespace {

@@ -29,7 +29,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/SettingsDialogState.h"
+#include "content/SettingsDialogState.h"
 
 namespace ispyt {
 

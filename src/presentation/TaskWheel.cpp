@@ -1,4 +1,4 @@
-#include "attempt/TaskWheel.h"
+#include "presentation/TaskWheel.h"
 
 #include <cmath>
 #include <numbers>

@@ -4,7 +4,7 @@
 // relative to the score panel's top-left corner.
 
 #include "platform/Geometry.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 namespace ispyt {
 

@@ -9,13 +9,13 @@
 
 #include "attempt/AttemptState.h"
 #include "attempt/StudentCard.h"
+#include "content/Settings.h"
 #include "content/Test.h"
 #include "results/AttemptResult.h"
 #include "results/GradingCounts.h"
 #include "results/MonitorFile.h"
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
-#include "shell/Settings.h"
 
 namespace ispyt {
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "content/Settings.h"
 #include "content/Test.h"
 #include "results/MonitorFile.h"
-#include "shell/Settings.h"
 
 namespace ispyt {
 

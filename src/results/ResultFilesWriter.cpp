@@ -3,7 +3,7 @@
 namespace ispyt {
 
 void ResultFilesWriter::evaluateExam(const std::string& attemptCode) {
-  context_.workstation.openTest.attemptCode = attemptCode;
+  context_.openTest.attemptCode = attemptCode;
 }
 
 void ResultFilesWriter::writeResults() { outcome_ = WriteReport(context_); }

@@ -33,6 +33,7 @@ class ResultFilesWriter : public ResultWriter {
   void closeNetwork() override;
 
   const WriteReportOutcome& outcome() const { return outcome_; }
+  const ResultFilesContext& context() const { return context_; }
 
  private:
   ResultFilesContext context_;

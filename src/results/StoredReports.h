@@ -8,12 +8,12 @@
 
 #include "attempt/AttemptState.h"
 #include "attempt/StudentCard.h"
+#include "content/Settings.h"
 #include "content/Test.h"
 #include "results/AttemptResult.h"
 #include "results/ComputeGrade.h"
 #include "results/ReadFault.h"
 #include "results/ReportFile.h"
-#include "shell/Settings.h"
 
 namespace ispyt {
 

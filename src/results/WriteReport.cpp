@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "content/ConfigFile.h"
 #include "content/TestSets.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
@@ -11,7 +12,6 @@
 #include "results/AttemptRecords.h"
 #include "results/DateTimeText.h"
 #include "results/Scoring.h"
-#include "shell/ConfigFile.h"
 
 namespace ispyt {
 namespace {
@@ -54,26 +54,24 @@ fs::path resultDbPath(const fs::path& programFolder, const std::string& attemptC
 }
 
 std::error_code AppendMonitor(const ResultFilesContext& c, fs::path& file) {
-  file = locate(c.workstation.openTest.testFolder, "Monitor.dm");
+  file = locate(c.openTest.testFolder, "Monitor.dm");
   return appendRecords(
       file, monitorBytes(monitorGroupOf(c.attempt, c.test, c.result.attemptCode, c.card.fullName)));
 }
 
 std::error_code WriteResultDb(const ResultFilesContext& c, int wrong, fs::path& file) {
-  const Workstation& ws = c.workstation;
   std::error_code ec;
-  fs::create_directories(locate(ws.programFolder, "REZULT"), ec);
+  fs::create_directories(locate(c.programFolder, "REZULT"), ec);
   if (ec) return ec;
-  file = resultDbPath(ws.programFolder, c.result.attemptCode, ws.openTest.testName);
-  return appendRecords(file, resultDbBytes(resultDbEntryOf(c.attempt, c.test, ws.settings, c.card,
-                                                           c.result, ws.openTest.testName, wrong)));
+  file = resultDbPath(c.programFolder, c.result.attemptCode, c.openTest.testName);
+  return appendRecords(file, resultDbBytes(resultDbEntryOf(c.attempt, c.test, c.settings, c.card,
+                                                           c.result, c.openTest.testName, wrong)));
 }
 
 WriteReportOutcome WriteReport(const ResultFilesContext& c) {
-  Workstation& ws = c.workstation;
   AttemptState& attempt = c.attempt;
   AttemptResult& result = c.result;
-  const fs::path& folder = ws.openTest.testFolder;
+  const fs::path& folder = c.openTest.testFolder;
   WriteReportOutcome out;
   auto fail = [&](std::error_code ec, fs::path file) {
     out.error = ec;
@@ -84,19 +82,19 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
   std::error_code probe;
   if (folder.empty() || !fs::is_directory(folder, probe))
     return fail(std::make_error_code(std::errc::no_such_file_or_directory), folder);
-  std::string code = ws.openTest.attemptCode;
+  std::string code = c.openTest.attemptCode;
   if (!makeCodeFree(folder, code, c.random))
     return fail(std::make_error_code(std::errc::file_exists), folder / pathFromCp1251(code));
-  ws.openTest.attemptCode = code;
+  c.openTest.attemptCode = code;
   result.attemptCode = code;
   out.reportFile = folder / pathFromCp1251(code + ".rez");
 
   if (attempt.mode != kModeExam) attempt.bestInExam = 1;
-  const GradingCounts counts = gradingCounts(attempt, c.test, ws.settings);
+  const GradingCounts counts = gradingCounts(attempt, c.test, c.settings);
   const ScoreOutcome score = ComputeResult(counts);
-  if (!score.everyPositionHoldsATask) ws.settings.showGrade = false;
+  if (!score.everyPositionHoldsATask) c.settings.showGrade = false;
   result.result120 = score.result120;
-  out.grade = ComputeGrade(counts, result.result120, ws.settings.showGrade, ws.settings.gradeScale);
+  out.grade = ComputeGrade(counts, result.result120, c.settings.showGrade, c.settings.gradeScale);
   result.grade = out.grade.grade;
   result.percent = attemptPercent(counts.wrongElements, counts.elementsJudged);
   const DateTimeText stamp = FormatDateTime(c.now ? c.now() : localTimeNow());
@@ -104,7 +102,7 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
   result.timeText = stamp.time;
 
   if (std::error_code ec = replaceFile(
-          out.reportFile, reportBytes(reportOf(attempt, c.test, ws.settings, c.card, result))))
+          out.reportFile, reportBytes(reportOf(attempt, c.test, c.settings, c.card, result))))
     return fail(ec, out.reportFile);
 
   const bool taskRecords = keepsTaskRecords(attempt.mode);
@@ -128,14 +126,14 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
   }
   // Every stored result of a launch-limited test uses up a launch, with or
   // without a name.
-  if (ws.openTest.launchCounting) {
-    if (std::error_code ec = countLaunch(folder, ws.openTest.keptCopy))
+  if (c.openTest.launchCounting) {
+    if (std::error_code ec = countLaunch(folder, c.openTest.keptCopy))
       return fail(ec, configPath(folder));
     out.launchCounted = true;
   }
   if (taskRecords && !card.fullName.empty() && c.sendResult) c.sendResult();
 
-  ws.currentTestPath = kNoTestOpen;
+  c.openTest.currentTestPath = kNoTestOpen;
   return out;
 }
 

@@ -12,18 +12,21 @@
 
 #include "attempt/AttemptState.h"
 #include "attempt/StudentCard.h"
+#include "content/OpenTestState.h"
+#include "content/Settings.h"
 #include "content/Test.h"
 #include "platform/Random.h"
 #include "results/AttemptResult.h"
 #include "results/ComputeGrade.h"
-#include "shell/Workstation.h"
 
 namespace ispyt {
 
 struct ResultFilesContext {
-  // Its settings, program folder and open test (folder, name, attempt code,
-  // launch counting); its current test path becomes "c".
-  Workstation& workstation;
+  Settings& settings;  // a grade no task backs is switched off
+  std::filesystem::path programFolder;  // "REZULT" is below it
+  // Its folder, name, attempt code and launch counting; afterwards no test
+  // is open.
+  OpenTestState& openTest;
   AttemptState& attempt;  // tables in position order
   Test& test;             // as the attempt left it
   StudentCard& card;

@@ -3,7 +3,7 @@
 // the answer areas of the exit confirmation.
 
 #include "platform/Geometry.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 namespace ispyt {
 

@@ -1,6 +1,13 @@
 #include "shell/MainMenu.h"
 
+#include "platform/Cp1251.h"
+
 namespace ispyt {
+
+MenuCaptionText resultsCaption(int storedResults) {
+  if (storedResults == 0) return {cp1251("Результат"), CaptionColour::Grey};
+  return {cp1251("Результат ") + std::to_string(storedResults), CaptionColour::Navy};
+}
 
 MainMenu::MainMenu() {
   colour_.fill(CaptionColour::Grey);

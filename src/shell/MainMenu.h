@@ -6,12 +6,22 @@
 // into the side list.
 
 #include <array>
+#include <string>
 
 #include "shell/MenuCaptionLayout.h"
 
 namespace ispyt {
 
 enum class CaptionColour { Navy, Blue, Grey };
+
+struct MenuCaptionText {
+  std::string text;  // Windows-1251
+  CaptionColour colour = CaptionColour::Grey;
+};
+
+// "Результат" in grey with no stored result, else "Результат " and the
+// count in navy.
+MenuCaptionText resultsCaption(int storedResults);
 
 class MainMenu {
  public:

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 namespace ispyt {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 namespace ispyt {
 

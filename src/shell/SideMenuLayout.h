@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 namespace ispyt {
 

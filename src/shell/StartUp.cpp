@@ -18,14 +18,14 @@ void prepareWorkingFolders(const std::filesystem::path& programFolder) {
 void resetWorkstation(Workstation& ws, Random& random) {
   ws.passwordEntered = false;
   ws.resultShown = false;
-  ws.currentTestPath = kNoTestOpen;
+  ws.openTest.currentTestPath = kNoTestOpen;
   ws.attemptLetter = static_cast<char>('A' + random.random(22));
   ws.student.cardCode = "MON";
   ws.title = readUserTitle(locate(ws.programFolder, ws.baseFolderName));
   ws.testSet = ws.decor.testSet.empty() ? lastTestSet(locate(ws.programFolder, ws.baseFolderName))
                                         : ws.decor.testSet;
   if (ws.testSet.empty()) ws.testSet = cp1251("Нема тестів");
-  ListTests(locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet), ws.openTest.tests,
+  ListTests(locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet), ws.tests,
             ws.testSet);
 }
 

@@ -4,7 +4,7 @@
 // options "На весь екран" (full screen) and "Пропорційно" (proportional).
 
 #include "platform/Geometry.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 namespace ispyt {
 

@@ -333,7 +333,7 @@ TEST_F(AttemptFixture, BreakOffEndsAtOnce) {
   EXPECT_EQ(state.currentTask, 1);
   EXPECT_FALSE(state.freeMovesAllowed);
   EXPECT_FALSE(engine->clockRunning());
-  EXPECT_EQ(ws.currentTestPath, kNoTestOpen);
+  EXPECT_EQ(ws.openTest.currentTestPath, kNoTestOpen);
   EXPECT_FALSE(engine->breakOff());
 }
 
@@ -375,7 +375,7 @@ TEST_F(AttemptFixture, DiagramTurnsThenTheClickHandsOver) {
   results.gradeValue = 11;
   engine->bandClicked();
   EXPECT_EQ(results.calls, (std::vector<std::string>{"write"}));
-  EXPECT_EQ(ws.currentTestPath, kNoTestOpen);
+  EXPECT_EQ(ws.openTest.currentTestPath, kNoTestOpen);
   EXPECT_EQ(engine->phase(), AttemptPhase::Closing);
   scheduler.advance(68 * kClosingMs);
   EXPECT_EQ(state.currentTask, 2);
@@ -658,7 +658,8 @@ TEST_F(AttemptFixture, ExamRepeatArrangesTheReloadedTestFromFileOrder) {
   ws.settings.taskWeights[3] = 30;
   ReverseOrder reverse;
   AttemptEngine exam(
-      AttemptContext{ws, test, state, scheduler, random, log, log, judges, card, reverse, results});
+      AttemptContext{ws.settings, ws.openTest, ws.decor, test, state, scheduler, random, log, log,
+                     log, judges, card, reverse, results});
   auto run = [&] {
     exam.mainButton();
     scheduler.advance(kStartDelayMs);

@@ -74,7 +74,12 @@ class AttemptFixture : public ::testing::Test {
  protected:
   ManualScheduler scheduler;
   Random random{7};
-  Workstation ws;
+  // The pieces of the workstation an attempt works on.
+  struct {
+    Settings settings;
+    OpenTestState openTest;
+    DecorSettings decor;
+  } ws;
   ispyt::Test test;
   AttemptState state;
   AttemptLog log;
@@ -89,10 +94,11 @@ class AttemptFixture : public ::testing::Test {
     judges.add(choice);
     ws.settings.personalise = false;
     ws.settings.timeLimitMinutes = 1;
-    ws.currentTestPath = "/base/set/test";
+    ws.openTest.currentTestPath = "/base/set/test";
     ws.openTest.attemptCode = "B123";
-    engine = std::make_unique<AttemptEngine>(AttemptContext{ws, test, state, scheduler, random, log,
-                                                            log, judges, card, assembly, results});
+    engine = std::make_unique<AttemptEngine>(AttemptContext{
+        ws.settings, ws.openTest, ws.decor, test, state, scheduler, random, log, log, log, judges,
+        card, assembly, results});
   }
 
   void useTasks(const std::vector<Task>& tasks) {

@@ -2,11 +2,11 @@
 
 #include <fstream>
 
+#include "content/ConfigFile.h"
+#include "content/DigitOffset.h"
 #include "platform/Cp1251.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
-#include "shell/ConfigFile.h"
-#include "shell/DigitOffset.h"
 
 namespace ispyt {
 namespace {

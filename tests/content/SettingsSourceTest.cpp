@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/ConfigFile.h"
-#include "shell/SettingsSource.h"
+#include "content/ConfigFile.h"
+#include "content/SettingsSource.h"
 
 namespace ispyt {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "attempt/TaskWheel.h"
+#include "presentation/TaskWheel.h"
 
 namespace ispyt {
 namespace {

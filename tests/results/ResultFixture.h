@@ -9,13 +9,14 @@
 
 #include "attempt/AttemptState.h"
 #include "attempt/StudentCard.h"
+#include "content/OpenTestState.h"
+#include "content/Settings.h"
 #include "content/Test.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "results/AttemptResult.h"
 #include "results/WriteReport.h"
-#include "shell/Workstation.h"
 
 namespace ispyt::results_test {
 
@@ -115,7 +116,7 @@ class ResultFilesFixture : public ::testing::Test {
     ws.openTest.testFolder = folder;
     ws.openTest.testName = "Algebra";
     ws.openTest.attemptCode = "Y537";
-    ws.currentTestPath = folder.string();
+    ws.openTest.currentTestPath = folder.string();
     ws.settings.gradeScale = 12;
     card.cardCode = "A07";
     card.classGroup = "10-" + cp1251("Б");
@@ -135,14 +136,22 @@ class ResultFilesFixture : public ::testing::Test {
     return t;
   }
 
-  ResultFilesContext context() { return {ws, attempt, test, card, result, random, stamp, nullptr}; }
+  ResultFilesContext context() {
+    return {ws.settings, ws.programFolder, ws.openTest, attempt, test, card, result, random, stamp,
+            nullptr};
+  }
 
   std::string read(const fs::path& p) { return readFileBytes(p).value_or(""); }
   std::uintmax_t sizeOf(const fs::path& p) { return fs::exists(p) ? fs::file_size(p) : 0; }
 
   fs::path root;
   fs::path folder;
-  Workstation ws;
+  // The pieces of the workstation the result files are written from.
+  struct {
+    std::filesystem::path programFolder;
+    Settings settings;
+    OpenTestState openTest;
+  } ws;
   AttemptState attempt = finishedAttempt(kModeTraining);
   ispyt::Test test = positionOrderTest();
   StudentCard card;

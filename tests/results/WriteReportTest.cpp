@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "ResultFixture.h"
+#include "content/ConfigFile.h"
 #include "results/AppendRecords.h"
 #include "results/DateTimeText.h"
 #include "results/MonitorFile.h"
@@ -14,7 +15,6 @@
 #include "results/ResultDbFile.h"
 #include "results/ResultFilesWriter.h"
 #include "results/StoredReports.h"
-#include "shell/ConfigFile.h"
 
 namespace ispyt::results_test {
 namespace {
@@ -190,7 +190,7 @@ TEST_F(WriteReportTest, EveryCodeTakenWritesNothing) {
   WriteReportOutcome out = WriteReport(context());
   EXPECT_FALSE(out.stored());
   EXPECT_FALSE(exists(folder, "Monitor.dm"));
-  EXPECT_NE(ws.currentTestPath, kNoTestOpen);
+  EXPECT_NE(ws.openTest.currentTestPath, kNoTestOpen);
 }
 
 TEST_F(WriteReportTest, NoTestFolderWritesNothing) {
@@ -221,7 +221,7 @@ TEST_F(WriteReportTest, LaunchCountAndClosingState) {
   WriteReportOutcome out = WriteReport(context());
   ASSERT_TRUE(out.stored());
   EXPECT_TRUE(out.launchCounted);
-  EXPECT_EQ(ws.currentTestPath, kNoTestOpen);
+  EXPECT_EQ(ws.openTest.currentTestPath, kNoTestOpen);
   auto after = readFileBytes(folder / "config.ini");
   ASSERT_TRUE(after);
   EXPECT_EQ(*after, *launchCountBytes(before.keptCopy));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 namespace ispyt {
 namespace {

@@ -108,9 +108,9 @@ TEST_F(StartUpTest, ListsTheTestsOfTheCurrentSet) {
   fs::create_directories(root / "Base" / "Set" / "A");
   fs::create_directories(root / "Base" / "Set" / ".git");
   resetWorkstation(ws, random);
-  EXPECT_EQ(ws.openTest.tests[0], "A");
-  EXPECT_EQ(ws.openTest.tests[1], "B");
-  EXPECT_EQ(ws.openTest.tests[2], "");
+  EXPECT_EQ(ws.tests[0], "A");
+  EXPECT_EQ(ws.tests[1], "B");
+  EXPECT_EQ(ws.tests[2], "");
 }
 
 TEST_F(StartUpTest, ASetWithoutTestsHasNoTests) {

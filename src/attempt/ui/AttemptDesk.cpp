@@ -1,19 +1,14 @@
 #include "attempt/ui/AttemptDesk.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
-#include "attempt/TaskWheel.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtText.h"
+#include "presentation/MainLayout.h"
+#include "presentation/TaskWheel.h"
 #include "presentation/ui/ClockFace.h"
 #include "presentation/ui/MainButtonPicture.h"
 #include "presentation/ui/ScorePanel.h"
-#include "results/AttemptRecords.h"
-#include "results/ui/ClosingPicture.h"
-#include "results/ui/ResultDiagram.h"
-#include "shell/MainLayout.h"
 
 namespace ispyt {
 namespace {
@@ -27,17 +22,16 @@ constexpr int kTransitionMs = 1;
 
 }  // namespace
 
-AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Random& random,
-                         AttemptCard& card, TaskCanvas::Parts canvas,
-                         const FirstScreenLook& look, Host host)
-    : ws_(ws),
-      test_(test),
-      canvas_(std::move(canvas)),
+AttemptDesk::AttemptDesk(Inputs in, Scheduler& scheduler, Random& random, AttemptCard& card,
+                         TaskCanvas& canvas, const FirstScreenLook& look, End end, Host host)
+    : in_(in),
+      test_(in.test),
+      state_(in.attempt),
+      canvas_(canvas),
       look_(look),
       host_(std::move(host)),
       random_(random),
       assembly_(random),
-      writer_(ResultFilesContext{ws, state_, test, ws.student, result_, random, {}, {}}, {}),
       choice_(canvas_, [this](int option) { engine_->optionClicked(option); }),
       typed_(
           canvas_, [this](int field, const std::string& text) { engine_->fieldEdited(field, text); },
@@ -45,7 +39,7 @@ AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Rand
             // The selector stands in for the system's language indicator,
             // which a screen this small leaves no room for.
             if (host_.keyboardForTyping)
-              host_.keyboardForTyping(typing, typing && ws_.screen.width <= kDesignWidth);
+              host_.keyboardForTyping(typing, typing && in_.screenWidth <= kDesignWidth);
           }),
       matching_(canvas_, [this](int item, const std::string& letter) {
         engine_->letterChosen(item, letter);
@@ -53,10 +47,11 @@ AttemptDesk::AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Rand
       completion_(canvas_, [this](int blank, const std::string& text) {
         engine_->blankChosen(blank, text);
       }),
-      restoration_(canvas_, scheduler, ws.decor, ws.openTest.testFolder,
+      restoration_(canvas_, scheduler, in.decor, in.openTest.testFolder,
                    [this](char c) { engine_->gapCharacter(c); }) {
-  engine_ = std::make_unique<AttemptEngine>(AttemptContext{
-      ws, test, state_, scheduler, random, *this, *this, judges_, card, assembly_, writer_});
+  engine_ = std::make_unique<AttemptEngine>(
+      AttemptContext{in.settings, in.openTest, in.decor, test_, state_, scheduler, random,
+                     *this, end.screen, *this, judges_, card, assembly_, end.results});
   controls_ = {&choice_, &typed_, &matching_, &completion_, &restoration_};
   transition_ = scheduler.createTimer([this] {
     transition_->stop();
@@ -71,8 +66,8 @@ void AttemptDesk::testOpened() {
   // The engine dropped the last attempt when the opening began.
   leaveControls();
   late_.clear();
-  canvas_.setFolder(cp1251FromPath(ws_.openTest.testFolder));
-  showMainButton(ws_.openTest.testLoaded);
+  canvas_.setFolder(cp1251FromPath(in_.openTest.testFolder));
+  showMainButton(in_.openTest.testLoaded);
   drawScorePanel();
 }
 
@@ -121,9 +116,9 @@ bool AttemptDesk::click(QPoint at) {
 
 void AttemptDesk::presentationKey(PresentationKey key) {
   TaskLook& look = canvas_.look();
-  look.pointerSpeed = ws_.decor.pointerSpeed;
+  look.pointerSpeed = in_.decor.pointerSpeed;
   const KeyAction action = pressPresentationKey(key, engine_->presentationContext(), look, random_);
-  ws_.decor.pointerSpeed = look.pointerSpeed;
+  in_.decor.pointerSpeed = look.pointerSpeed;
   const int k = state_.currentTask;
   if (k < 1 || k > state_.taskCount) return;
   if (action.question || action.questionAppears) drawQuestion(k);
@@ -230,49 +225,7 @@ void AttemptDesk::showTestSetTitle() {
   host_.showTestSetTitle();
 }
 
-void AttemptDesk::drawDiagram(double angle, bool prompt) {
-  diagramAngle_ = angle;
-  const QRect box = canvas_.rect(layout::kResultPicture);
-  // Graded as the result files will grade it: a broken-off attempt shows
-  // the tasks it left as wrong.
-  const GradingCounts counts = gradingCounts(state_, test_, ws_.settings);
-  const QImage picture = resultDiagram(box.size(), angle, counts.elementsJudged,
-                                       counts.wrongElements, prompt, canvas_.background()->copy(box));
-  QPainter p(&canvas_.screen());
-  p.drawImage(box.topLeft(), picture);
-  p.end();
-  canvas_.repaint();
-}
-
-void AttemptDesk::drawClosingStep(int step, int grade) {
-  const QRect box = canvas_.rect(layout::kResultPicture);
-  closingGrade_ = grade;
-  if (step == 1) {
-    // The closing dims the diagram as it stood, without its prompt.
-    drawDiagram(diagramAngle_, false);
-    closingBackdrop_ = canvas_.screen().copy(box);
-  }
-  const QImage picture =
-      closingPicture(box.size(), step, grade, ws_.settings.gradeScale, closingBackdrop_);
-  QPainter p(&canvas_.screen());
-  p.setRenderHint(QPainter::Antialiasing);
-  // Framed like the card, so the dimmed picture sits in the screen.
-  const double corner = canvas_.scale().font(16);
-  QPainterPath frame;
-  frame.addRoundedRect(QRectF(box).adjusted(1, 1, -1, -1), corner, corner);
-  p.setClipPath(frame);
-  p.drawImage(box.topLeft(), picture);
-  p.setClipping(false);
-  p.setPen(QPen(look_.frameColour, 2));
-  p.drawPath(frame);
-  p.end();
-  canvas_.repaint();
-}
-
 void AttemptDesk::attemptClosed() {
-  // Without a grade the closing only leads the eye away: the diagram stays
-  // as the attempt's last word, its prompt gone.
-  if (closingGrade_ == 0) drawDiagram(diagramAngle_, false);
   showMainButton(false);
   drawScorePanel();
   host_.attemptClosed();
@@ -289,7 +242,7 @@ QString AttemptDesk::scoreText() const {
                                : state_.mode <= kModeTestPaper;
   if (!shown || state_.elementsJudged <= 0 || state_.wrongElements < 0) return {};
   const int right = state_.elementsJudged - state_.wrongElements;
-  if (!ws_.settings.resultsInPercent) return QString::number(right);
+  if (!in_.settings.resultsInPercent) return QString::number(right);
   return QString::number(roundHalfEven(100.0 * right / state_.elementsJudged)) + "%";
 }
 

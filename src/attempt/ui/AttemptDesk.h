@@ -1,8 +1,9 @@
 #pragma once
-// The attempt on the main window: the one AttemptState with the engine
-// that runs it, and the task screen it draws on — the question in the card
-// area, the answer controls in the option area, the main button, the clock,
-// the score panel with the wheel, and the result pictures after the end.
+// The attempt on the main window: the engine that runs the workstation's
+// AttemptState, and the task screen it draws on — the question in the card
+// area, the answer controls in the option area, the main button, the clock
+// and the score panel with the wheel.  What follows the end message (the
+// result pictures and files) is handed to the end screen and the writer.
 
 #include <QColor>
 #include <QPoint>
@@ -23,8 +24,6 @@
 #include "attempt/ui/TaskCanvas.h"
 #include "attempt/ui/TypedFields.h"
 #include "presentation/ui/FirstScreen.h"
-#include "results/AttemptResult.h"
-#include "results/ResultFilesWriter.h"
 
 namespace ispyt {
 
@@ -41,9 +40,23 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
     std::function<void(bool typing, bool showSelector)> keyboardForTyping;
   };
 
-  AttemptDesk(Workstation& ws, Test& test, Scheduler& scheduler, Random& random,
-              AttemptCard& card, TaskCanvas::Parts canvas, const FirstScreenLook& look,
-              Host host);
+  // What the attempt works on; the workstation owns it.
+  struct Inputs {
+    Settings& settings;
+    OpenTestState& openTest;
+    DecorSettings& decor;  // the pointer speed changes with Left and Right
+    Test& test;
+    AttemptState& attempt;
+    int screenWidth = kDesignWidth;
+  };
+  // Where a finished attempt goes once its end message is up.
+  struct End {
+    AttemptEndScreen& screen;
+    ResultWriter& results;
+  };
+
+  AttemptDesk(Inputs in, Scheduler& scheduler, Random& random, AttemptCard& card,
+              TaskCanvas& canvas, const FirstScreenLook& look, End end, Host host);
   ~AttemptDesk() override;
 
   AttemptEngine& engine() { return *engine_; }
@@ -81,8 +94,6 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   void drawClock(int elapsed, bool running) override;
   void blinkTitle() override;
   void showTestSetTitle() override;
-  void drawDiagram(double angle, bool prompt) override;
-  void drawClosingStep(int step, int grade) override;
   void attemptClosed() override;
   // AttemptSounds
   void play(const std::string& name) override;
@@ -93,17 +104,15 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   void drawScorePanel();
   QString scoreText() const;
 
-  Workstation& ws_;
+  Inputs in_;
   Test& test_;
-  AttemptState state_;
-  TaskCanvas canvas_;
+  AttemptState& state_;
+  TaskCanvas& canvas_;
   FirstScreenLook look_;
   Host host_;
   Random& random_;
   AllTaskJudges judges_;
   AttemptAssembler assembly_;
-  AttemptResult result_;
-  ResultFilesWriter writer_;
   std::unique_ptr<AttemptEngine> engine_;
   ChoiceOptions choice_;
   TypedFields typed_;
@@ -115,9 +124,6 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   std::unique_ptr<Timer> transition_;
   std::set<int> late_;  // petals filled light blue in the last seconds
   QColor titleColour_;
-  QImage closingBackdrop_;
-  double diagramAngle_ = 0;
-  int closingGrade_ = 0;
 };
 
 }  // namespace ispyt

@@ -12,7 +12,7 @@
 #include "platform/qt/PixelFont.h"
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 namespace ispyt {
 namespace {

@@ -11,7 +11,7 @@
 #include "attempt/AttemptCard.h"
 #include "attempt/RegistrationCard.h"
 #include "platform/SystemShell.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 class QLabel;
 

@@ -6,7 +6,7 @@
 #include "attempt/FeedbackColours.h"
 #include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 namespace ispyt {
 namespace {

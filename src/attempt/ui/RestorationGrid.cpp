@@ -10,7 +10,7 @@
 #include "platform/Paths.h"
 #include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 namespace ispyt {
 namespace {

@@ -4,9 +4,9 @@
 #include <QPainterPath>
 
 #include "platform/qt/QtGeometry.h"
+#include "presentation/MainLayout.h"
 #include "presentation/RenderTaskText.h"
 #include "presentation/TextColours.h"
-#include "shell/MainLayout.h"
 
 namespace ispyt {
 namespace {

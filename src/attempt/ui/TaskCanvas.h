@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Canvas.h"
 #include "attempt/PresentationKeys.h"
-#include "platform/qt/QtTextSlots.h"
+#include "platform/Canvas.h"
 #include "presentation/GapBoxes.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
+#include "presentation/qt/QtTextSlots.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include "attempt/TypedText.h"
 #include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 #include "attempt/ReviewLayout.h"
 

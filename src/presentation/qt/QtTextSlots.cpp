@@ -1,4 +1,4 @@
-#include "platform/qt/QtTextSlots.h"
+#include "presentation/qt/QtTextSlots.h"
 
 namespace ispyt {
 

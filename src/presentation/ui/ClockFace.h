@@ -5,8 +5,8 @@
 
 #include <QImage>
 
+#include "presentation/ScreenScale.h"
 #include "presentation/ui/FirstScreen.h"
-#include "shell/ScreenScale.h"
 
 namespace ispyt {
 

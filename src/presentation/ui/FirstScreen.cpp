@@ -5,9 +5,9 @@
 #include <QPainterPath>
 
 #include "platform/qt/QtGeometry.h"
+#include "presentation/MainLayout.h"
 #include "presentation/ui/ClockFace.h"
 #include "presentation/ui/ScorePanel.h"
-#include "shell/MainLayout.h"
 
 namespace ispyt {
 namespace {

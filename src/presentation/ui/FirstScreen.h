@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "platform/qt/ArtworkList.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 namespace ispyt {
 

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <string_view>
 
-#include "platform/qt/QtTextSlots.h"
 #include "presentation/RenderTaskText.h"
+#include "presentation/qt/QtTextSlots.h"
 
 namespace ispyt {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "attempt/TaskWheel.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
+#include "presentation/TaskWheel.h"
 
 namespace ispyt {
 namespace {

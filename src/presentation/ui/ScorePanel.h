@@ -6,8 +6,8 @@
 #include <QString>
 #include <vector>
 
+#include "presentation/ScreenScale.h"
 #include "presentation/ui/FirstScreen.h"
-#include "shell/ScreenScale.h"
 
 namespace ispyt {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "platform/qt/ArtworkList.h"
-#include "shell/ScreenScale.h"
+#include "presentation/ScreenScale.h"
 
 namespace ispyt {
 

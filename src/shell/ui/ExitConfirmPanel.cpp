@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "platform/qt/QtGeometry.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 namespace ispyt {
 namespace {

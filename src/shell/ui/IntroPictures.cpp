@@ -5,9 +5,9 @@
 
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
+#include "presentation/MainLayout.h"
 #include "presentation/TitleArch.h"
 #include "presentation/ui/TitleArchPicture.h"
-#include "shell/MainLayout.h"
 
 namespace ispyt {
 namespace {

@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "platform/qt/ArtworkList.h"
+#include "presentation/ScreenScale.h"
 #include "shell/IntroAnimation.h"
-#include "shell/ScreenScale.h"
 
 namespace ispyt {
 

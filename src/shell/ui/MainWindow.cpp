@@ -1,7 +1,6 @@
 #include "shell/ui/MainWindow.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -9,31 +8,19 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 #include "attempt/ClassListFile.h"
-#include "attempt/RegistrationCard.h"
-#include "content/OpenTest.h"
-#include "content/TestSets.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
-#include "platform/qt/PixelFont.h"
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
-#include "presentation/ui/RenderTitle.h"
-#include "shell/Dispatcher.h"
-#include "shell/HotKeys.h"
-#include "shell/MainLayout.h"
-#include "shell/SideListFill.h"
+#include "presentation/MainLayout.h"
 #include "shell/StartUp.h"
 #include "shell/ui/SurroundWindow.h"
 
 namespace ispyt {
 namespace {
-
-const char* const kCaptionTexts[kMenuCaptionCount] = {"Тест",       "Установки", "Результат",
-                                                      "Оформлення", "Вихід",     "?"};
 
 // The publisher's line of the status strip and the surround window.
 const char* const kPublisherLine = "ispyt · комп'ютерне тестування";
@@ -48,7 +35,7 @@ MainWindow::MainWindow(MainWindowOptions options)
         std::fflush(nullptr);
         std::_Exit(0);
       }),
-      random_(Random::clockSeeded()),
+      random_(options.seed ? Random(*options.seed) : Random::clockSeeded()),
       messages_(options.showMessage ? options.showMessage : [this](const QString& text) {
         auto* box = new QMessageBox(QMessageBox::Information, "ispyt", text, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -81,25 +68,19 @@ MainWindow::MainWindow(MainWindowOptions options)
   surround_ = std::make_unique<SurroundWindow>(ws_.placement, desktop_, look_.frameColour);
   surround_->setSmallCaption(ui(kSurroundCaption));
 
-  // 13. Controls scaled to the screen.
-  createControls();
-  scaleControls();
-
-  // 15. The first screen and its intro.
+  // 13. Controls scaled to the screen; 15. the first screen and its intro.
   look_.publisherLine = publisherLine_;
   screen_ = QImage(w.width, w.height, QImage::Format_RGB32);
-  createAttemptDesk();
+  createScreens();
   introPictures_ = std::make_unique<IntroPictures>(
       screen_, ws_.scale, artwork_,
       IntroPictures::Host{
           [this] { loadClassListsAtStart(); },
           [this] { surround_->showPublisherLine(publisherLine_); },
-          [this] { makeMenuAvailable(); },
+          [this] { menu_->makeAvailable(); },
           [this] { update(); },
       });
   intro_ = std::make_unique<IntroAnimation>(scheduler_, *introPictures_);
-  titleRedrawTimer_ = scheduler_.createTimer([this] { update(); });
-  titleRedrawTimer_->setSingleShot(true);
   transitionTimer_ = scheduler_.createTimer([this] {
     transitionTimer_->stop();
     intro_->startIfAtFirstStep();
@@ -116,7 +97,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   }
 
   // 16. The test set's name; 17. the Ukrainian keyboard layout.
-  showTestSetCaption();
+  title_->showTestSetCaption();
   shell_->activateKeyboardLayout(kLayoutUkrainian);
 }
 
@@ -129,104 +110,46 @@ void MainWindow::showOnScreen() {
   activateWindow();
 }
 
-QRect MainWindow::screenRect(const Rect& design) const { return qrect(ws_.scale.rect(design)); }
-
-void MainWindow::createControls() {
-  for (int i = 0; i < kMenuCaptionCount; ++i) {
-    auto c = static_cast<MenuCaption>(i);
-    captions_[i] = new MenuCaptionLabel(ui(kCaptionTexts[i]), this);
-    connect(captions_[i], &MenuCaptionLabel::entered, this, [this, c] { captionEntered(c); });
-    connect(captions_[i], &MenuCaptionLabel::clicked, this, [this, c] { captionClicked(c); });
-  }
-  syncCaptions();
-
-  testSetCaption_ = new QLabel(this);
-  testSetCaption_->setAlignment(Qt::AlignCenter);
-
-  // The keyboard language for typed answers: a list that takes no keys.
-  layoutSelector_ = new CardDropDown(this);
-  QStringList choices;
-  for (const std::string& c : layoutChoices()) choices << fromCp1251(c);
-  layoutSelector_->setItems(choices);
-  layoutSelector_->setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
-  connect(layoutSelector_, &CardDropDown::chosen, this, [this](int row) {
-    layoutChoice_ = layoutOfChoice(layoutChoices().at(static_cast<std::size_t>(row)));
-    layoutSelector_->setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
-    shell_->activateKeyboardLayout(layoutChoice_);
-  });
-  layoutSelector_->hide();
-
-  sideMenu_ = new SideMenuWindow(this);
-  connect(sideMenu_, &SideMenuWindow::itemClicked, this, &MainWindow::sideItemClicked);
-  connect(sideMenu_, &SideMenuWindow::closedBySystem, this, [this] {
-    menu_.setOpen(MenuCaption::Test, false);
-    syncCaptions();
-  });
-  dispatcherTimer_ = scheduler_.createTimer([this] { runDispatcher(); });
-  dispatcherTimer_->setSingleShot(true);
-
-  prompt_ = new PasswordPrompt(this);
-  connect(prompt_, &PasswordPrompt::accepted, this, &MainWindow::passwordAccepted);
-  connect(prompt_, &PasswordPrompt::closed, this, [this] {
-    menu_.setOpen(MenuCaption::Settings, false);
-    syncCaptions();
-  });
-}
-
-void MainWindow::createAttemptDesk() {
-  auto tile = [this](const std::string& backdrop) {
-    return backdrop == cp1251("Пергамент") ? artwork_.cut(artwork::kParchmentTile) : QImage();
-  };
-  AttemptDesk::Host host{
-      [this](const QString& text, QColor colour) {
-        testSetCaption_->setStyleSheet(
-            QString("color: %1; background: transparent;").arg(colour.name()));
-        testSetCaption_->setText(text);
-      },
-      [this] { showTestSetCaption(); },
-      [this] {
-        menu_.setColour(MenuCaption::Test, CaptionColour::Navy);
-        menu_.setOpen(MenuCaption::Exit, false);
-        syncCaptions();
-      },
-      [this] { card_->hide(); },
-      [this](bool typing, bool showSelector) {
-        if (typing) shell_->activateKeyboardLayout(layoutChoice_);
-        layoutSelector_->setVisible(showSelector);
-      },
-  };
-  card_ = new CardPanel(ws_.student, ws_.classLists, *shell_,
-                        [this](bool ready) { desk_->cardReady(ready); }, this);
-  card_->place(ws_.scale);
-  card_->hide();
-  desk_ = std::make_unique<AttemptDesk>(
-      ws_, test_, scheduler_, random_, *card_,
-      TaskCanvas::Parts{&screen_, &background_, this, ws_.scale,
-                        tile(ws_.decor.questionBackground), tile(ws_.decor.answerBackground),
-                        [this] { update(); }},
-      look_, std::move(host));
-}
-
-void MainWindow::scaleControls() {
-  const ScreenScale& s = ws_.scale;
-  std::vector<int> widths;
-  QFont captionFont = pixelFont("DejaVu Sans", s.font(12));
-  for (auto* c : captions_) {
-    c->setFont(captionFont);
-    c->adjustSize();
-    widths.push_back(c->width());
-  }
-  auto xs = layoutMenuCaptions(widths, s);
-  for (int i = 0; i < kMenuCaptionCount; ++i)
-    captions_[i]->move(xs[i], s.y(layout::kMenuCaptionY));
-
-  testSetCaption_->setGeometry(screenRect(layout::kTestSetCaption));
-  layoutSelector_->setBoxFont(pixelFont("DejaVu Sans", s.font(8)));
-  layoutSelector_->place(screenRect(layout::kKeyboardSelector), s.x(16));
-
-  sideMenu_->setItemFont(pixelFont("DejaVu Sans", s.font(10), true));
-  prompt_->setGeometry(screenRect(layout::kStatusStrip));
-  prompt_->setFonts(s.font(12), s.font(10), s.font(8));
+void MainWindow::createScreens() {
+  const WindowParts parts{this,         ws_,     *shell_, scheduler_, random_,
+                          screen_,      background_, desktop_, artwork_, look_,
+                          [this] { update(); }, messages_};
+  menu_ = std::make_unique<MenuConductor>(
+      parts, *actions_,
+      MenuConductor::Host{
+          [this](const std::string& name) { return title_->openTest(name); },
+          [this] { exit_->requestExit(); },
+          [this] { intro_->stopForGood(); },
+          [this] { return attemptRunning(); },
+          [this] { return transitionRunning(); },
+          [this](PresentationKey key) { attempt_->desk().presentationKey(key); },
+      });
+  title_ = std::make_unique<TitleScreen>(
+      parts, TitleScreen::Host{
+                 [this] { attempt_->desk().engine().testOpened(); },
+                 [this](int mode) { attempt_->desk().showModeDecor(mode); },
+                 [this](const MenuCaptionText& c) { menu_->showResultsCaption(c); },
+                 [this] { attempt_->desk().testOpened(); },
+             });
+  attempt_ = std::make_unique<AttemptConductor>(
+      parts, AttemptConductor::Host{
+                 [this](const QString& text, QColor colour) { title_->setCaption(text, colour); },
+                 [this] { title_->showTestSetCaption(); },
+                 [this] {
+                   menu_->menu().setColour(MenuCaption::Test, CaptionColour::Navy);
+                   menu_->menu().setOpen(MenuCaption::Exit, false);
+                   menu_->syncCaptions();
+                 },
+             });
+  exit_ = std::make_unique<ExitConductor>(
+      parts, *menu_, terminator_,
+      ExitConductor::Host{
+          [this] { return attemptRunning(); },
+          [this] { return transitionRunning(); },
+          [this] { attempt_->desk().engine().breakOff(); },
+          [this](bool visible) { title_->setCaptionVisible(visible); },
+          [this] { return grab().toImage(); },
+      });
 }
 
 void MainWindow::drawFirstScreen() {
@@ -237,9 +160,9 @@ void MainWindow::drawFirstScreen() {
   else
     background_ = buildProgramBackground(size, ws_.scale, artwork_, look_);
   screen_ = background_.copy();
-  introPictures_->prepare(background_.copy(screenRect(layout::kTitleArea)), false);
+  introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))), false);
   paintFirstScreen(screen_, ws_.scale, look_);
-  showAnnouncement();
+  title_->showAnnouncement();
 }
 
 void MainWindow::startOpeningTransition() {
@@ -249,266 +172,12 @@ void MainWindow::startOpeningTransition() {
   transitionTimer_->start(1);
 }
 
-void MainWindow::showTestSetCaption() {
-  showTestSetTitle(ws_.testSet, testSetTitleFontSize(ws_.testSet));
-}
-
-void MainWindow::showTestSetTitle(const std::string& name, int designFontSize) {
-  testSetCaption_->setFont(pixelFont("DejaVu Sans", ws_.scale.font(designFontSize), true));
-  testSetCaption_->setStyleSheet("color: rgb(128,0,0); background: transparent;");
-  testSetCaption_->setText(fromCp1251(name));
-}
-
-void MainWindow::showResultsCaption(const MenuCaptionText& text) {
-  MenuCaptionLabel* results = caption(MenuCaption::Results);
-  results->setText(fromCp1251(text.text));
-  menu_.setColour(MenuCaption::Results, text.colour);
-  results->adjustSize();
-  // The captions after it move with its width: 20 pixels apart, and "?"
-  // keeps its gap after "Вихід" so that a long count never covers it.
-  MenuCaptionLabel* previous = results;
-  for (MenuCaption c : {MenuCaption::Appearance, MenuCaption::Exit, MenuCaption::Help}) {
-    int gap = c == MenuCaption::Help ? ws_.scale.x(18) : 20;
-    caption(c)->move(previous->x() + previous->width() + gap, caption(c)->y());
-    previous = caption(c);
-  }
-  syncCaptions();
-}
-
-bool MainWindow::openTest(const std::string& name) {
-  if (OpenTest(name, {ws_, test_, random_, *shell_, *this}) <= 0) return false;
-  desk_->testOpened();
-  return true;
-}
-
-void MainWindow::showMessage(const std::string& cp1251Text) { messages_(fromCp1251(cp1251Text)); }
-
-void MainWindow::drawTitleScreen(const Test& test) {
-  QRect title = screenRect(layout::kTitleArea);
-  textSlots_.backdrops.titleBackdrop = background_.copy(title);
-  SlotBackdrop backdrop;
-  backdrop.scaleX = ws_.scale.scaleX;
-  backdrop.scaleY = ws_.scale.scaleY;
-  backdrop.colourScheme = ws_.decor.colourScheme;
-  QImage picture = RenderTitle(textSlots_, backdrop, test.title, title.width(), title.height());
-  QPainter p(&screen_);
-  p.drawImage(title.topLeft(), picture);
-  p.end();
-  showAnnouncement();
-}
-
-void MainWindow::showAnnouncement() {
-  QRect card = screenRect(layout::kCardArea);
-  std::filesystem::path testFolder = ws_.testOpen() ? ws_.openTest.testFolder : std::filesystem::path();
-  QImage picture = announcement_.build(
-      testFolder, locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet),
-      background_.copy(card), look_.frameColour);
-  QPainter p(&screen_);
-  p.drawImage(card.topLeft(), picture);
-  p.end();
-  update();
-}
-
-void MainWindow::startTitleRedraw() { titleRedrawTimer_->start(1); }
-
 void MainWindow::loadClassListsAtStart() {
   if (!exists(ws_.programFolder, "School.dbs")) return;
   ClassListReading reading = LoadClassLists(ws_.programFolder);
   // What was whole is kept; a damaged file is reported once.
   ws_.classLists = std::move(reading.lists);
   if (!reading.message().empty()) messages_(fromCp1251(reading.message()));
-}
-
-void MainWindow::makeMenuAvailable() {
-  bool noTests = ws_.testSet == cp1251("Нема тестів");
-  menu_.setColour(MenuCaption::Test, noTests ? CaptionColour::Grey : CaptionColour::Navy);
-  menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
-  syncCaptions();
-}
-
-void MainWindow::syncCaptions() {
-  for (int i = 0; i < kMenuCaptionCount; ++i) {
-    auto c = static_cast<MenuCaption>(i);
-    captions_[i]->show(menu_.colour(c), menu_.isOpen(c));
-  }
-}
-
-void MainWindow::captionEntered(MenuCaption c) {
-  menu_.hover(c, attemptRunning());
-  syncCaptions();
-}
-
-void MainWindow::captionClicked(MenuCaption c) {
-  // A caption left highlighted from before the attempt stays still too.
-  if (attemptRunning() && MainMenu::restingDuringAttempt(c)) return;
-  if (!menu_.clickable(c)) {
-    if (c == MenuCaption::Appearance) {
-      menu_.setOpen(c, false);
-      syncCaptions();
-    }
-    return;
-  }
-  switch (c) {
-    case MenuCaption::Test:
-      intro_->stopForGood();
-      openTestList();
-      break;
-    case MenuCaption::Results:
-      openResultList();
-      break;
-    case MenuCaption::Settings:
-      menu_.setOpen(MenuCaption::Settings, true);
-      menu_.setOpen(MenuCaption::Help, false);
-      menu_.setOpen(MenuCaption::Test, false);
-      syncCaptions();
-      if (transitionTimer_->isActive()) {
-        menu_.setOpen(MenuCaption::Settings, false);
-        syncCaptions();
-      } else if (ws_.settings.hasPassword()) {
-        askPassword();
-      } else {
-        actions_->openSettingsDialog();
-      }
-      break;
-    case MenuCaption::Appearance:
-      menu_.setOpen(MenuCaption::Appearance, true);
-      menu_.setOpen(MenuCaption::Help, false);
-      menu_.setOpen(MenuCaption::Test, false);
-      syncCaptions();
-      intro_->stopForGood();
-      actions_->openAppearanceDialog();
-      break;
-    case MenuCaption::Exit:
-      requestExit();
-      break;
-    case MenuCaption::Help:
-      actions_->showHelp();
-      break;
-  }
-}
-
-void MainWindow::openTestList() {
-  sideMenu_->hide();
-  menu_.setOpen(MenuCaption::Test, true);
-  for (MenuCaption c : {MenuCaption::Settings, MenuCaption::Help, MenuCaption::Results})
-    menu_.setOpen(c, false);
-  syncCaptions();
-  prompt_->hide();
-  std::vector<std::string> tests(ws_.openTest.tests.begin(), ws_.openTest.tests.end() - 1);
-  const ScreenScale& s = ws_.scale;
-  SideMenuLayout l = layoutTestList(tests, s, sideMenu_->metrics(s.font(10)));
-  openSideMenu(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
-}
-
-void MainWindow::openSideMenu(const SideMenuLayout& l, QPoint screenPosition) {
-  auto pixels = sideListFill(ws_.decor.colourScheme, l.size.width, l.size.height, random_);
-  QImage fill;
-  if (!pixels.empty()) {
-    fill = QImage(l.size.width, l.size.height, QImage::Format_RGB32);
-    for (int y = 0; y < l.size.height; ++y)
-      std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * l.size.width, l.size.width,
-                  reinterpret_cast<QRgb*>(fill.scanLine(y)));
-  }
-  sideMenu_->setBackground(fill, look_.frameColour);
-  sideMenu_->open(l, screenPosition);
-}
-
-void MainWindow::openResultList() {
-  ws_.resultsUnlocked = false;
-  for (MenuCaption c : {MenuCaption::Help, MenuCaption::Test, MenuCaption::Settings})
-    menu_.setOpen(c, false);
-  menu_.setColour(MenuCaption::Settings, CaptionColour::Grey);
-  menu_.setOpen(MenuCaption::Results, true);
-  syncCaptions();
-  prompt_->hide();
-  sideMenu_->hide();
-  resultPage_ = 0;
-  const ScreenScale& s = ws_.scale;
-  SideMenuLayout l = layoutResultList(ws_.openTest.results.codes, resultPage_,
-                                      caption(MenuCaption::Results)->x(),
-                                      s, sideMenu_->metrics(s.font(10)));
-  openSideMenu(l, mapToGlobal(QPoint(l.position.x, l.position.y)));
-}
-
-void MainWindow::sideItemClicked(int index) {
-  if (index == 18 && menu_.highlighted(MenuCaption::Results)) {
-    const auto& codes = ws_.openTest.results.codes;
-    resultPage_ = nextResultPage(resultPage_, static_cast<int>(codes.size()));
-    const ScreenScale& s = ws_.scale;
-    openSideMenu(layoutResultList(codes, resultPage_, caption(MenuCaption::Results)->x(), s,
-                                  sideMenu_->metrics(s.font(10))),
-                 sideMenu_->pos());
-    return;
-  }
-  chosenItem_ = sideMenu_->layout().items[index].text;
-  sideMenu_->closeAfterChoice();
-  dispatcherTimer_->start(1);
-}
-
-void MainWindow::runDispatcher() {
-  DispatchContext context;
-  context.transitionRunning = transitionTimer_->isActive();
-  context.passwordSet = ws_.settings.hasPassword();
-  context.testOpen = ws_.testOpen();
-  Dispatch d = dispatch(menu_, chosenItem_, context);
-  if (d.setsSelectedResult) ws_.selectedResult = d.selectedResult;
-  switch (d.action) {
-    case DispatchAction::ApplyAppearance:
-      actions_->applyAppearance();
-      break;
-    case DispatchAction::Help:
-      actions_->showHelp();
-      break;
-    case DispatchAction::About:
-      actions_->showAbout();
-      break;
-    case DispatchAction::OpenTest:
-      menu_.setColour(MenuCaption::Appearance, CaptionColour::Grey);
-      menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
-      if (!openTest(chosenItem_)) {
-        // A test that did not open leaves the menu as it was with none.
-        menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
-        menu_.setColour(MenuCaption::Settings, CaptionColour::Grey);
-      }
-      break;
-    case DispatchAction::CleanResults:
-      actions_->cleanResults();
-      break;
-    case DispatchAction::MonitorAllResults:
-      actions_->monitorAllResults();
-      break;
-    case DispatchAction::ShowResult:
-      actions_->showStoredResult(ws_.selectedResult);
-      break;
-    case DispatchAction::PromptPassword:
-      askPassword();
-      break;
-    case DispatchAction::Nothing:
-      break;
-  }
-  if (menu_.highlighted(MenuCaption::Results)) menu_.setOpen(MenuCaption::Results, false);
-  syncCaptions();
-}
-
-void MainWindow::askPassword() { prompt_->ask(ws_.settings.password); }
-
-void MainWindow::passwordAccepted() {
-  if (menu_.colour(MenuCaption::Settings) == CaptionColour::Grey) {
-    // The results section: the command the password was asked for.
-    if (ws_.selectedResult.empty()) {
-      actions_->cleanResults();
-    } else if (ws_.selectedResult == "-") {
-      ws_.resultsUnlocked = true;
-      ws_.selectedResult.clear();
-      actions_->monitorAllResults();
-    } else {
-      ws_.resultsUnlocked = true;
-      ws_.resultShown = true;
-      actions_->showResultChart();
-    }
-  } else {
-    actions_->openSettingsDialog();
-  }
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -523,7 +192,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     intro_->reset();
   }
   QPainter p(this);
-  p.drawImage(0, 0, confirm_.shown() ? confirm_.picture() : screen_);
+  p.drawImage(0, 0, exit_->confirmationShown() ? exit_->picture() : screen_);
   if (firstFrame_) {
     firstFrame_ = false;
     emit firstFramePainted();
@@ -531,153 +200,23 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  hotKey(event);
-  if (!event->isAccepted() && desk_->keyPressed(event->key(), toCp1251(event->text())))
+  menu_->hotKey(event);
+  if (!event->isAccepted() && attempt_->desk().keyPressed(event->key(), toCp1251(event->text())))
     event->accept();
   if (!event->isAccepted()) QWidget::keyPressEvent(event);
 }
 
-void MainWindow::hotKey(QKeyEvent* event) {
-  static const std::pair<int, HotKey> kKeys[] = {
-      {Qt::Key_Insert, HotKey::Insert}, {Qt::Key_End, HotKey::End}, {Qt::Key_F1, HotKey::F1},
-      {Qt::Key_F2, HotKey::F2},         {Qt::Key_F3, HotKey::F3},   {Qt::Key_F4, HotKey::F4},
-      {Qt::Key_F5, HotKey::F5},         {Qt::Key_F6, HotKey::F6},   {Qt::Key_F7, HotKey::F7},
-      {Qt::Key_F8, HotKey::F8},         {Qt::Key_F9, HotKey::F9},   {Qt::Key_F10, HotKey::F10},
-      {Qt::Key_Left, HotKey::Left},     {Qt::Key_Right, HotKey::Right},
-  };
-  event->ignore();
-  std::optional<HotKey> key;
-  if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) key = HotKey::AltF4;
-  for (auto [qtKey, k] : kKeys)
-    if (!key && event->key() == qtKey) key = k;
-  if (!key) return;
-  HotKeyContext c;
-  c.transitionRunning = transitionTimer_->isActive();
-  c.attemptRunning = attemptRunning();
-  c.resultSelected = !ws_.selectedResult.empty();
-  c.mode = ws_.settings.mode;
-  c.passwordSet = ws_.settings.hasPassword();
-  c.resultsUnlocked = ws_.resultsUnlocked;
-  c.testOpen = ws_.testOpen();
-  HotKeyDecision d = decideHotKey(*key, c);
-  switch (d.action) {
-    case HotKeyAction::None:
-      return;
-    case HotKeyAction::Swallow:
-      break;
-    case HotKeyAction::ResultChart:
-      actions_->showResultChart();
-      break;
-    case HotKeyAction::PasswordPrompt:
-      askPassword();
-      break;
-    case HotKeyAction::SendResult:
-      actions_->sendResult();
-      break;
-    case HotKeyAction::Help:
-      actions_->showHelp();
-      break;
-    case HotKeyAction::About:
-      actions_->showAbout();
-      break;
-    case HotKeyAction::SlowerPointer:
-      desk_->presentationKey(PresentationKey::Left);
-      break;
-    case HotKeyAction::FasterPointer:
-      desk_->presentationKey(PresentationKey::Right);
-      break;
-    case HotKeyAction::PresentationKey:
-      desk_->presentationKey(static_cast<PresentationKey>(
-          static_cast<int>(PresentationKey::F5) + event->key() - Qt::Key_F5));
-      break;
-    case HotKeyAction::ClockColour:
-    case HotKeyAction::DiagramColour:
-      break;  // the clock's and the diagram's colours come with the themes
-  }
-  event->accept();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
-void MainWindow::requestExit() {
-  prompt_->hide();
-  for (MenuCaption c : {MenuCaption::Settings, MenuCaption::Test, MenuCaption::Help})
-    menu_.setOpen(c, false);
-  syncCaptions();
-  ExitContext context;
-  context.transitionRunning = transitionTimer_->isActive();
-  context.confirmationShown = confirm_.shown();
-  context.testOpen = ws_.testOpen();
-  context.attemptRunning = attemptRunning();
-  ExitDecision d = decideExit(context);
-  if (d.highlightExit) {
-    menu_.setOpen(MenuCaption::Exit, true);
-    menu_.setOpen(MenuCaption::Results, false);
-    syncCaptions();
-  }
-  switch (d.action) {
-    case ExitAction::Terminate:
-      terminator_.terminate();
-      break;
-    case ExitAction::ShowConfirmation:
-      showExitConfirmation();
-      break;
-    case ExitAction::AbortAttempt:
-      desk_->engine().breakOff();
-      break;
-    case ExitAction::Nothing:
-      break;
-  }
-}
-
-void MainWindow::showExitConfirmation() {
-  for (MenuCaption c : {MenuCaption::Test, MenuCaption::Settings, MenuCaption::Results})
-    menu_.setColour(c, CaptionColour::Grey);
-  syncCaptions();
-  // The program's thumbnail is also left on the clipboard.
-  QImage window = grab().toImage();
-  if (auto* clipboard = QGuiApplication::clipboard()) clipboard->setImage(window);
-  confirm_.show(screen_, window, desktop_, artwork_, ws_.scale, look_.windowColour);
-  // The panel covers the caption's place; the caption would cover the panel
-  // and take the mouse from the answer areas.
-  testSetCaption_->hide();
-  update();
-}
-
-void MainWindow::answerExitConfirmation(ConfirmAnswer answer) {
-  if (answer == ConfirmAnswer::Yes) {
-    terminator_.terminate();
-    return;
-  }
-  confirm_.hide();
-  testSetCaption_->show();
-  menu_.setOpen(MenuCaption::Exit, false);
-  menu_.setColour(MenuCaption::Exit, CaptionColour::Navy);
-  CaptionsAfterNo r = captionsAfterNo({.resultDisplayed = ws_.resultShown,
-                                       .resultsCaptionHasCount = ws_.openTest.results.count > 0});
-  if (r.test) menu_.setColour(MenuCaption::Test, CaptionColour::Navy);
-  if (r.settings) menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
-  if (r.results) menu_.setColour(MenuCaption::Results, CaptionColour::Navy);
-  syncCaptions();
-  update();
-}
-
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-  prompt_->resetCloseMark();
-  if (confirm_.shown() &&
-      confirm_.hover(confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale)))
-    update();
+  menu_->passwordPrompt()->resetCloseMark();
+  exit_->mouseMoved(event->pos());
   QWidget::mouseMoveEvent(event);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    if (confirm_.shown()) {
-      ConfirmAnswer a = confirmAnswerAt({event->pos().x(), event->pos().y()}, ws_.scale);
-      if (a != ConfirmAnswer::None) answerExitConfirmation(a);
-    } else if (!transitionTimer_->isActive()) {
-      desk_->click(event->pos());
-    }
+    if (!exit_->clicked(event->pos()) && !transitionRunning()) attempt_->desk().click(event->pos());
   }
   QWidget::mousePressEvent(event);
 }

@@ -1,40 +1,31 @@
 #pragma once
 // The workstation's main window: a borderless window of the 800x600 design
 // scaled to the screen, on which everything is drawn into one screen
-// picture.  It owns the workstation's state and its platform services.
+// picture.  It owns the workstation's state and its platform services, runs
+// the start-up, and hands each screen to the one that conducts it: the
+// menu, the title screen of an opened test, the attempt, the exit.
 
 #include <QImage>
-#include <QLabel>
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
-#include "attempt/ui/AttemptDesk.h"
-#include "attempt/ui/CardDropDown.h"
-#include "attempt/ui/CardPanel.h"
-#include "content/OpenTestView.h"
-#include "content/Test.h"
 #include "platform/Random.h"
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
-#include "platform/qt/QtTextSlots.h"
-#include "presentation/ui/Announcement.h"
 #include "presentation/ui/FirstScreen.h"
-#include "shell/ExitRequest.h"
 #include "shell/IntroAnimation.h"
-#include "shell/MainMenu.h"
 #include "shell/SectionActions.h"
-#include "shell/MenuCaptionLayout.h"
 #include "shell/Terminator.h"
 #include "shell/Workstation.h"
-#include "shell/ui/ExitConfirmPanel.h"
+#include "shell/ui/AttemptConductor.h"
+#include "shell/ui/ExitConductor.h"
 #include "shell/ui/IntroPictures.h"
-#include "shell/ui/MenuCaptionLabel.h"
-#include "shell/ui/PasswordPrompt.h"
-#include "shell/ui/SideMenuWindow.h"
-
+#include "shell/ui/MenuConductor.h"
+#include "shell/ui/TitleScreen.h"
 
 namespace ispyt {
 
@@ -50,9 +41,11 @@ struct MainWindowOptions {
   std::unique_ptr<SectionActions> actions;
   // Shows a message box; a non-blocking one when not given.
   std::function<void(const QString&)> showMessage;
+  // Seeds the random generator; the clock does when not given.
+  std::optional<std::uint64_t> seed;
 };
 
-class MainWindow : public QWidget, private OpenTestView {
+class MainWindow : public QWidget {
   Q_OBJECT
  public:
   explicit MainWindow(MainWindowOptions options);
@@ -62,22 +55,22 @@ class MainWindow : public QWidget, private OpenTestView {
   void showOnScreen();
 
   Workstation& workstation() { return ws_; }
+  const Test& test() const { return ws_.test; }
   const IntroAnimation& intro() const { return *intro_; }
-  MenuCaptionLabel* caption(MenuCaption c) const { return captions_[static_cast<int>(c)]; }
-  const MainMenu& menu() const { return menu_; }
-  SideMenuWindow* sideMenu() const { return sideMenu_; }
-  PasswordPrompt* passwordPrompt() const { return prompt_; }
-  const Test& test() const { return test_; }
+  MenuCaptionLabel* caption(MenuCaption c) const { return menu_->caption(c); }
+  const MainMenu& menu() const { return menu_->menu(); }
+  SideMenuWindow* sideMenu() const { return menu_->sideMenu(); }
+  PasswordPrompt* passwordPrompt() const { return menu_->passwordPrompt(); }
   // The results caption's text and colour; the captions after it move.
-  void showResultsCaption(const MenuCaptionText& caption) override;
+  void showResultsCaption(const MenuCaptionText& caption) { menu_->showResultsCaption(caption); }
   SystemShell& systemShell() { return *shell_; }
   const QImage& screenPicture() const { return screen_; }
-  bool exitConfirmationShown() const { return confirm_.shown(); }
-  AttemptDesk& attempt() { return *desk_; }
-  CardPanel* card() const { return card_; }
+  bool exitConfirmationShown() const { return exit_->confirmationShown(); }
+  AttemptDesk& attempt() { return attempt_->desk(); }
+  CardPanel* card() const { return attempt_->card(); }
 
   // "Вихід" chosen (from its caption or a hot key).
-  void requestExit();
+  void requestExit() { exit_->requestExit(); }
 
  signals:
   void firstFramePainted();
@@ -90,44 +83,12 @@ class MainWindow : public QWidget, private OpenTestView {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void createControls();
-  void scaleControls();
+  void createScreens();
   void drawFirstScreen();
-  void showAnnouncement();
-  bool openTest(const std::string& name);
-  void loadClassListsAtStart();
-
-  // Opening a test asks these of the window.
-  void resetAttempt() override { desk_->engine().testOpened(); }
-  void resetAttemptTables() override {}       // the attempt's per-task tables
-  void showMessage(const std::string& cp1251Text) override;
-  void showSettingsDialog(const std::string&, const SettingsDialogState&) override {}
-  void showTestSetTitle(const std::string& name, int designFontSize) override;
-  void drawTitleScreen(const Test& test) override;
-  void showModeDecor(int mode) override { desk_->showModeDecor(mode); }
-  void loadClassLists() override {}           // the registration card's class lists
-  void startTitleRedraw() override;
-  void clearAttemptCounters() override {}     // the attempt engine's counters
-  void playSound(const std::string&) override {}  // the sound player
   void startOpeningTransition();
-  void showTestSetCaption();
-  void makeMenuAvailable();
-  void syncCaptions();
-  void captionEntered(MenuCaption c);
-  void captionClicked(MenuCaption c);
-  void openTestList();
-  void openResultList();
-  void openSideMenu(const SideMenuLayout& layout, QPoint screenPosition);
-  void sideItemClicked(int index);
-  void runDispatcher();
-  void askPassword();
-  void passwordAccepted();
-  void hotKey(QKeyEvent* event);
-  bool attemptRunning() const { return desk_ && desk_->running(); }
-  void createAttemptDesk();
-  void showExitConfirmation();
-  void answerExitConfirmation(ConfirmAnswer answer);
-  QRect screenRect(const Rect& design) const;
+  void loadClassListsAtStart();
+  bool attemptRunning() const { return attempt_ && attempt_->running(); }
+  bool transitionRunning() const { return transitionTimer_->isActive(); }
 
   Workstation ws_;
   std::unique_ptr<SystemShell> shell_;
@@ -139,33 +100,20 @@ class MainWindow : public QWidget, private OpenTestView {
   QImage background_;
   QImage screen_;
   FirstScreenLook look_;
-  Test test_;
-  QtTextSlots textSlots_;
-  Announcement announcement_;
-  std::unique_ptr<Timer> titleRedrawTimer_;
   std::function<void(const QString&)> messages_;
   QString publisherLine_;
+  std::unique_ptr<SectionActions> actions_;
   std::unique_ptr<SurroundWindow> surround_;
   std::unique_ptr<IntroPictures> introPictures_;
   std::unique_ptr<IntroAnimation> intro_;
   std::unique_ptr<Timer> transitionTimer_;
-  std::unique_ptr<SectionActions> actions_;
-  MainMenu menu_;
-  std::array<MenuCaptionLabel*, kMenuCaptionCount> captions_{};
-  SideMenuWindow* sideMenu_ = nullptr;
-  PasswordPrompt* prompt_ = nullptr;
-  std::unique_ptr<Timer> dispatcherTimer_;
-  std::string chosenItem_;
-  int resultPage_ = 0;
-  QLabel* testSetCaption_ = nullptr;
-  CardDropDown* layoutSelector_ = nullptr;
-  std::string_view layoutChoice_ = kLayoutUkrainian;  // for typed answers
   bool firstFrame_ = true;
   bool transparentStartPending_ = false;
 
-  ExitConfirmPanel confirm_;
-  CardPanel* card_ = nullptr;
-  std::unique_ptr<AttemptDesk> desk_;
+  std::unique_ptr<MenuConductor> menu_;
+  std::unique_ptr<TitleScreen> title_;
+  std::unique_ptr<AttemptConductor> attempt_;
+  std::unique_ptr<ExitConductor> exit_;
 };
 
 }  // namespace ispyt

@@ -9,10 +9,8 @@
 #include <QtTest>
 #include <memory>
 
+#include "TaskDesk.h"
 #include "attempt/RestorationJudge.h"
-#include "attempt/ui/AttemptDesk.h"
-#include "platform/ManualScheduler.h"
-#include "shell/MainLayout.h"
 
 using namespace ispyt;
 
@@ -37,24 +35,22 @@ Task formula() {
   return t;
 }
 
-struct NoCard : AttemptCard {
-  void show() override {}
-  bool complete() const override { return true; }
-  bool nameKnown() const override { return true; }
-};
-
 // One attempt at the formula (and a second task, so that the first one
 // ends nothing) on an 800x600 screen.
 struct Desk {
   QTemporaryDir dir;
-  Workstation ws;
+  DeskWorkstation ws;
   ispyt::Test test;
+  AttemptState attempt;
   ManualScheduler scheduler;
   Random random{3};
   NoCard card;
   QImage screen;
   QImage background;
   QWidget window;
+  std::unique_ptr<TaskCanvas> canvas;
+  AttemptLog end;
+  NoResults results;
   std::unique_ptr<AttemptDesk> desk;
 
   Desk(int mode, int speed = 0, bool keyboard = false, int tasks = 2, Task task = formula(),
@@ -67,7 +63,7 @@ struct Desk {
     QDir().mkpath(folder);
     ws.programFolder = dir.path().toStdString();
     ws.openTest.testFolder = folder.toStdString();
-    ws.currentTestPath = folder.toStdString() + "/";
+    ws.openTest.currentTestPath = folder.toStdString() + "/";
     ws.openTest.attemptCode = "B123";
     ws.openTest.testLoaded = true;
     ws.settings.mode = mode;
@@ -78,10 +74,10 @@ struct Desk {
     test.title = "t";
     test.taskCount = tasks;
     for (int k = 1; k <= tasks; ++k) test.task(k) = task;
-    desk = std::make_unique<AttemptDesk>(
-        ws, test, scheduler, random, card,
-        TaskCanvas::Parts{&screen, &background, &window, scale, {}, {}, {}}, FirstScreenLook{},
-        AttemptDesk::Host{[](const QString&, QColor) {}, [] {}, [] {}, [] {}});
+    canvas = std::make_unique<TaskCanvas>(
+        TaskCanvas::Parts{&screen, &background, &window, scale, {}, {}, {}});
+    desk = makeDesk(ws, test, attempt, scheduler, random, card, *canvas, end, results,
+                    AttemptDesk::Host{[](const QString&, QColor) {}, [] {}, [] {}, [] {}});
     desk->testOpened();
     desk->engine().mainButton();
     scheduler.advance(kStartDelayMs);

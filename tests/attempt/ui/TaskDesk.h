@@ -10,11 +10,13 @@
 #include <memory>
 #include <vector>
 
+#include "attempt/AttemptLog.h"
+#include "attempt/ResultWriter.h"
 #include "attempt/ui/AttemptDesk.h"
 #include "attempt/ui/CardDropDown.h"
 #include "attempt/ui/CardPopupList.h"
 #include "platform/ManualScheduler.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 
 namespace ispyt {
 
@@ -24,6 +26,37 @@ struct NoCard : AttemptCard {
   bool nameKnown() const override { return true; }
 };
 
+// A finished attempt on the desk goes nowhere: the result files are not
+// the desk's business.
+struct NoResults : ResultWriter {
+  void evaluateExam(const std::string&) override {}
+  void writeResults() override {}
+  int grade() const override { return 0; }
+  void sendResult() override {}
+  void closeNetwork() override {}
+};
+
+// The pieces of the workstation an attempt on the desk works on.
+struct DeskWorkstation {
+  std::filesystem::path programFolder;
+  Size screen;
+  Settings settings;
+  OpenTestState openTest;
+  DecorSettings decor;
+};
+
+// The desk over a screen picture and its background in a bare window.
+inline std::unique_ptr<AttemptDesk> makeDesk(DeskWorkstation& ws, Test& test, AttemptState& state,
+                                             Scheduler& scheduler, Random& random,
+                                             AttemptCard& card, TaskCanvas& canvas,
+                                             AttemptLog& end, NoResults& results,
+                                             AttemptDesk::Host host) {
+  return std::make_unique<AttemptDesk>(
+      AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, test, state, ws.screen.width},
+      scheduler, random, card, canvas, FirstScreenLook{}, AttemptDesk::End{end, results},
+      std::move(host));
+}
+
 struct TaskDesk {
   struct Keyboard {
     bool typing = false;
@@ -31,8 +64,9 @@ struct TaskDesk {
   };
 
   QTemporaryDir folder;
-  Workstation ws;
+  DeskWorkstation ws;
   Test test;
+  AttemptState attempt;
   ManualScheduler scheduler;
   Random random{3};
   NoCard card;
@@ -40,6 +74,9 @@ struct TaskDesk {
   QImage screen{800, 600, QImage::Format_RGB32};
   QImage background{800, 600, QImage::Format_RGB32};
   std::vector<Keyboard> keyboard;  // every call of the keyboard hook
+  TaskCanvas canvas{{&screen, &background, &window, ScreenScale{}, {}, {}, [] {}}};
+  AttemptLog end;
+  NoResults results;
   std::unique_ptr<AttemptDesk> desk;
 
   // Starts an attempt of `task` alone in `mode` and lays it out.
@@ -50,7 +87,7 @@ struct TaskDesk {
     ws.settings.timeLimitMinutes = 10;
     ws.settings.delay = true;  // training keeps its marks on screen until the button
     // The result files of a finished attempt go to a folder of their own.
-    ws.currentTestPath = folder.path().toStdString() + "/";
+    ws.openTest.currentTestPath = folder.path().toStdString() + "/";
     ws.openTest.testFolder = folder.path().toStdString();
     ws.openTest.attemptCode = "B001";
     ws.openTest.testLoaded = true;
@@ -64,10 +101,8 @@ struct TaskDesk {
                            [this](bool typing, bool selector) {
                              keyboard.push_back({typing, selector});
                            }};
-    desk = std::make_unique<AttemptDesk>(
-        ws, test, scheduler, random, card,
-        TaskCanvas::Parts{&screen, &background, &window, ScreenScale{}, {}, {}, [] {}},
-        FirstScreenLook{}, std::move(host));
+    desk = makeDesk(ws, test, attempt, scheduler, random, card, canvas, end, results,
+                    std::move(host));
     window.show();
     window.activateWindow();
     desk->testOpened();

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "platform/Cp1251.h"
-#include "platform/qt/QtTextSlots.h"
 #include "presentation/RenderTaskText.h"
+#include "presentation/qt/QtTextSlots.h"
 #include "presentation/ui/RenderTitle.h"
 
 using namespace ispyt;

@@ -6,14 +6,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "content/ConfigFile.h"
+#include "content/SettingsSource.h"
 #include "content/TestSource.h"
 #include "content/WriteTest.h"
-#include "shell/ConfigFile.h"
-#include "shell/SettingsSource.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtText.h"
-#include "shell/MainLayout.h"
+#include "presentation/MainLayout.h"
 #include "shell/ui/MainWindow.h"
 
 using namespace ispyt;

@@ -52,7 +52,7 @@ class MainWindowTest : public QObject {
     QVERIFY(s->shell->screenSaverRunning());
     QCOMPARE(QString::fromStdString(s->shell->activeKeyboardLayout()), QString("00000422"));
     QVERIFY(QDir(s->dir.path() + "/Decor/Fon2").exists());
-    QCOMPARE(ws.currentTestPath, std::string("c"));
+    QCOMPARE(ws.openTest.currentTestPath, std::string("c"));
     QCOMPARE(ws.testSet, std::string("Algebra"));
   }
 
@@ -112,7 +112,7 @@ class MainWindowTest : public QObject {
   void exitWithATestOpenAsksFirst() {
     auto s = start();
     QTest::qWait(20);
-    s->window->workstation().currentTestPath = s->dir.path().toStdString() + "/Base/Algebra/t/";
+    s->window->workstation().openTest.currentTestPath = s->dir.path().toStdString() + "/Base/Algebra/t/";
     s->window->requestExit();
     QCOMPARE(s->ends, 0);
     QVERIFY(s->window->exitConfirmationShown());

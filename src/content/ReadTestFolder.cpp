@@ -1,0 +1,38 @@
+#include "content/ReadTestFolder.h"
+
+#include <system_error>
+
+#include "content/AttemptCode.h"
+#include "platform/Paths.h"
+
+namespace ispyt {
+namespace {
+
+void makeFilesWritable(const std::filesystem::path& folder) {
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::error_code ignored;
+    if (it->is_regular_file(ignored))
+      std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::add, ignored);
+  }
+}
+
+}  // namespace
+
+TestFolderReading ReadTestFolder(const std::filesystem::path& testFolder, char monitoringLetter,
+                                 int launchesLeft, Random& random) {
+  TestFolderReading r;
+  makeFilesWritable(testFolder);
+  r.load = LoadTest(locate(testFolder, "test.txt"), r.test, random);
+  if (!r.hasTasks()) return r;
+  const int n = r.load.taskCount();
+  r.config = readConfigFile(testFolder, n, launchesLeft);
+  for (int i = 1; i <= n; ++i) r.config.dialog.elementCounts[i] = r.test.task(i).elementCount;
+  r.attemptCode = drawAttemptCode(r.config.settings.mode, monitoringLetter, testFolder, random);
+  if (r.attemptCode) r.results = CountResults(testFolder);
+  return r;
+}
+
+}  // namespace ispyt

@@ -1,0 +1,63 @@
+#include "results/ui/ResultScreen.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "presentation/MainLayout.h"
+#include "results/AttemptRecords.h"
+#include "results/ui/ClosingPicture.h"
+#include "results/ui/ResultDiagram.h"
+
+namespace ispyt {
+
+ResultScreen::ResultScreen(TaskCanvas& canvas, const FirstScreenLook& look,
+                           ResultFilesContext files, ResultFilesWriter::Network network)
+    : canvas_(canvas), look_(look), writer_(std::move(files), std::move(network)) {}
+
+void ResultScreen::drawDiagram(double angle, bool prompt) {
+  diagramAngle_ = angle;
+  const ResultFilesContext& c = writer_.context();
+  const QRect box = canvas_.rect(layout::kResultPicture);
+  // Graded as the result files will grade it: a broken-off attempt shows
+  // the tasks it left as wrong.
+  const GradingCounts counts = gradingCounts(c.attempt, c.test, c.settings);
+  const QImage picture = resultDiagram(box.size(), angle, counts.elementsJudged,
+                                       counts.wrongElements, prompt, canvas_.background()->copy(box));
+  QPainter p(&canvas_.screen());
+  p.drawImage(box.topLeft(), picture);
+  p.end();
+  canvas_.repaint();
+}
+
+void ResultScreen::drawClosingStep(int step, int grade) {
+  const QRect box = canvas_.rect(layout::kResultPicture);
+  closingGrade_ = grade;
+  if (step == 1) {
+    // The closing dims the diagram as it stood, without its prompt.
+    drawDiagram(diagramAngle_, false);
+    closingBackdrop_ = canvas_.screen().copy(box);
+  }
+  const QImage picture = closingPicture(box.size(), step, grade,
+                                        writer_.context().settings.gradeScale, closingBackdrop_);
+  QPainter p(&canvas_.screen());
+  p.setRenderHint(QPainter::Antialiasing);
+  // Framed like the card, so the dimmed picture sits in the screen.
+  const double corner = canvas_.scale().font(16);
+  QPainterPath frame;
+  frame.addRoundedRect(QRectF(box).adjusted(1, 1, -1, -1), corner, corner);
+  p.setClipPath(frame);
+  p.drawImage(box.topLeft(), picture);
+  p.setClipping(false);
+  p.setPen(QPen(look_.frameColour, 2));
+  p.drawPath(frame);
+  p.end();
+  canvas_.repaint();
+}
+
+void ResultScreen::closingEnded() {
+  // Without a grade the closing only leads the eye away: the diagram stays
+  // as the attempt's last word, its prompt gone.
+  if (closingGrade_ == 0) drawDiagram(diagramAngle_, false);
+}
+
+}  // namespace ispyt

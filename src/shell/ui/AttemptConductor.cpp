@@ -1,0 +1,71 @@
+#include "shell/ui/AttemptConductor.h"
+
+#include "attempt/RegistrationCard.h"
+#include "platform/Cp1251.h"
+#include "platform/qt/PixelFont.h"
+#include "platform/qt/QtText.h"
+#include "presentation/MainLayout.h"
+
+namespace ispyt {
+namespace {
+
+TaskCanvas::Parts canvasParts(const WindowParts& parts) {
+  auto tile = [&](const std::string& backdrop) {
+    return backdrop == cp1251("Пергамент") ? parts.artwork.cut(artwork::kParchmentTile) : QImage();
+  };
+  const Workstation& ws = parts.ws;
+  return {&parts.screen, &parts.background, parts.window, ws.scale,
+          tile(ws.decor.questionBackground), tile(ws.decor.answerBackground), parts.repaint};
+}
+
+}  // namespace
+
+AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
+    : parts_(parts),
+      canvas_(canvasParts(parts)),
+      results_(canvas_, parts.look,
+               ResultFilesContext{parts.ws.settings, parts.ws.programFolder, parts.ws.openTest,
+                                  parts.ws.attempt, parts.ws.test, parts.ws.student,
+                                  parts.ws.result, parts.random, {}, {}}) {
+  Workstation& ws = parts_.ws;
+  // The keyboard language for typed answers: a list that takes no keys.
+  layoutSelector_ = new CardDropDown(parts_.window);
+  QStringList choices;
+  for (const std::string& c : layoutChoices()) choices << fromCp1251(c);
+  layoutSelector_->setItems(choices);
+  layoutSelector_->setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
+  QObject::connect(layoutSelector_, &CardDropDown::chosen, layoutSelector_,
+                   [this](int row) { chooseLayout(row); });
+  layoutSelector_->hide();
+  layoutSelector_->setBoxFont(pixelFont("DejaVu Sans", ws.scale.font(8)));
+  layoutSelector_->place(parts_.rect(layout::kKeyboardSelector), ws.scale.x(16));
+
+  card_ = new CardPanel(ws.student, ws.classLists, parts_.shell,
+                        [this](bool ready) { desk_->cardReady(ready); }, parts_.window);
+  card_->place(ws.scale);
+  card_->hide();
+
+  AttemptDesk::Host deskHost{
+      std::move(host.setTitle),
+      std::move(host.showTestSetTitle),
+      std::move(host.attemptClosed),
+      [this] { card_->hide(); },
+      [this](bool typing, bool showSelector) {
+        if (typing) parts_.shell.activateKeyboardLayout(layoutChoice_);
+        layoutSelector_->setVisible(showSelector);
+      },
+  };
+  desk_ = std::make_unique<AttemptDesk>(
+      AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, ws.test, ws.attempt,
+                          ws.screen.width},
+      parts_.scheduler, parts_.random, *card_, canvas_, parts_.look,
+      AttemptDesk::End{results_, results_.writer()}, std::move(deskHost));
+}
+
+void AttemptConductor::chooseLayout(int row) {
+  layoutChoice_ = layoutOfChoice(layoutChoices().at(static_cast<std::size_t>(row)));
+  layoutSelector_->setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
+  parts_.shell.activateKeyboardLayout(layoutChoice_);
+}
+
+}  // namespace ispyt

@@ -1,0 +1,49 @@
+#pragma once
+// The attempt on the main window, wired: the registration card, the task
+// screen with its engine, the result screen after the end, and the
+// keyboard-language selector shown while typed answers are on screen.
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "attempt/ui/AttemptDesk.h"
+#include "attempt/ui/CardDropDown.h"
+#include "attempt/ui/CardPanel.h"
+#include "attempt/ui/TaskCanvas.h"
+#include "results/ui/ResultScreen.h"
+#include "shell/ui/WindowParts.h"
+
+namespace ispyt {
+
+class AttemptConductor {
+ public:
+  // What the attempt asks of the rest of the window.
+  struct Host {
+    std::function<void(const QString& text, QColor colour)> setTitle;  // the title label
+    std::function<void()> showTestSetTitle;
+    std::function<void()> attemptClosed;  // "Тест" may be chosen again
+  };
+
+  AttemptConductor(const WindowParts& parts, Host host);
+
+  AttemptDesk& desk() { return *desk_; }
+  CardPanel* card() const { return card_; }
+  // An attempt is under way: the menu ignores the mouse, "Вихід" breaks off.
+  bool running() const { return desk_->running(); }
+
+ private:
+  void chooseLayout(int row);
+
+  WindowParts parts_;
+  CardDropDown* layoutSelector_ = nullptr;
+  std::string_view layoutChoice_ = kLayoutUkrainian;  // for typed answers
+  CardPanel* card_ = nullptr;
+  TaskCanvas canvas_;
+  ResultScreen results_;
+  std::unique_ptr<AttemptDesk> desk_;
+};
+
+}  // namespace ispyt
