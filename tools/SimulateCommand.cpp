@@ -34,6 +34,8 @@ end message, the attempt's counters, every task's record and the result.
 The result files are written as after a real attempt: the report and the
 monitoring records in the test folder, the result database in REZULT of the
 program folder (a launch-limited test uses up a launch).  Nothing is sent.
+A result that cannot be stored is said on standard error, with the file and
+why, and kept in Pending of the program folder: the next run writes it out.
 
 The script is UTF-8 text, one line each ('#' starts a comment):
   mode: N          the working mode 0..4 instead of the test's own
@@ -78,7 +80,8 @@ clicked away and the closing animation runs.
 
 --seed N fixes the option shuffle and the attempt code (default 1).
 --events adds every screen and sound event to the summary.
-Exit status: 0 done, 1 the test or the script could not be run, 2 bad usage.
+Exit status: 0 done, 1 the test or the script could not be run, 2 bad usage,
+3 the attempt ran but its result could not be stored.
 )";
 
 // The card as the script fills it: shown, then chosen and typed at once.
@@ -589,6 +592,7 @@ void printSummary(const Simulation& sim, const Workstation& ws, const Test& test
   if (stored.error) {
     json.key("error").utf8(stored.error.message());
     json.key("failedFile").text(cp1251FromPath(stored.failedFile));
+    json.key("keptFile").text(cp1251FromPath(stored.keptFile));
   }
   json.endObject();
   json.key("sounds").beginArray();
@@ -676,6 +680,18 @@ int runSimulate(const Args& args) {
     std::fprintf(stderr, "simulate: %s:%d: %s\n", scriptArg.c_str(), sim.failureLine,
                  sim.failure.c_str());
     return 1;
+  }
+  const WriteReportOutcome& stored = sim.stored();
+  if (sim.handedOver() && !stored.stored()) {
+    std::fprintf(stderr, "simulate: the result is not stored: %s: %s; its answers are %s\n",
+                 cp1251ToUtf8(cp1251FromPath(stored.failedFile)).c_str(),
+                 stored.error.message().c_str(),
+                 stored.keptFile.empty()
+                     ? "not kept on disk either"
+                     : ("kept in " + cp1251ToUtf8(cp1251FromPath(stored.keptFile)) +
+                        " and written out at the next attempt")
+                           .c_str());
+    return 3;
   }
   return 0;
 }

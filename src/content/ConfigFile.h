@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "content/Settings.h"
+#include "platform/FileSystem.h"
 #include "content/SettingsDialogState.h"
 
 namespace ispyt {
@@ -64,7 +65,8 @@ std::filesystem::path configPath(const std::filesystem::path& testFolder);
 std::error_code saveConfig(const std::filesystem::path& testFolder,
                            const SettingsDialogState& dialog);
 std::error_code countLaunch(const std::filesystem::path& testFolder,
-                            const std::vector<std::string>& keptCopy);
+                            const std::vector<std::string>& keptCopy,
+                            FileSystem& files = diskFileSystem());
 
 // The message shown when saving fails (Windows-1251).
 std::string configSaveErrorText(const std::error_code& error);

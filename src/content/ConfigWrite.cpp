@@ -98,10 +98,10 @@ std::error_code saveConfig(const std::filesystem::path& testFolder,
 }
 
 std::error_code countLaunch(const std::filesystem::path& testFolder,
-                            const std::vector<std::string>& keptCopy) {
+                            const std::vector<std::string>& keptCopy, FileSystem& files) {
   auto bytes = launchCountBytes(keptCopy);
   if (!bytes) return std::make_error_code(std::errc::invalid_argument);
-  return replaceFile(configPath(testFolder), *bytes);
+  return files.replace(configPath(testFolder), *bytes);
 }
 
 std::string configSaveErrorText(const std::error_code& error) {

@@ -1,33 +1,25 @@
 #include "platform/ReplaceFile.h"
 
-#include <cerrno>
-#include <cstdio>
-
-#include "platform/DiskFile.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 
 namespace ispyt {
 
-std::error_code replaceFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".new";
+std::error_code replaceFile(const fs::path& path, std::string_view bytes) {
+  return diskFileSystem().replace(path, bytes);
+}
+
+int removeLeftoverReplacements(const fs::path& folder, std::chrono::minutes age) {
+  const auto before = fs::file_time_type::clock::now() - age;
+  int removed = 0;
   std::error_code ec;
-  std::FILE* file = openFile(temporary, "wb");
-  if (!file) return std::error_code(errno ? errno : EIO, std::generic_category());
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  // Data on disk before the rename, so that a crash cannot leave an empty
-  // file under the old name.
-  written = flushToDisk(file) && written;
-  int error = errno;
-  written = std::fclose(file) == 0 && written;
-  if (written)
-    std::filesystem::rename(temporary, path, ec);
-  else
-    ec = std::error_code(error ? error : EIO, std::generic_category());
-  if (ec) {
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
+    if (!it->is_regular_file(ignored) || it->path().extension() != ".new") continue;
+    const auto written = it->last_write_time(ignored);
+    if (!ignored && written < before && fs::remove(it->path(), ignored)) ++removed;
   }
-  return ec;
+  return removed;
 }
 
 }  // namespace ispyt

@@ -1,5 +1,9 @@
 #include "results/MonitorFile.h"
 
+#include <cstdio>
+#include <optional>
+
+#include "platform/DiskFile.h"
 #include "results/RecordFields.h"
 
 namespace ispyt {
@@ -33,28 +37,78 @@ std::string monitorBytes(const MonitorGroup& g) {
   return out + closing;
 }
 
+namespace {
+
+// The group in `bytes` (one group's size), or nothing when it is damaged.
+std::optional<MonitorGroup> decodeGroup(std::string_view bytes, int n) {
+  auto record = [&](int index) { return bytes.substr(index * kMonitorRecordSize); };
+  const std::string_view closing = record(3 * n);
+  // Every attempt has a code: an empty one is a filled or never finished
+  // group.
+  if (closing[kCode] == '\0') return std::nullopt;
+  MonitorGroup g;
+  g.taskCount = n;
+  for (int k = 1; k <= n; ++k) {
+    g.wrongCount[k] = getInt32(record(k - 1), kWrong);
+    g.missCount[k] = getInt32(record(n + k - 1), kMiss);
+    g.judgedElements[k] = getInt32(record(2 * n + k - 1), kJudged);
+  }
+  g.attemptCode = getCounted(closing, kCode, 4);
+  g.name = getCounted(closing, kName, 20);
+  return g;
+}
+
+std::optional<std::string> taskCountFault(int n) {
+  if (n >= 1 && n <= kMaxTasks) return std::nullopt;
+  return "task count " + std::to_string(n) + " outside 1..60";
+}
+
+}  // namespace
+
+std::optional<MonitorGroup> readMonitorGroup(std::string_view bytes, int n) {
+  if (taskCountFault(n) || bytes.size() != monitorGroupSize(n)) return std::nullopt;
+  return decodeGroup(bytes, n);
+}
+
 Parsed<MonitorFile> ReadMonitor(std::string_view bytes, int n) {
-  if (n < 1 || n > kMaxTasks)
-    return Parsed<MonitorFile>::failure(0, "task count " + std::to_string(n) + " outside 1..60");
-  const std::size_t groupSize = (3 * n + 1) * kMonitorRecordSize;
+  if (auto fault = taskCountFault(n)) return Parsed<MonitorFile>::failure(0, *fault);
+  const std::size_t groupSize = monitorGroupSize(n);
   MonitorFile file;
   std::size_t at = 0;
   for (; bytes.size() - at >= groupSize; at += groupSize) {
-    MonitorGroup g;
-    g.taskCount = n;
-    auto record = [&](int index) { return bytes.substr(at + index * kMonitorRecordSize); };
-    for (int k = 1; k <= n; ++k) {
-      g.wrongCount[k] = getInt32(record(k - 1), kWrong);
-      g.missCount[k] = getInt32(record(n + k - 1), kMiss);
-      g.judgedElements[k] = getInt32(record(2 * n + k - 1), kJudged);
-    }
-    g.attemptCode = getCounted(record(3 * n), kCode, 4);
-    g.name = getCounted(record(3 * n), kName, 20);
-    file.groups.push_back(std::move(g));
+    if (auto g = decodeGroup(bytes.substr(at, groupSize), n))
+      file.groups.push_back(std::move(*g));
+    else
+      ++file.damagedGroups;
   }
   file.skippedBytes = bytes.size() - at;
   Parsed<MonitorFile> parsed;
   parsed.value = std::move(file);
+  return parsed;
+}
+
+Parsed<MonitorCounts> ReadMonitorFile(const std::filesystem::path& path, int n,
+                                      const std::function<void(const MonitorGroup&)>& visit) {
+  if (auto fault = taskCountFault(n)) return Parsed<MonitorCounts>::failure(0, *fault);
+  std::FILE* file = openFile(path, "rb");
+  if (!file) return Parsed<MonitorCounts>::failure(0, "the file cannot be read");
+  MonitorCounts counts;
+  std::string group(monitorGroupSize(n), '\0');
+  std::size_t got = 0;
+  while ((got = std::fread(group.data(), 1, group.size(), file)) == group.size()) {
+    if (auto g = decodeGroup(group, n)) {
+      ++counts.groups;
+      visit(*g);
+    } else {
+      ++counts.damagedGroups;
+    }
+  }
+  counts.skippedBytes = got;
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return Parsed<MonitorCounts>::failure(0, "the file cannot be read to its end");
+  Parsed<MonitorCounts> parsed;
+  parsed.value = counts;
   return parsed;
 }
 

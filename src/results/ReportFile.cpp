@@ -220,14 +220,19 @@ Report readOne(ReportReader& r) {
   return report;
 }
 
+// Line 1: the letter as is, each digit as the byte of its value.
+std::string codeLine(std::string_view attemptCode) {
+  std::string code(attemptCode.substr(0, 1));
+  for (std::size_t i = 1; i < 4 && i < attemptCode.size(); ++i)
+    code += static_cast<char>(attemptCode[i] - '0');
+  return code;
+}
+
 }  // namespace
 
 std::string reportBytes(const Report& report) {
   ReportWriter w;
-  std::string code = report.attemptCode.substr(0, 1);
-  for (std::size_t i = 1; i < 4 && i < report.attemptCode.size(); ++i)
-    code += static_cast<char>(report.attemptCode[i] - '0');
-  w.line(code);
+  w.line(codeLine(report.attemptCode));
   w.byte(report.mode);
   w.number(report.taskCount);
   w.number(report.tasksDone);
@@ -260,6 +265,14 @@ Parsed<Report> ReadReport(std::string_view bytes) {
     return Parsed<Report>::failure(fault.line, fault.reason);
   }
   return parsed;
+}
+
+bool setReportCode(std::string& bytes, std::string_view attemptCode) {
+  const std::size_t end = bytes.find("\r\n");
+  const std::string line = codeLine(attemptCode);
+  if (end != line.size()) return false;
+  bytes.replace(0, end, line);
+  return true;
 }
 
 }  // namespace ispyt

@@ -80,4 +80,8 @@ std::string reportBytes(const Report& report);
 // not what the layout puts there.
 Parsed<Report> ReadReport(std::string_view bytes);
 
+// Gives the report in `bytes` another attempt code of the same length;
+// false when its first line is not a code.
+bool setReportCode(std::string& bytes, std::string_view attemptCode);
+
 }  // namespace ispyt

@@ -1,5 +1,8 @@
 #include "results/ResultDbFile.h"
 
+#include <algorithm>
+
+#include "platform/Paths.h"
 #include "results/RecordFields.h"
 
 namespace ispyt {
@@ -103,6 +106,18 @@ Parsed<ResultDbFile> ReadResultDb(std::string_view bytes) {
   Parsed<ResultDbFile> parsed;
   parsed.value = std::move(file);
   return parsed;
+}
+
+void setResultDbCode(std::string& bytes, std::string_view attemptCode) {
+  if (bytes.size() >= kResultDbRecordSize)
+    putCounted(bytes, kCode, ShiftText(attemptCode, kCodeShift), 4);
+}
+
+std::filesystem::path resultDbPath(const std::filesystem::path& programFolder,
+                                   const std::string& attemptCode, const std::string& testName) {
+  std::string name = testName;
+  std::erase(name, '&');
+  return locate(locate(programFolder, "REZULT"), attemptCode + "_" + name + ".Db");
 }
 
 }  // namespace ispyt

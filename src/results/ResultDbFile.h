@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,14 @@ struct ResultDbFile {
   std::vector<ResultDbEntry> entries;
   std::size_t skippedBytes = 0;  // after the last whole group, not read
 };
+
+// "REZULT/<code>_<test name>.Db" below the program folder, '&' left out of
+// the name.
+std::filesystem::path resultDbPath(const std::filesystem::path& programFolder,
+                                   const std::string& attemptCode, const std::string& testName);
+
+// Gives the attempt's records in `bytes` another attempt code.
+void setResultDbCode(std::string& bytes, std::string_view attemptCode);
 
 // Fails at a header record whose N is outside 0..60.
 Parsed<ResultDbFile> ReadResultDb(std::string_view bytes);

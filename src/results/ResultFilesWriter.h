@@ -32,6 +32,10 @@ class ResultFilesWriter : public ResultWriter {
   void sendResult() override;
   void closeNetwork() override;
 
+  // A result that could not be stored, written once more; true when it now
+  // is.
+  bool writeAgain() { return WriteReportAgain(context_, outcome_); }
+
   const WriteReportOutcome& outcome() const { return outcome_; }
   const ResultFilesContext& context() const { return context_; }
 

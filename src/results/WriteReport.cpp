@@ -1,94 +1,49 @@
 #include "results/WriteReport.h"
 
-#include <algorithm>
-#include <set>
-
-#include "content/ConfigFile.h"
-#include "content/TestSets.h"
 #include "platform/Cp1251.h"
+#include "platform/FileErrorText.h"
 #include "platform/Paths.h"
-#include "platform/ReplaceFile.h"
-#include "results/AppendRecords.h"
 #include "results/AttemptRecords.h"
 #include "results/DateTimeText.h"
+#include "results/MonitorFile.h"
+#include "results/PendingResults.h"
+#include "results/ReportFile.h"
+#include "results/ResultDbFile.h"
 #include "results/Scoring.h"
 
 namespace ispyt {
 namespace {
 
-namespace fs = std::filesystem;
+FileSystem& filesOf(const ResultFilesContext& c) { return c.files ? *c.files : diskFileSystem(); }
 
-constexpr int kFirstCode = 100;
-constexpr int kCodeCount = 899;  // 100..998
-
-// The code with new digits (same letter) while a file of the folder already
-// bears it; false when every code of the letter is taken.
-bool makeCodeFree(const fs::path& folder, std::string& code, Random& random) {
-  const std::set<std::string> inUse = baseNamesInUse(folder);
-  const std::string letter = code.substr(0, 1);
-  auto taken = [&](int digits) {
-    return inUse.count(cp1251Upper(letter + std::to_string(digits))) > 0;
-  };
-  if (!inUse.count(cp1251Upper(code))) return true;
-  int free = 0;
-  for (int d = kFirstCode; d < kFirstCode + kCodeCount; ++d) free += taken(d) ? 0 : 1;
-  if (free == 0) return false;
-  int digits = 0;
-  do digits = kFirstCode + random.random(kCodeCount);
-  while (taken(digits));
-  code = letter + std::to_string(digits);
-  return true;
-}
-
-std::string withoutAmpersands(std::string text) {
-  text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
-  return text;
+// The files the store wrote, and what follows a stored result: the message
+// to the teacher, and no test open any more.
+void takeStore(const ResultFilesContext& c, WriteReportOutcome& out, const StoreOutcome& stored) {
+  out.error = stored.error;
+  out.failedFile = stored.failedFile;
+  out.reportFile = stored.reportFile;
+  out.monitorFile = stored.monitorFile;
+  out.resultDb = stored.resultDb;
+  out.launchCounted = stored.launchCounted;
+  // The code may have been drawn anew.
+  c.openTest.attemptCode = out.result.attemptCode;
+  c.result.attemptCode = out.result.attemptCode;
+  if (!stored.stored()) return;
+  if (out.sends && c.sendResult) c.sendResult();
+  c.openTest.currentTestPath = kNoTestOpen;
 }
 
 }  // namespace
 
-fs::path resultDbPath(const fs::path& programFolder, const std::string& attemptCode,
-                      const std::string& testName) {
-  const fs::path folder = locate(programFolder, "REZULT");
-  return locate(folder, attemptCode + "_" + withoutAmpersands(testName) + ".Db");
-}
-
-std::error_code AppendMonitor(const ResultFilesContext& c, fs::path& file) {
-  file = locate(c.openTest.testFolder, "Monitor.dm");
-  return appendRecords(
-      file, monitorBytes(monitorGroupOf(c.attempt, c.test, c.result.attemptCode, c.card.fullName)));
-}
-
-std::error_code WriteResultDb(const ResultFilesContext& c, int wrong, fs::path& file) {
-  std::error_code ec;
-  fs::create_directories(locate(c.programFolder, "REZULT"), ec);
-  if (ec) return ec;
-  file = resultDbPath(c.programFolder, c.result.attemptCode, c.openTest.testName);
-  return appendRecords(file, resultDbBytes(resultDbEntryOf(c.attempt, c.test, c.settings, c.card,
-                                                           c.result, c.openTest.testName, wrong)));
-}
-
 WriteReportOutcome WriteReport(const ResultFilesContext& c) {
   AttemptState& attempt = c.attempt;
   AttemptResult& result = c.result;
-  const fs::path& folder = c.openTest.testFolder;
+  FileSystem& files = filesOf(c);
   WriteReportOutcome out;
-  auto fail = [&](std::error_code ec, fs::path file) {
-    out.error = ec;
-    out.failedFile = std::move(file);
-    return out;
-  };
+  // Results an earlier attempt could not store go first.
+  retryKeptResults(c.programFolder, files, c.random);
 
-  std::error_code probe;
-  if (folder.empty() || !fs::is_directory(folder, probe))
-    return fail(std::make_error_code(std::errc::no_such_file_or_directory), folder);
-  std::string code = c.openTest.attemptCode;
-  if (!makeCodeFree(folder, code, c.random))
-    return fail(std::make_error_code(std::errc::file_exists), folder / pathFromCp1251(code));
-  c.openTest.attemptCode = code;
-  result.attemptCode = code;
-  out.reportFile = folder / pathFromCp1251(code + ".rez");
-
+  result.attemptCode = c.openTest.attemptCode;
   if (attempt.mode != kModeExam) attempt.bestInExam = 1;
   const GradingCounts counts = gradingCounts(attempt, c.test, c.settings);
   const ScoreOutcome score = ComputeResult(counts);
@@ -101,40 +56,47 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
   result.dateText = stamp.date;
   result.timeText = stamp.time;
 
-  if (std::error_code ec = replaceFile(
-          out.reportFile, reportBytes(reportOf(attempt, c.test, c.settings, c.card, result))))
-    return fail(ec, out.reportFile);
-
+  PendingResult& r = out.result;
+  r.programFolder = c.programFolder;
+  r.testFolder = c.openTest.testFolder;
+  r.testName = c.openTest.testName;
+  r.attemptCode = result.attemptCode;
+  r.taskCount = c.test.taskCount;
+  r.report = reportBytes(reportOf(attempt, c.test, c.settings, c.card, result));
   const bool taskRecords = keepsTaskRecords(attempt.mode);
-  if (taskRecords) {
-    fs::path file;
-    if (std::error_code ec = AppendMonitor(c, file)) return fail(ec, file);
-    out.monitorFile = file;
-  }
-
+  if (taskRecords)
+    r.monitor = monitorBytes(monitorGroupOf(attempt, c.test, r.attemptCode, c.card.fullName));
   StudentCard& card = c.card;
   if (!card.fullName.empty()) {
     if (card.classGroup.empty()) card.classGroup = " -";
     if (card.fullName.back() == ' ') card.fullName.pop_back();
-    if (taskRecords && !card.fullName.empty()) {
-      fs::path file;
-      if (std::error_code ec =
-              WriteResultDb(c, wrongPercent(counts.wrongElements, counts.elementsJudged), file))
-        return fail(ec, file);
-      out.resultDb = file;
-    }
+    if (taskRecords && !card.fullName.empty())
+      r.database = resultDbBytes(resultDbEntryOf(
+          attempt, c.test, c.settings, card, result, r.testName,
+          wrongPercent(counts.wrongElements, counts.elementsJudged)));
   }
   // Every stored result of a launch-limited test uses up a launch, with or
   // without a name.
-  if (c.openTest.launchCounting) {
-    if (std::error_code ec = countLaunch(folder, c.openTest.keptCopy))
-      return fail(ec, configPath(folder));
-    out.launchCounted = true;
-  }
-  if (taskRecords && !card.fullName.empty() && c.sendResult) c.sendResult();
+  r.countsLaunch = c.openTest.launchCounting;
+  out.sends = taskRecords && !card.fullName.empty();
 
-  c.openTest.currentTestPath = kNoTestOpen;
+  takeStore(c, out, storeKept(r, out.keptFile, files, c.random, false));
   return out;
+}
+
+bool WriteReportAgain(const ResultFilesContext& c, WriteReportOutcome& out) {
+  if (out.stored()) return true;
+  takeStore(c, out, storeKept(out.result, out.keptFile, filesOf(c), c.random, true));
+  return out.stored();
+}
+
+std::string resultNotStoredText(const WriteReportOutcome& out) {
+  std::string text = cp1251("Результат не записано.¶Файл: ") + cp1251FromPath(out.failedFile) +
+                     cp1251("¶Причина: ") + fileErrorReason(out.error) + cp1251(".¶");
+  text += out.keptFile.empty()
+              ? cp1251("Відповіді збережено в пам'яті програми")
+              : cp1251("Відповіді збережено у файлі ") + cp1251FromPath(out.keptFile);
+  return text + cp1251(".¶Клацніть тут, щоб записати ще раз.");
 }
 
 }  // namespace ispyt

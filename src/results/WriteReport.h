@@ -1,8 +1,10 @@
 #pragma once
-// Storing a finished attempt: grading it, then the report file in the test
+// Storing a finished attempt: grading it, then its report in the test
 // folder, the monitoring records beside it, the result database in
-// "REZULT", the launch count of a launch-limited test; afterwards no test
-// is open.
+// "REZULT" and the launch count of a launch-limited test, whole or not at
+// all (StoreResult); afterwards no test is open.  A result that cannot be
+// stored is kept in "Pending" and written out again later: at the next
+// attempt, at the next start-up, or when the teacher asks.
 
 #include <ctime>
 #include <filesystem>
@@ -15,15 +17,17 @@
 #include "content/OpenTestState.h"
 #include "content/Settings.h"
 #include "content/Test.h"
+#include "platform/FileSystem.h"
 #include "platform/Random.h"
 #include "results/AttemptResult.h"
 #include "results/ComputeGrade.h"
+#include "results/PendingResult.h"
 
 namespace ispyt {
 
 struct ResultFilesContext {
   Settings& settings;  // a grade no task backs is switched off
-  std::filesystem::path programFolder;  // "REZULT" is below it
+  std::filesystem::path programFolder;  // "REZULT" and "Pending" are below it
   // Its folder, name, attempt code and launch counting; afterwards no test
   // is open.
   OpenTestState& openTest;
@@ -34,6 +38,7 @@ struct ResultFilesContext {
   Random& random;
   std::function<std::tm()> now;      // empty: the local clock
   std::function<void()> sendResult;  // empty: sending is off
+  FileSystem* files = nullptr;       // empty: the disk's own
 };
 
 struct WriteReportOutcome {
@@ -42,26 +47,26 @@ struct WriteReportOutcome {
   std::filesystem::path monitorFile;  // empty when not written
   std::filesystem::path resultDb;     // empty when not written
   bool launchCounted = false;
-  // The first failure, which ends the step; the files before it stay.
+  // Why the result is not stored, and the file it concerns; nothing of it
+  // is stored then.
   std::error_code error;
   std::filesystem::path failedFile;
+  // The result as it is stored, or is to be: its kept copy in "Pending"
+  // (empty when it is stored, or could not be kept on disk).
+  PendingResult result;
+  std::filesystem::path keptFile;
+  bool sends = false;  // stored, it goes to the teacher's computer
 
   bool stored() const { return !error; }
 };
 
 WriteReportOutcome WriteReport(const ResultFilesContext& context);
 
-// Appends the attempt's 3N + 1 monitoring records to "Monitor.dm" of the
-// test folder.
-std::error_code AppendMonitor(const ResultFilesContext& context, std::filesystem::path& file);
-// Appends the attempt's 1 + 2N records to its database in "REZULT";
-// `wrong` is the wrong percentage.
-std::error_code WriteResultDb(const ResultFilesContext& context, int wrong,
-                              std::filesystem::path& file);
+// Writes a result that could not be stored once more; true when it now is.
+bool WriteReportAgain(const ResultFilesContext& context, WriteReportOutcome& outcome);
 
-// "REZULT/<code>_<test name>.Db" below the program folder, '&' left out of
-// the name.
-std::filesystem::path resultDbPath(const std::filesystem::path& programFolder,
-                                   const std::string& attemptCode, const std::string& testName);
+// What the result screen says when the result is not stored (Windows-1251):
+// which file, why, and that the answers are kept.
+std::string resultNotStoredText(const WriteReportOutcome& outcome);
 
 }  // namespace ispyt

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/qt/PixelFont.h"
 #include "platform/qt/QtGeometry.h"
 #include "presentation/MainLayout.h"
 #include "presentation/RenderTaskText.h"
@@ -67,6 +68,23 @@ void TaskCanvas::drawCard(std::string_view text, int maxSize) {
   p.drawImage(card.topLeft(), slots_.image(kCardSlot));
   p.end();
   slots_.release(kCardSlot);
+}
+
+void TaskCanvas::drawCardText(const QString& text, QColor colour, int pixelSize) {
+  const QRect card = rect(layout::kCardArea).adjusted(kCardInset, kCardInset, -kCardInset,
+                                                       -kCardInset);
+  QPainter p(p_.screen);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath inside;
+  inside.addRoundedRect(card, kCardCorner, kCardCorner);
+  p.setClipPath(inside);
+  p.drawImage(card.topLeft(),
+              backdrop(p_.cardTile, look_.plainQuestionBackground, kPlainQuestion, card));
+  p.setPen(colour);
+  p.setFont(pixelFont("DejaVu Sans", pixelSize, true));
+  const int margin = pixelSize;
+  p.drawText(card.adjusted(margin, margin, -margin, -margin),
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, text);
 }
 
 int TaskCanvas::measure(std::string_view text, QSize size, bool bold) {

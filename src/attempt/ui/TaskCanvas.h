@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,9 @@ class TaskCanvas {
   // The question backdrop with `text` on it, inside the card's frame, in
   // the question's colour and weight.
   void drawCard(std::string_view text, int maxSize);
+  // The question backdrop with plain `text` on it (no task-text markup),
+  // wrapped at word ends, for the program's own messages.
+  void drawCardText(const QString& text, QColor colour, int pixelSize);
   // The largest font size (cell width) at which `text` fits `size`.
   int measure(std::string_view text, QSize size, bool bold);
   // Paints the option backdrop under `box` (the whole option, its letter

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "platform/Cp1251.h"
+#include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "results/AttemptRecords.h"
 #include "results/ui/ClosingPicture.h"
@@ -13,6 +15,34 @@ namespace ispyt {
 ResultScreen::ResultScreen(TaskCanvas& canvas, const FirstScreenLook& look,
                            ResultFilesContext files, ResultFilesWriter::Network network)
     : canvas_(canvas), look_(look), writer_(std::move(files), std::move(network)) {}
+
+namespace {
+
+const QColor kFailureColour(160, 0, 0);
+
+}  // namespace
+
+void ResultScreen::writeResults() {
+  writer_.writeResults();
+  failureShown_ = !writer_.outcome().stored();
+  if (failureShown_) {
+    canvas_.drawCardText(fromCp1251(resultNotStoredText(writer_.outcome())), kFailureColour,
+                         canvas_.scale().font(14));
+    canvas_.repaint();
+  }
+}
+
+bool ResultScreen::click(QPoint at) {
+  if (!failureShown_ || !canvas_.rect(layout::kCardArea).contains(at)) return false;
+  failureShown_ = !writer_.writeAgain();
+  const WriteReportOutcome& out = writer_.outcome();
+  canvas_.drawCardText(fromCp1251(failureShown_ ? resultNotStoredText(out)
+                                                : cp1251("Результат записано.")),
+                       failureShown_ ? kFailureColour : look_.frameColour.darker(150),
+                       canvas_.scale().font(failureShown_ ? 14 : 20));
+  canvas_.repaint();
+  return true;
+}
 
 void ResultScreen::drawDiagram(double angle, bool prompt) {
   diagramAngle_ = angle;

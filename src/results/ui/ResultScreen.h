@@ -1,28 +1,42 @@
 #pragma once
 // The end of an attempt on the main window: the result diagram and then
 // the closing picture with the grade, in the middle of the option area, and
-// the result files written when the testee clicks past the diagram.
+// the result files written when the testee clicks past the diagram.  A
+// result that could not be stored is said on the card, which a click then
+// writes again.
 
 #include <QImage>
+#include <QPoint>
+#include <string>
 
 #include "attempt/AttemptEndScreen.h"
+#include "attempt/ResultWriter.h"
 #include "attempt/ui/TaskCanvas.h"
 #include "presentation/ui/FirstScreen.h"
 #include "results/ResultFilesWriter.h"
 
 namespace ispyt {
 
-class ResultScreen : public AttemptEndScreen {
+class ResultScreen : public AttemptEndScreen, public ResultWriter {
  public:
   ResultScreen(TaskCanvas& canvas, const FirstScreenLook& look, ResultFilesContext files,
                ResultFilesWriter::Network network = {});
 
-  // What the attempt hands its finished result to.
-  ResultFilesWriter& writer() { return writer_; }
+  const WriteReportOutcome& outcome() const { return writer_.outcome(); }
+  // A left click on the window; true when it wrote the result again.
+  bool click(QPoint at);
 
+  // AttemptEndScreen
   void drawDiagram(double angle, bool prompt) override;
   void drawClosingStep(int step, int grade) override;
   void closingEnded() override;
+  // ResultWriter
+  void evaluateExam(const std::string& attemptCode) override { writer_.evaluateExam(attemptCode); }
+  void writeResults() override;
+  int grade() const override { return writer_.grade(); }
+  std::string gradeSound() const override { return writer_.gradeSound(); }
+  void sendResult() override { writer_.sendResult(); }
+  void closeNetwork() override { writer_.closeNetwork(); }
 
  private:
   TaskCanvas& canvas_;
@@ -31,6 +45,7 @@ class ResultScreen : public AttemptEndScreen {
   QImage closingBackdrop_;
   double diagramAngle_ = 0;
   int closingGrade_ = 0;
+  bool failureShown_ = false;
 };
 
 }  // namespace ispyt

@@ -59,7 +59,7 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
       AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, ws.test, ws.attempt,
                           ws.screen.width},
       parts_.scheduler, parts_.random, *card_, canvas_, parts_.look,
-      AttemptDesk::End{results_, results_.writer()}, std::move(deskHost));
+      AttemptDesk::End{results_, results_}, std::move(deskHost));
 }
 
 void AttemptConductor::chooseLayout(int row) {

@@ -33,6 +33,8 @@ class AttemptConductor {
   CardPanel* card() const { return card_; }
   // An attempt is under way: the menu ignores the mouse, "Вихід" breaks off.
   bool running() const { return desk_->running(); }
+  // A left click on the window: the result screen's, or the task screen's.
+  bool click(QPoint at) { return results_.click(at) || desk_->click(at); }
 
  private:
   void chooseLayout(int row);

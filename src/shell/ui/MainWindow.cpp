@@ -216,7 +216,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
-    if (!exit_->clicked(event->pos()) && !transitionRunning()) attempt_->desk().click(event->pos());
+    if (!exit_->clicked(event->pos()) && !transitionRunning()) attempt_->click(event->pos());
   }
   QWidget::mousePressEvent(event);
 }

@@ -1,0 +1,148 @@
+#include "results/PendingResult.h"
+
+#include <charconv>
+
+#include "content/ConfigFile.h"
+#include "content/Test.h"
+#include "platform/Paths.h"
+#include "results/MonitorFile.h"
+#include "results/ReportFile.h"
+#include "results/ResultDbFile.h"
+#include "results/WriteReport.h"
+
+namespace ispyt {
+namespace {
+
+constexpr std::string_view kFirstLine = "ispyt pending result 1";
+// A report of 60 tasks of 13 long items stays far below this.
+constexpr std::size_t kMaxReportBytes = 4 * 1024 * 1024;
+
+class Reader {
+ public:
+  explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+
+  // The next line, without its CR LF; throws at the end of the bytes.
+  std::string_view line() {
+    const std::size_t end = bytes_.find("\r\n", at_);
+    if (end == std::string_view::npos) fail("a line has no CR LF");
+    std::string_view text = bytes_.substr(at_, end - at_);
+    at_ = end + 2;
+    ++line_;
+    return text;
+  }
+  // "key=value": the value.
+  std::string_view field(std::string_view key) {
+    std::string_view text = line();
+    if (text.size() <= key.size() || text.substr(0, key.size()) != key ||
+        text[key.size()] != '=')
+      fail("the line is not " + std::string(key) + "=...");
+    return text.substr(key.size() + 1);
+  }
+  long long number(std::string_view key, long long most) {
+    std::string_view text = field(key);
+    long long value = -1;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > most)
+      fail(std::string(key) + " is not a number from 0 to " + std::to_string(most));
+    return value;
+  }
+  std::string block(std::string_view key, std::size_t most) {
+    const auto length = static_cast<std::size_t>(number(key, static_cast<long long>(most)));
+    if (bytes_.size() - at_ < length + 2 || bytes_.substr(at_ + length, 2) != "\r\n")
+      fail("the " + std::string(key) + " block is cut short");
+    std::string out(bytes_.substr(at_, length));
+    at_ += length + 2;
+    ++line_;
+    return out;
+  }
+  bool atEnd() const { return at_ == bytes_.size(); }
+  [[noreturn]] void fail(std::string reason) const { throw ReadFault{line_ + 1, std::move(reason)}; }
+
+ private:
+  std::string_view bytes_;
+  std::size_t at_ = 0;
+  std::int64_t line_ = 0;
+};
+
+}  // namespace
+
+fs::path PendingResult::reportFile() const {
+  return testFolder / pathFromCp1251(attemptCode + ".rez");
+}
+
+fs::path PendingResult::monitorFile() const { return locate(testFolder, "Monitor.dm"); }
+
+fs::path PendingResult::databaseFile() const {
+  return resultDbPath(programFolder, attemptCode, testName);
+}
+
+fs::path PendingResult::configFile() const { return configPath(testFolder); }
+
+void recode(PendingResult& r, const std::string& code) {
+  if (!r.monitor.empty()) {
+    if (auto group = readMonitorGroup(r.monitor, r.taskCount)) {
+      // A group without a name holds the code in its place.
+      if (group->name == r.attemptCode) group->name = code;
+      group->attemptCode = code;
+      r.monitor = monitorBytes(*group);
+    }
+  }
+  setReportCode(r.report, code);
+  setResultDbCode(r.database, code);
+  r.attemptCode = code;
+}
+
+std::string pendingResultBytes(const PendingResult& r) {
+  std::string out;
+  auto line = [&](std::string_view key, std::string_view value) {
+    out.append(key).append("=").append(value).append("\r\n");
+  };
+  auto block = [&](std::string_view key, const std::string& bytes) {
+    line(key, std::to_string(bytes.size()));
+    out.append(bytes).append("\r\n");
+  };
+  out.append(kFirstLine).append("\r\n");
+  line("program", cp1251FromPath(r.programFolder));
+  line("folder", cp1251FromPath(r.testFolder));
+  line("test", r.testName);
+  line("code", r.attemptCode);
+  line("tasks", std::to_string(r.taskCount));
+  line("launch", r.countsLaunch ? (r.launchCounted ? "2" : "1") : "0");
+  block("report", r.report);
+  block("monitor", r.monitor);
+  block("database", r.database);
+  return out;
+}
+
+Parsed<PendingResult> ReadPendingResult(std::string_view bytes) {
+  Reader in(bytes);
+  PendingResult r;
+  try {
+    if (in.line() != kFirstLine) in.fail("not a pending result of this program");
+    r.programFolder = pathFromCp1251(in.field("program"));
+    r.testFolder = pathFromCp1251(in.field("folder"));
+    r.testName = std::string(in.field("test"));
+    r.attemptCode = std::string(in.field("code"));
+    if (r.attemptCode.size() != 4) in.fail("the attempt code is not four characters");
+    r.taskCount = static_cast<int>(in.number("tasks", kMaxTasks));
+    const long long launch = in.number("launch", 2);
+    r.countsLaunch = launch != 0;
+    r.launchCounted = launch == 2;
+    r.report = in.block("report", kMaxReportBytes);
+    r.monitor = in.block("monitor", monitorGroupSize(kMaxTasks));
+    if (!r.monitor.empty() && !readMonitorGroup(r.monitor, r.taskCount))
+      in.fail("the monitor block is not one group of the test's tasks");
+    r.database = in.block("database", (1 + 2 * kMaxTasks) * kResultDbRecordSize);
+    if (!r.database.empty() &&
+        r.database.size() != (1 + 2 * static_cast<std::size_t>(r.taskCount)) * kResultDbRecordSize)
+      in.fail("the database block is not one attempt's records");
+    if (!in.atEnd()) in.fail("bytes follow the last block");
+  } catch (const ReadFault& fault) {
+    return Parsed<PendingResult>::failure(fault.position, fault.reason);
+  }
+  Parsed<PendingResult> parsed;
+  parsed.value = std::move(r);
+  return parsed;
+}
+
+}  // namespace ispyt
