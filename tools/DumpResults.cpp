@@ -185,10 +185,6 @@ int dumpMonitor(const fs::path& file, const Args& options) {
                stderr);
     return 2;
   }
-  auto bytes = readAll(file);
-  if (!bytes) return 1;
-  Parsed<MonitorFile> read = ReadMonitor(*bytes, tasks);
-  if (!read.ok()) return fault(file, "byte", read.fault);
   const Settings settings = test ? readConfigFile(folder, tasks, 1).settings : Settings{};
   Json json;
   json.beginObject();
@@ -196,9 +192,11 @@ int dumpMonitor(const fs::path& file, const Args& options) {
   json.key("tasks").number(std::int64_t{tasks});
   json.key("graded").boolean(test != nullptr);
   json.key("tasksFrom").utf8(tasksFrom);
-  json.key("skippedBytes").number(static_cast<std::int64_t>(read.value->skippedBytes));
   json.key("attempts").beginArray();
-  for (const MonitorGroup& g : read.value->groups) {
+  // A group at a time: a school year of attempts is many megabytes.
+  bool printed = false;
+  Parsed<MonitorCounts> read = ReadMonitorFile(file, tasks, [&](const MonitorGroup& g) {
+    printed = true;
     json.beginObject();
     json.key("attemptCode").text(g.attemptCode);
     json.key("name").text(g.name);
@@ -212,8 +210,16 @@ int dumpMonitor(const fs::path& file, const Args& options) {
       json.key("level").text(levelName(GradeLevel(row.grade, settings.gradeScale)));
     }
     json.endObject();
+    json.flush(stdout);
+  });
+  if (!read.ok()) {
+    // What was printed is cut off: the document is not whole.
+    if (printed) std::fputs("\n", stdout);
+    return fault(file, "byte", read.fault);
   }
   json.endArray();
+  json.key("damagedGroups").number(static_cast<std::int64_t>(read.value->damagedGroups));
+  json.key("skippedBytes").number(static_cast<std::int64_t>(read.value->skippedBytes));
   json.endObject();
   std::fputs(json.str().c_str(), stdout);
   return 0;

@@ -20,7 +20,8 @@ Loads FILE (a test.txt) exactly as the program does, with pictures looked up
 beside it, and prints the title, the loader's result and every task's fields
 as JSON (texts in UTF-8).  --seed N fixes the display shuffle.  A file the
 program rejects prints its message ("Нема даних" or "Несумісний тест") and
-where the fault lies, and exits with 1.
+where the fault lies, and exits with 1; a title without tasks is printed,
+and refused so ("Нема даних"), as the program refuses to open it.
 )";
 
 // How many slots of each table a task of this kind uses.
@@ -152,6 +153,12 @@ int runInspectTest(const Args& args) {
   json.endArray();
   json.endObject();
   std::fputs(json.str().c_str(), stdout);
+  if (test.taskCount == 0) {
+    // The program refuses it with this message.
+    std::fprintf(stderr, "%s\n%s: the file holds no task\n",
+                 cp1251ToUtf8(loadMessage(LoadStatus::NoData)).c_str(), file.c_str());
+    return 1;
+  }
   return 0;
 }
 

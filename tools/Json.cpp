@@ -7,6 +7,11 @@
 
 namespace ispyt::tool {
 
+void Json::flush(std::FILE* to) {
+  std::fwrite(out_.data(), 1, out_.size(), to);
+  out_.clear();
+}
+
 void Json::newline() {
   out_ += '\n';
   out_.append(first_.size() * 2, ' ');

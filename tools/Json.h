@@ -3,6 +3,7 @@
 // Windows-1251 domain text and are written as UTF-8.
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,9 @@ class Json {
 
   // The document, indented by two spaces, with a final newline.
   std::string str() const { return out_ + "\n"; }
+  // Writes what is done so far and forgets it, so that a long document
+  // takes no more memory than its last part; str() then gives the rest.
+  void flush(std::FILE* to);
 
  private:
   void beforeValue();

@@ -22,6 +22,9 @@
 
 namespace ispyt {
 
+// A settings file is a few hundred bytes; anything past this is not one.
+inline constexpr std::size_t kMaxConfigBytes = 64 * 1024;
+
 // What reading leaves.  Reading never fails: a missing file gives the
 // defaults, and a damaged one never gives a value out of its range.
 struct ConfigReading {

@@ -12,7 +12,6 @@
 namespace ispyt {
 namespace {
 
-constexpr std::size_t kMaxConfigBytes = 64 * 1024;
 
 // Lines past the end of the file read as empty, as a text reader gives them.
 class ConfigLines {
@@ -144,7 +143,10 @@ ConfigReading readConfig(std::optional<std::string_view> bytes, int taskCount, i
 
   std::string launchLine = lines.next(false);
   auto launches = launchLine.size() < 3 ? decodeDigitOffset(launchLine) : std::optional(0LL);
-  if (!launches || *launches < 0 || *launches > 99) {
+  if (launchLine.size() >= 3) {
+    out.repairs.push_back("the launch line has " + std::to_string(launchLine.size()) +
+                          " characters, more than a counter of 0..99; read as 0");
+  } else if (!launches || *launches < 0 || *launches > 99) {
     out.repairs.push_back("the launch counter is not a number in 0..99; read as 0");
     launches = 0;
   }

@@ -277,6 +277,10 @@ LoadResult readTest(std::string_view bytes, Test& test, Random& random,
   int number = 0;
   try {
     if (!in.atEnd()) test.title = in.text("the title");
+    // A file whose CR LF line ends were turned into LF reads as one line:
+    // its raw bytes can no longer be told from line ends.
+    if (test.title.find('\n') != std::string::npos)
+      in.fail("the lines end in LF alone, not CR LF (the file was converted)");
     while (!in.atEnd() && number < kMaxTasks) {
       std::string header = in.text("a task header");
       Task& t = test.task(++number);

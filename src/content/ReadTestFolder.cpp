@@ -4,6 +4,7 @@
 
 #include "content/AttemptCode.h"
 #include "platform/Paths.h"
+#include "platform/ReplaceFile.h"
 
 namespace ispyt {
 namespace {
@@ -25,6 +26,7 @@ TestFolderReading ReadTestFolder(const std::filesystem::path& testFolder, char m
                                  int launchesLeft, Random& random) {
   TestFolderReading r;
   makeFilesWritable(testFolder);
+  removeLeftoverReplacements(testFolder);
   r.load = LoadTest(locate(testFolder, "test.txt"), r.test, random);
   if (!r.hasTasks()) return r;
   const int n = r.load.taskCount();

@@ -31,8 +31,9 @@ struct TestFolderReading {
 };
 
 // Makes the folder's files writable (a test copied from a CD or a
-// read-only share would refuse the results written beside it), then reads
-// it.  `launchesLeft` is carried over when "Config.ini" gives none.
+// read-only share would refuse the results written beside it) and removes
+// what interrupted saves left there, then reads it.  `launchesLeft` is
+// carried over when "Config.ini" gives none.
 TestFolderReading ReadTestFolder(const std::filesystem::path& testFolder, char monitoringLetter,
                                  int launchesLeft, Random& random);
 

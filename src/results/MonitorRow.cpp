@@ -26,7 +26,8 @@ MonitorRow monitorRow(const MonitorGroup& group, const Test& test, const Setting
   row.name = group.name;
   row.elementsJudged = c.elementsJudged;
   for (int k = 1; k <= c.taskCount; ++k) row.taskPercent[k] = TaskPercent(c, k);
-  row.grade = RecomputeGrade(c, settings.gradeScale);
+  // Counts from a damaged file could grade past either end of the scale.
+  row.grade = std::clamp(RecomputeGrade(c, settings.gradeScale), 0, std::max(settings.gradeScale, 0));
   return row;
 }
 

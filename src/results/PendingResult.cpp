@@ -111,6 +111,7 @@ std::string pendingResultBytes(const PendingResult& r) {
   block("report", r.report);
   block("monitor", r.monitor);
   block("database", r.database);
+  block("config", r.launchTarget);
   return out;
 }
 
@@ -136,6 +137,7 @@ Parsed<PendingResult> ReadPendingResult(std::string_view bytes) {
     if (!r.database.empty() &&
         r.database.size() != (1 + 2 * static_cast<std::size_t>(r.taskCount)) * kResultDbRecordSize)
       in.fail("the database block is not one attempt's records");
+    r.launchTarget = in.block("config", kMaxConfigBytes);
     if (!in.atEnd()) in.fail("bytes follow the last block");
   } catch (const ReadFault& fault) {
     return Parsed<PendingResult>::failure(fault.position, fault.reason);

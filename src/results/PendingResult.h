@@ -14,9 +14,11 @@
 //   report=<length> CR LF <bytes> CR LF
 //   monitor=<length> CR LF <bytes> CR LF      (0 when none)
 //   database=<length> CR LF <bytes> CR LF     (0 when none)
+//   config=<length> CR LF <bytes> CR LF       (0 when not yet known)
 //
 // "launch" is 0 when no launch is counted, 1 while one is still to be
-// counted, 2 once it was.  Paths and names are Windows-1251.
+// counted, 2 once it was; "config" is what counting it writes into
+// "Config.ini".  Paths and names are Windows-1251.
 
 #include <filesystem>
 #include <string>
@@ -37,6 +39,8 @@ struct PendingResult {
   std::string database;  // the records of "<code>_<test>.Db"; empty: none
   bool countsLaunch = false;
   bool launchCounted = false;
+  // What counting the launch writes into "Config.ini", made just before.
+  std::string launchTarget;
 
   std::filesystem::path reportFile() const;
   std::filesystem::path monitorFile() const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Cp1251.h"
+#include "platform/FileErrorText.h"
 #include "platform/Paths.h"
 
 namespace ispyt {
@@ -80,6 +82,13 @@ RetryOutcome retryKeptResults(const fs::path& programFolder, FileSystem& files, 
     }
   }
   return out;
+}
+
+std::string keptResultsText(const RetryOutcome& out) {
+  return cp1251("Не записано результатів: ") + std::to_string(out.left) +
+         cp1251(". Їх відповіді збережено в теці Pending; запис повториться після наступної "
+                "спроби.\nОстання причина: ") +
+         cp1251FromPath(out.failure.failedFile) + " - " + fileErrorReason(out.failure.error) + ".";
 }
 
 }  // namespace ispyt

@@ -35,4 +35,7 @@ struct RetryOutcome {
 RetryOutcome retryKeptResults(const std::filesystem::path& programFolder, FileSystem& files,
                               Random& random, const std::filesystem::path& testFolder = {});
 
+// What the teacher is told when results are still kept (Windows-1251).
+std::string keptResultsText(const RetryOutcome& outcome);
+
 }  // namespace ispyt

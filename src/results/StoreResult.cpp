@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFirstCode = 100;
 constexpr int kCodeCount = 899;  // 100..998
-constexpr std::size_t kMaxConfigBytes = 64 * 1024;
 constexpr std::size_t kMaxDatabaseBytes = 64 * 1024 * 1024;
 
 std::error_code errc(std::errc e) { return std::make_error_code(e); }
@@ -65,7 +64,15 @@ class Store {
       if (!reserved && !groupWritten_) files_.remove(temporary);
       return out_;
     }
-    if (!CountLaunch() || !step(files_.rename(temporary, report), report)) return out_;
+    if (!CountLaunch()) {
+      undoDatabase();
+      return out_;
+    }
+    if (!step(files_.rename(temporary, report), report)) {
+      undoLaunch();
+      undoDatabase();
+      return out_;
+    }
     out_.reportFile = report;
     return out_;
   }
@@ -196,14 +203,42 @@ class Store {
       return true;
     }
     const fs::path file = r_.configFile();
-    const ConfigReading now = readConfig(files_.read(file, kMaxConfigBytes), r_.taskCount, 1);
-    if (now.launchCounting && launchCountBytes(now.keptCopy)) {
-      if (!step(countLaunch(r_.testFolder, now.keptCopy, files_), file)) return false;
-      r_.launchCounted = true;
-    } else {
+    const std::optional<std::string> bytes = files_.read(file, kMaxConfigBytes);
+    // An earlier try that stopped right after counting left the file as
+    // it meant to.
+    if (!r_.launchTarget.empty() && bytes == r_.launchTarget) return launchDone();
+    const ConfigReading now = readConfig(bytes, r_.taskCount, 1);
+    oldConfig_ = bytes;
+    const std::optional<std::string> counted =
+        now.launchCounting ? launchCountBytes(now.keptCopy) : std::nullopt;
+    if (!counted) {
       r_.countsLaunch = false;  // the test counts no launches any more
+      if (progress_) progress_();
+      return true;
     }
-    out_.launchCounted = r_.launchCounted;
+    // The kept copy knows what counting writes before it is written.
+    r_.launchTarget = *counted;
+    if (progress_) progress_();
+    if (!step(countLaunch(r_.testFolder, now.keptCopy, files_), file)) return false;
+    return launchDone();
+  }
+
+  // The launch goes back when the result it was counted for is not stored
+  // after all, unless the file changed since.
+  void undoLaunch() {
+    if (!r_.launchCounted || !oldConfig_) return;
+    const fs::path file = r_.configFile();
+    if (files_.read(file, kMaxConfigBytes) == r_.launchTarget && !files_.replace(file, *oldConfig_)) {
+      r_.launchCounted = false;
+      r_.launchTarget.clear();
+      out_.launchCounted = false;
+      if (progress_) progress_();
+    }
+  }
+
+  bool launchDone() {
+    r_.launchCounted = true;
+    out_.launchCounted = true;
     if (progress_) progress_();
     return true;
   }
@@ -217,6 +252,7 @@ class Store {
   bool databaseWritten_ = false;
   bool groupWritten_ = true;  // unless an append is known to have stopped short
   std::optional<std::string> oldDatabase_;
+  std::optional<std::string> oldConfig_;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "content/TestSets.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
+#include "platform/ReplaceFile.h"
 
 namespace ispyt {
 
@@ -13,6 +14,12 @@ void prepareWorkingFolders(const std::filesystem::path& programFolder) {
     std::error_code ec;
     std::filesystem::create_directories(locate(programFolder, name), ec);
   }
+}
+
+RetryOutcome storeKeptResults(const std::filesystem::path& programFolder, Random& random) {
+  removeLeftoverReplacements(locate(programFolder, "REZULT"));
+  removeLeftoverReplacements(pendingFolder(programFolder));
+  return retryKeptResults(programFolder, diskFileSystem(), random);
 }
 
 void resetWorkstation(Workstation& ws, Random& random) {

@@ -6,6 +6,7 @@
 
 #include "platform/Random.h"
 #include "platform/SystemShell.h"
+#include "results/PendingResults.h"
 #include "shell/Workstation.h"
 
 namespace ispyt {
@@ -13,6 +14,10 @@ namespace ispyt {
 // Creates "Decor", "Decor/Fon1" and "Decor/Fon2" when missing; failures
 // are ignored (the program then runs on its built-in pictures).
 void prepareWorkingFolders(const std::filesystem::path& programFolder);
+
+// Writes out the results an earlier run could not store, and clears what
+// interrupted saves left in "REZULT" and "Pending".
+RetryOutcome storeKeptResults(const std::filesystem::path& programFolder, Random& random);
 
 // Fresh state: no test open, no password, no result shown, a new attempt
 // letter, the title lines, the current test set and its tests.

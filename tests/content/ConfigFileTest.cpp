@@ -142,6 +142,9 @@ TEST(ReadConfig, ALaunchLineOfThreeCharactersReadsAsZero) {
   EXPECT_TRUE(r.checksumMatched);
   EXPECT_EQ(r.settings.password, 77);
   EXPECT_FALSE(r.launchCounting);  // no launches left
+  // The repair is said, as every other one is.
+  ASSERT_EQ(r.repairs.size(), 1u);
+  EXPECT_NE(r.repairs[0].find("launch line has 3 characters"), std::string::npos);
 }
 
 // Hand damage: the file still opens and every value stays in its range.

@@ -105,8 +105,11 @@ inline AttemptState finishedAttempt(int mode) {
 
 class ResultFilesFixture : public ::testing::Test {
  protected:
+  // Where the program folder is made.
+  virtual fs::path scratch() const { return fs::temp_directory_path(); }
+
   void SetUp() override {
-    root = fs::temp_directory_path() /
+    root = scratch() /
            (std::string("ispyt-results-") +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);

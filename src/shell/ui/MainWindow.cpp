@@ -54,6 +54,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   ws_.wingdingsInstalled = fontInstalled(installedFontFamilies(), "Wingdings");
   // 9. Working folders, 10. the current test set.
   prepareWorkingFolders(ws_.programFolder);
+  const RetryOutcome kept = storeKeptResults(ws_.programFolder, random_);
   resetWorkstation(ws_, random_);
   // 7. The picture sheet, drawn once.
   artwork_ = ArtworkList::build();
@@ -99,6 +100,8 @@ MainWindow::MainWindow(MainWindowOptions options)
   // 16. The test set's name; 17. the Ukrainian keyboard layout.
   title_->showTestSetCaption();
   shell_->activateKeyboardLayout(kLayoutUkrainian);
+  // Answers that are still not stored are the teacher's to know of.
+  if (kept.left > 0) messages_(fromCp1251(keptResultsText(kept)));
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,0 +1,307 @@
+// A result is stored whole or not at all, and writing it again stores it
+// exactly once: each change the store makes failing in turn, the process
+// killed at each, another workstation appending beside it, a group cut
+// short, two processes appending at once, and many attempts failing while
+// the space comes back a little at a time.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <set>
+
+#include "FaultyFiles.h"
+#include "ResultFixture.h"
+#include "content/ConfigFile.h"
+#include "content/TestSets.h"
+#include "results/AttemptRecords.h"
+#include "results/MonitorFile.h"
+#include "results/PendingResults.h"
+#include "results/ResultDbFile.h"
+
+namespace ispyt::results_test {
+namespace {
+
+std::vector<fs::path> filesOf(const fs::path& folder, const std::string& extension) {
+  std::vector<fs::path> found;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    if (it->path().extension() == extension) found.push_back(it->path());
+  return found;
+}
+
+class ResultStoreTest : public ResultFilesFixture {
+ protected:
+  // Memory is as real a file system as a disk, and many thousand writes
+  // to it take no time.
+  fs::path scratch() const override {
+    std::error_code ec;
+    return fs::is_directory("/dev/shm", ec) && access("/dev/shm", W_OK) == 0
+               ? fs::path("/dev/shm")
+               : fs::temp_directory_path();
+  }
+
+  void SetUp() override {
+    ResultFilesFixture::SetUp();
+    attempt = finishedAttempt(kModeMonitoring);
+    // A monitoring test with a password counts its launches: 5 left.
+    SettingsDialogState limited = readConfig(std::nullopt, kTasks, 1).dialog;
+    limited.values.password = 4321;
+    limited.values.launchesLeft = 5;
+    std::ofstream(folder / "Config.ini", std::ios::binary) << configBytes(limited);
+    ws.openTest.launchCounting = true;
+  }
+
+  ResultFilesContext contextOn(FileSystem& files) {
+    ResultFilesContext c = context();
+    c.files = &files;
+    return c;
+  }
+  int launches() { return readConfigFile(folder, kTasks, 1).settings.launchesLeft; }
+  MonitorFile monitor() { return *ReadMonitor(read(folder / "Monitor.dm"), kTasks).value; }
+  int groupsOf(const std::string& code) {
+    int n = 0;
+    for (const MonitorGroup& g : monitor().groups) n += g.attemptCode == code;
+    return n;
+  }
+  fs::path rezult() { return root / "REZULT"; }
+  std::vector<fs::path> leftovers() {
+    std::vector<fs::path> all;
+    for (const fs::path& f : {folder, rezult(), pendingFolder(root)})
+      for (const fs::path& p : filesOf(f, ".new")) all.push_back(p);
+    return all;
+  }
+
+  // The result of `code` is there once, whole: its report, its one group,
+  // its database, one launch used up, and nothing kept or left over.
+  void expectStoredOnce(const std::string& code) {
+    EXPECT_EQ(filesOf(folder, ".rez"), std::vector<fs::path>{folder / (code + ".rez")});
+    EXPECT_EQ(groupsOf(code), 1);
+    auto db = ReadResultDb(read(rezult() / (code + "_Algebra.Db")));
+    ASSERT_TRUE(db.ok());
+    EXPECT_EQ(db.value->entries.size(), 1u);
+    EXPECT_EQ(filesOf(rezult(), ".Db").size(), 1u);
+    EXPECT_EQ(launches(), 4);
+    EXPECT_TRUE(keptResults(root).empty());
+    EXPECT_TRUE(leftovers().empty()) << leftovers().front();
+  }
+
+  void startAgain() {
+    fs::remove_all(root);
+    SetUp();
+  }
+};
+
+TEST_F(ResultStoreTest, EachChangeFailingInTurnStoresNothingAndWritingAgainStoresItOnce) {
+  for (int k = 1;; ++k) {
+    SCOPED_TRACE(k);
+    startAgain();
+    FaultyFiles faulty;
+    faulty.failAt = k;
+    WriteReportOutcome out = WriteReport(contextOn(faulty));
+    if (faulty.changes < k) break;  // the whole store made fewer changes
+    const std::string failed = faulty.made[k - 1];
+    SCOPED_TRACE(failed);
+    const std::string code = out.result.attemptCode;
+    if (out.stored()) {
+      // Only the kept copy could not be written: the result itself is.
+      EXPECT_TRUE(failed.find(".pending") != std::string::npos || failed == "folder Pending");
+      expectStoredOnce(code);
+      continue;
+    }
+    EXPECT_TRUE(out.error) << "a failure is said";
+    EXPECT_FALSE(out.failedFile.empty());
+    EXPECT_TRUE(filesOf(folder, ".rez").empty()) << "no report without its records";
+    EXPECT_FALSE(fs::exists(rezult() / (code + "_Algebra.Db"))) << "no database without its report";
+    EXPECT_LE(groupsOf(code), 1);
+    // Only the very last change, the report taking its name, comes after
+    // the launch is counted.
+    if (failed.rfind("rename " + code + ".rez.new", 0) != 0) EXPECT_EQ(launches(), 5);
+    EXPECT_EQ(keptResults(root).size(), 1u) << "the answers are kept";
+
+    ASSERT_TRUE(WriteReportAgain(context(), out));
+    EXPECT_EQ(out.result.attemptCode, code);
+    expectStoredOnce(code);
+  }
+}
+
+TEST_F(ResultStoreTest, KilledAtAnyChangeTheNextStartWritesTheResultOnce) {
+  int kills = 0;
+  for (bool after : {false, true}) {
+    for (int k = 1;; ++k) {
+      SCOPED_TRACE(std::string(after ? "killed after change " : "killed at change ") +
+                   std::to_string(k));
+      startAgain();
+      const pid_t child = fork();
+      ASSERT_GE(child, 0);
+      if (child == 0) {
+        FaultyFiles faulty;
+        faulty.killAt = k;
+        faulty.killAfter = after;
+        WriteReport(contextOn(faulty));
+        _exit(0);
+      }
+      int status = 0;
+      waitpid(child, &status, 0);
+      if (WIFEXITED(status)) break;  // the store was done before change k
+      ASSERT_TRUE(WIFSIGNALED(status));
+      ++kills;
+      // Whatever the cut, no report stands without its records.
+      for (const fs::path& report : filesOf(folder, ".rez"))
+        EXPECT_EQ(groupsOf(report.stem().string()), 1);
+
+      // The next start writes out what was kept.
+      RetryOutcome retried = retryKeptResults(root, diskFileSystem(), random);
+      EXPECT_EQ(retried.left, 0);
+      const std::vector<fs::path> reports = filesOf(folder, ".rez");
+      if (reports.empty()) {
+        // Killed before the answers were kept: nothing of it was written.
+        EXPECT_TRUE(filesOf(rezult(), ".Db").empty());
+        EXPECT_TRUE(monitor().groups.empty());
+        EXPECT_EQ(launches(), 5);
+        continue;
+      }
+      ASSERT_EQ(reports.size(), 1u);
+      for (const fs::path& p : filesOf(pendingFolder(root), ".new")) fs::remove(p);
+      expectStoredOnce(reports[0].stem().string());
+    }
+  }
+  EXPECT_GE(kills, 2 * 12) << "every change of the store is a place to be killed";
+}
+
+TEST_F(ResultStoreTest, AFailedAppendLeavesTheGroupAnotherWorkstationAppended) {
+  ASSERT_TRUE(WriteReport(context()).stored());
+  const std::string first = result.attemptCode;
+  // Another workstation appends its group between our reading and writing.
+  MonitorGroup other = monitor().groups.at(0);
+  other.attemptCode = other.name = "Y900";
+  ASSERT_FALSE(diskFileSystem()
+                   .append(folder / "Monitor.dm", monitorBytes(other), monitorGroupSize(kTasks))
+                   .error);
+  const std::uintmax_t before = sizeOf(folder / "Monitor.dm");
+
+  // The disk fills in the middle of our group.
+  ws.openTest.attemptCode = "Y538";
+  class AppendFails : public FaultyFiles {
+   public:
+    AppendResult append(const std::filesystem::path& path, std::string_view bytes,
+                        std::size_t block) override {
+      diskFileSystem().append(path, bytes.substr(0, 500), block);
+      return {std::make_error_code(std::errc::no_space_on_device), false};
+    }
+  } full;
+  WriteReportOutcome out = WriteReport(contextOn(full));
+  ASSERT_FALSE(out.stored());
+  EXPECT_EQ(out.failedFile, folder / "Monitor.dm");
+  EXPECT_GT(sizeOf(folder / "Monitor.dm"), before) << "nothing is cut off";
+  EXPECT_EQ(groupsOf(first), 1);
+  EXPECT_EQ(groupsOf("Y900"), 1) << "the other workstation's group survives";
+  EXPECT_EQ(monitor().skippedBytes, 500u);
+
+  // Written again, our group starts on a group's boundary after the cut one.
+  ASSERT_TRUE(WriteReportAgain(context(), out));
+  const MonitorFile file = monitor();
+  EXPECT_EQ(file.groups.size(), 3u);
+  EXPECT_EQ(file.damagedGroups, 1u);
+  EXPECT_EQ(file.skippedBytes, 0u);
+  EXPECT_EQ(groupsOf(out.result.attemptCode), 1);
+}
+
+TEST_F(ResultStoreTest, AGroupCutShortShiftsNoGroupAfterIt) {
+  // A 60-task group is 7964 bytes; a process killed between its two writes
+  // left 4096 of them.
+  ASSERT_EQ(monitorGroupSize(60), 7964u);
+  ASSERT_TRUE(WriteReport(context()).stored());
+  const std::string first = result.attemptCode;
+  std::string bytes = read(folder / "Monitor.dm");
+  bytes.append(monitorGroupSize(kTasks) / 2, '\x07');  // half a group of someone else's
+  std::ofstream(folder / "Monitor.dm", std::ios::binary | std::ios::trunc) << bytes;
+
+  std::set<std::string> codes{first};
+  for (const char* code : {"Y600", "Y601"}) {
+    ws.openTest.attemptCode = code;
+    ASSERT_TRUE(WriteReport(context()).stored());
+    codes.insert(result.attemptCode);
+  }
+  const MonitorFile file = monitor();
+  std::set<std::string> found;
+  for (const MonitorGroup& g : file.groups) found.insert(g.attemptCode);
+  EXPECT_EQ(found, codes);
+  EXPECT_EQ(file.damagedGroups, 1u);
+  EXPECT_EQ(file.skippedBytes, 0u);
+  EXPECT_EQ(sizeOf(folder / "Monitor.dm") % monitorGroupSize(kTasks), 0u);
+}
+
+TEST_F(ResultStoreTest, TwoProcessesAppendingAtOnceLeaveEveryGroupWhole) {
+  const fs::path file = folder / "Monitor.dm";
+  const MonitorGroup group = monitorGroupOf(attempt, test, "Y100", "Y100");
+  pid_t children[2];
+  for (int c = 0; c < 2; ++c) {
+    children[c] = fork();
+    ASSERT_GE(children[c], 0);
+    if (children[c] == 0) {
+      for (int i = 0; i < 200; ++i) {
+        MonitorGroup g = group;
+        g.attemptCode = std::string(1, c ? 'B' : 'A') + std::to_string(100 + i);
+        if (diskFileSystem().append(file, monitorBytes(g), monitorGroupSize(kTasks)).error)
+          _exit(1);
+      }
+      _exit(0);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  const MonitorFile read = monitor();
+  EXPECT_EQ(read.groups.size(), 400u);
+  EXPECT_EQ(read.damagedGroups, 0u);
+  EXPECT_EQ(read.skippedBytes, 0u);
+  std::set<std::string> codes;
+  for (const MonitorGroup& g : read.groups) {
+    codes.insert(g.attemptCode);
+    EXPECT_EQ(g.wrongCount, group.wrongCount);
+  }
+  EXPECT_EQ(codes.size(), 400u);
+}
+
+// Under the old order a failed write left its report behind, and every
+// report holds a code: 600 attempts of which a third fail once would have
+// used up the 899 codes of the mode's letter.
+TEST_F(ResultStoreTest, AttemptsFailingWhileSpaceComesBackLeaveNoOrphanAndTheCodesLast) {
+  Random faults(42);
+  int failed = 0;
+  for (int i = 0; i < 600; ++i) {
+    FaultyFiles faulty;
+    if (faults.random(2) == 0) {
+      faulty.failAt = 1 + faults.random(14);
+      faulty.partial = faults.random(2) ? 1000 : 0;
+    }
+    ws.openTest.attemptCode = "Y" + std::to_string(100 + faults.random(899));
+    // The attempt before's kept result is written first, as at every attempt.
+    WriteReportOutcome out = WriteReport(contextOn(faulty));
+    failed += !out.stored();
+    if (!out.stored()) {
+      ASSERT_FALSE(fs::exists(folder / (out.result.attemptCode + ".rez")));
+      ASSERT_LE(groupsOf(out.result.attemptCode), 1);
+    }
+  }
+  EXPECT_GT(failed, 100);
+  EXPECT_EQ(retryKeptResults(root, diskFileSystem(), random).left, 0);
+
+  const std::vector<fs::path> reports = filesOf(folder, ".rez");
+  EXPECT_EQ(reports.size(), 600u);
+  EXPECT_TRUE(leftovers().empty());
+  EXPECT_TRUE(keptResults(root).empty());
+  EXPECT_EQ(filesOf(rezult(), ".Db").size(), 600u);
+  std::set<std::string> codes;
+  for (const MonitorGroup& g : monitor().groups) codes.insert(g.attemptCode);
+  EXPECT_EQ(codes.size(), 600u);
+  for (const fs::path& report : reports) EXPECT_TRUE(codes.contains(report.stem().string()));
+  EXPECT_EQ(baseNamesInUse(folder).size(), 600u + 2);  // and Config, Monitor
+  EXPECT_EQ(launches(), 0);
+}
+
+}  // namespace
+}  // namespace ispyt::results_test
