@@ -91,12 +91,19 @@ bool WriteReportAgain(const ResultFilesContext& c, WriteReportOutcome& out) {
 }
 
 std::string resultNotStoredText(const WriteReportOutcome& out) {
-  std::string text = cp1251("Результат не записано.¶Файл: ") + cp1251FromPath(out.failedFile) +
-                     cp1251("¶Причина: ") + fileErrorReason(out.error) + cp1251(".¶");
+  // Below the program folder a file is named from there: short enough to
+  // read on the card.
+  auto name = [&](const fs::path& file) {
+    const fs::path inside = file.lexically_relative(out.result.programFolder);
+    const bool below = !inside.empty() && *inside.begin() != "..";
+    return cp1251FromPath(below ? inside : file);
+  };
+  std::string text = cp1251("Результат не записано.\n\nФайл: ") + name(out.failedFile) +
+                     cp1251("\nПричина: ") + fileErrorReason(out.error) + ".\n\n";
   text += out.keptFile.empty()
-              ? cp1251("Відповіді збережено в пам'яті програми")
-              : cp1251("Відповіді збережено у файлі ") + cp1251FromPath(out.keptFile);
-  return text + cp1251(".¶Клацніть тут, щоб записати ще раз.");
+              ? cp1251("Відповіді збережено лише в пам'яті програми: не закривайте її")
+              : cp1251("Відповіді збережено у файлі ") + name(out.keptFile);
+  return text + cp1251(".\n\nКлацніть тут, щоб записати ще раз.");
 }
 
 }  // namespace ispyt

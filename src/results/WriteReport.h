@@ -65,8 +65,9 @@ WriteReportOutcome WriteReport(const ResultFilesContext& context);
 // Writes a result that could not be stored once more; true when it now is.
 bool WriteReportAgain(const ResultFilesContext& context, WriteReportOutcome& outcome);
 
-// What the result screen says when the result is not stored (Windows-1251):
-// which file, why, and that the answers are kept.
+// What the result screen says when the result is not stored (Windows-1251
+// plain text, lines ending in '\n'): which file, why, and that the answers
+// are kept.
 std::string resultNotStoredText(const WriteReportOutcome& outcome);
 
 }  // namespace ispyt

@@ -56,6 +56,16 @@ TEST(LoadTest, TitleAloneGivesOne) {
   EXPECT_EQ(load("My title\r\n").test.title, "My title");
 }
 
+// Turned into LF, a test's raw bytes and its line ends look alike: the
+// file is refused, as the program and every command refuse it.
+TEST(LoadTest, AFileWhoseLinesEndInLFAloneIsIncompatible) {
+  Loaded l = load("Title\n\x05\x01\x07\x01\n2\nQuestion\n");
+  EXPECT_EQ(l.result.status, LoadStatus::Incompatible);
+  EXPECT_EQ(l.result.line, 1);
+  EXPECT_NE(l.result.reason.find("LF"), std::string::npos);
+  EXPECT_EQ(l.test.taskCount, 0);
+}
+
 TEST(LoadTest, SingleChoiceSwapsTheCorrectOptionToTheFront) {
   // A literal file: option 2 of 3 is correct; the header is 0, then 103.
   std::string file = "T\r\n" + bytes({0, 1, 0, 3}) + "\r\n3\r\nQ?\r\n" + bytes({2}) +

@@ -9,6 +9,7 @@
 #include "content/WriteTest.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
+#include "platform/ReplaceFile.h"
 
 namespace ispyt {
 namespace {
@@ -54,6 +55,16 @@ TEST_F(ReadTestFolderFixture, GivesTheTestItsSettingsACodeAndTheStoredResults) {
   EXPECT_EQ(r.attemptCode->at(0), 'Y');
   EXPECT_NE(*r.attemptCode, "Y100");
   EXPECT_EQ(r.results.count, 1);
+}
+
+TEST_F(ReadTestFolderFixture, ClearsWhatOldInterruptedSavesLeft) {
+  writeTest(1);
+  write("Config.ini.new", "half a file");
+  write("Y100.rez.new", "a report never finished");
+  fs::last_write_time(folder / "Config.ini.new", fs::file_time_type::clock::now() - kLeftoverAge * 2);
+  ReadTestFolder(folder, 'K', 1, random);
+  EXPECT_FALSE(fs::exists(folder / "Config.ini.new"));
+  EXPECT_TRUE(fs::exists(folder / "Y100.rez.new")) << "a workstation may be writing it now";
 }
 
 TEST_F(ReadTestFolderFixture, AMissingFileReadsNoSettingsAndDrawsNoCode) {

@@ -17,6 +17,7 @@
 #include "results/AttemptRecords.h"
 #include "results/MonitorFile.h"
 #include "results/PendingResults.h"
+#include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
 
 namespace ispyt::results_test {
@@ -301,6 +302,57 @@ TEST_F(ResultStoreTest, AttemptsFailingWhileSpaceComesBackLeaveNoOrphanAndTheCod
   for (const fs::path& report : reports) EXPECT_TRUE(codes.contains(report.stem().string()));
   EXPECT_EQ(baseNamesInUse(folder).size(), 600u + 2);  // and Config, Monitor
   EXPECT_EQ(launches(), 0);
+}
+
+TEST_F(ResultStoreTest, AKeptResultReadsBackAndTakesAnotherCode) {
+  FaultyFiles full;
+  full.failAt = 4;  // the report: nothing of it is written
+  WriteReportOutcome out = WriteReport(contextOn(full));
+  ASSERT_FALSE(out.stored());
+  ASSERT_EQ(keptResults(root).size(), 1u);
+  Parsed<PendingResult> kept = ReadPendingResult(read(keptResults(root)[0]));
+  ASSERT_TRUE(kept.ok()) << kept.fault.reason;
+  EXPECT_EQ(pendingResultBytes(*kept.value), pendingResultBytes(out.result));
+  EXPECT_EQ(kept.value->testFolder, folder);
+
+  // Another attempt took the code meanwhile: the kept one gets a new one,
+  // in every file it writes.
+  std::ofstream(folder / (out.result.attemptCode + ".rez")) << "another attempt";
+  RetryOutcome retried = retryKeptResults(root, diskFileSystem(), random);
+  ASSERT_EQ(retried.stored, 1);
+  const std::string code = out.result.attemptCode;
+  std::string stored;
+  for (const fs::path& report : filesOf(folder, ".rez"))
+    if (report.stem() != code) stored = report.stem().string();
+  ASSERT_FALSE(stored.empty());
+  EXPECT_EQ(ReadReport(read(folder / (stored + ".rez"))).value->attemptCode, stored);
+  EXPECT_EQ(groupsOf(stored), 1);
+  EXPECT_EQ(ReadResultDb(read(rezult() / (stored + "_Algebra.Db"))).value->entries.at(0).attemptCode,
+            stored);
+}
+
+TEST(PendingResultFile, RefusesWhatIsNotAWholeKeptResult) {
+  PendingResult r;
+  r.programFolder = "/p";
+  r.testFolder = "/p/Base/S/T";
+  r.testName = "T";
+  r.attemptCode = "Y100";
+  r.taskCount = 2;
+  r.report = "Y\1\0\0\r\n";
+  const std::string bytes = pendingResultBytes(r);
+  ASSERT_TRUE(ReadPendingResult(bytes).ok());
+  const struct {
+    const char* why;
+    std::string bytes;
+  } cases[] = {
+      {"empty", ""},
+      {"cut in its last block", bytes.substr(0, bytes.size() - 3)},
+      {"bytes after it", bytes + "x"},
+      {"another first line", "ispyt pending result 2" + bytes.substr(bytes.find("\r\n"))},
+      {"a monitor block of another size",
+       bytes.substr(0, bytes.find("monitor=")) + "monitor=3\r\nabc\r\ndatabase=0\r\n\r\nconfig=0\r\n\r\n"},
+  };
+  for (const auto& c : cases) EXPECT_FALSE(ReadPendingResult(c.bytes).ok()) << c.why;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextOption>
 
 #include "platform/qt/PixelFont.h"
 #include "platform/qt/QtGeometry.h"
@@ -83,8 +84,9 @@ void TaskCanvas::drawCardText(const QString& text, QColor colour, int pixelSize)
   p.setPen(colour);
   p.setFont(pixelFont("DejaVu Sans", pixelSize, true));
   const int margin = pixelSize;
-  p.drawText(card.adjusted(margin, margin, -margin, -margin),
-             Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, text);
+  QTextOption wrap(Qt::AlignLeft | Qt::AlignTop);
+  wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  p.drawText(QRectF(card.adjusted(margin, margin, -margin, -margin)), text, wrap);
 }
 
 int TaskCanvas::measure(std::string_view text, QSize size, bool bold) {

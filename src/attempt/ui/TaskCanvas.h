@@ -54,8 +54,9 @@ class TaskCanvas {
   // The question backdrop with `text` on it, inside the card's frame, in
   // the question's colour and weight.
   void drawCard(std::string_view text, int maxSize);
-  // The question backdrop with plain `text` on it (no task-text markup),
-  // wrapped at word ends, for the program's own messages.
+  // The question backdrop with plain `text` on it (no task-text markup;
+  // '\n' ends a line), wrapped at word ends, for the program's own
+  // messages.
   void drawCardText(const QString& text, QColor colour, int pixelSize);
   // The largest font size (cell width) at which `text` fits `size`.
   int measure(std::string_view text, QSize size, bool bold);

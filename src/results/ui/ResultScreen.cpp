@@ -27,7 +27,7 @@ void ResultScreen::writeResults() {
   failureShown_ = !writer_.outcome().stored();
   if (failureShown_) {
     canvas_.drawCardText(fromCp1251(resultNotStoredText(writer_.outcome())), kFailureColour,
-                         canvas_.scale().font(14));
+                         canvas_.scale().font(12));
     canvas_.repaint();
   }
 }
@@ -39,7 +39,7 @@ bool ResultScreen::click(QPoint at) {
   canvas_.drawCardText(fromCp1251(failureShown_ ? resultNotStoredText(out)
                                                 : cp1251("Результат записано.")),
                        failureShown_ ? kFailureColour : look_.frameColour.darker(150),
-                       canvas_.scale().font(failureShown_ ? 14 : 20));
+                       canvas_.scale().font(failureShown_ ? 12 : 20));
   canvas_.repaint();
   return true;
 }

@@ -138,6 +138,47 @@ class AttemptScreenTest : public QObject {
     QVERIFY2(report, "the report is written into the test folder");
   }
 
+  void aResultThatCannotBeStoredIsSaidAndAClickWritesItAgain() {
+    const auto testFolder = window->workstation().openTest.testFolder;
+    auto reports = [&] {
+      int n = 0;
+      for (const auto& entry : std::filesystem::directory_iterator(testFolder))
+        n += entry.path().extension() == ".rez";
+      return n;
+    };
+    const int before = reports();
+    // A folder where the records belong refuses them.
+    std::filesystem::remove(testFolder / "Monitor.dm");
+    std::filesystem::create_directory(testFolder / "Monitor.dm");
+    startAttempt();
+    clickOption(option(true));
+    pressMainButton();
+    QTRY_COMPARE(state().currentTask, 2);
+    QTRY_VERIFY(!window->attempt().engine().transitionRunning());
+    clickOption(option(true));
+    pressMainButton();
+    QTRY_COMPARE(phase(), AttemptPhase::Ended);
+    QTRY_VERIFY_WITH_TIMEOUT(window->attempt().engine().diagramPromptShown(), 6000);
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centre(layout::kCardArea));
+    QTRY_COMPARE_WITH_TIMEOUT(phase(), AttemptPhase::Closed, 3000);
+    QCOMPARE(reports(), before);
+    // The card says so in red.
+    const Rect card = window->workstation().scale.rect(layout::kCardArea);
+    int red = 0;
+    for (int y = card.y; y < card.y + card.height; y += 2)
+      for (int x = card.x; x < card.x + card.width; x += 2) {
+        const QRgb c = window->screenPicture().pixel(x, y);
+        red += qRed(c) > 120 && qGreen(c) < 60 && qBlue(c) < 60;
+      }
+    QVERIFY2(red > 100, "the failure is written on the card");
+
+    // Mended, a click on the card writes the result.
+    std::filesystem::remove(testFolder / "Monitor.dm");
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, centre(layout::kCardArea));
+    QCOMPARE(reports(), before + 1);
+    QVERIFY(std::filesystem::is_regular_file(testFolder / "Monitor.dm"));
+  }
+
   void exitBreaksOffAnAttemptUnderWay() {
     startAttempt();
     clickOption(option(true));
