@@ -15,7 +15,8 @@ namespace ispyt {
 void prepareWorkingFolders(const std::filesystem::path& programFolder);
 
 // Fresh state: no test open, no password, no result shown, a new attempt
-// letter, the title lines, the current test set and its tests.
+// letter, the title lines, the appearance file, the current test set and
+// its tests.
 void resetWorkstation(Workstation& ws, Random& random);
 
 // Places the window for the recorded screen and takes over the desktop
