@@ -33,6 +33,11 @@ class AttemptConductor {
   CardPanel* card() const { return card_; }
   // An attempt is under way: the menu ignores the mouse, "Вихід" breaks off.
   bool running() const { return desk_->running(); }
+  // The appearance settings: the backdrops and the texts' colours and weight.
+  void applyDecor();
+  // A test was opened: with names picked by list the card offers the class
+  // list the appearance dialog chose.
+  void offerClassList();
 
  private:
   void chooseLayout(int row);
