@@ -57,6 +57,12 @@ const std::vector<std::string>& colourSchemeNames() {
   return names;
 }
 
+bool titleArchLight(std::string_view scheme) {
+  for (const char* cool : {"Ялиця", "Морська", "Дощ", "Сланець"})
+    if (scheme == cp1251(cool)) return true;
+  return false;
+}
+
 Rgb secondHandColour(std::string_view scheme, bool clockBackground, bool clockColour) {
   constexpr Rgb kBlue{0, 0, 255}, kCyan{0, 250, 255};
   if (!clockBackground) return clockColour ? kBlue : kCyan;

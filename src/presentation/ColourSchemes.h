@@ -29,6 +29,10 @@ const ColourScheme& colourSchemeOf(std::string_view name);
 // The names the dialog offers, in its order (Windows-1251).
 const std::vector<std::string>& colourSchemeNames();
 
+// The arched title is drawn in a pale blue-white on the cool schemes
+// ("Ялиця", "Морська", "Дощ", "Сланець"), light yellow on the others.
+bool titleArchLight(std::string_view scheme);
+
 // The clock's second hand: with the clock face on, cyan for "Прозорий" and
 // blue otherwise; with it off, "Колір годинника" picks blue, else cyan.
 Rgb secondHandColour(std::string_view scheme, bool clockBackground, bool clockColour);

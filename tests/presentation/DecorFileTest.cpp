@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 
 #include "platform/Cp1251.h"
@@ -243,6 +244,22 @@ TEST_F(DecorFolderTest, AFailedWriteLeavesTheOldFileAsItWas) {
   fs::create_directories(root / "decor" / "decor.ini.new" / "x");
   EXPECT_TRUE(WriteDecor(root, "Base", everythingChanged()));
   EXPECT_EQ(readFileBytes(root / "decor" / "decor.ini"), old);
+}
+
+TEST_F(DecorFolderTest, TheToolPrintsTheSettingsAndTheLinesNotUsed) {
+  const fs::path file = root / "decor" / "Decor.ini";
+  std::ofstream(file, std::ios::binary)
+      << ini("[сервер]\r\nCheckBox6=1\r\n[Клас]\r\nComboBox4=7\r\n[фон діаграми]\r\nComboBox10=Дощ\r\n");
+  const fs::path out = root / "out.json";
+  const std::string cmd =
+      std::string(ISPYT_TOOL) + " dump '" + file.string() + "' >'" + out.string() + "'";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  const std::string json = readFileBytes(out).value_or("");
+  EXPECT_NE(json.find("\"file\": \"" + file.string() + "\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"sendResults\": true"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"colourScheme\": \"Дощ\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"line\": 4"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"problem\": \"no such setting\""), std::string::npos) << json;
 }
 
 }  // namespace

@@ -37,7 +37,10 @@ void AppearanceConductor::open() {
       testSetChoices(locate(ws.programFolder, ws.baseFolderName)),
       resultDatabaseNames(ws.programFolder),
   };
-  dialog_->fill(ws.decor, choices, windowOptionsAvailable(ws.screen.width, ws.scale.scaleY));
+  // Before a set was ever chosen the list shows the one in use.
+  DecorSettings shown = ws.decor;
+  if (shown.testSet.empty() && !ws.tests[0].empty()) shown.testSet = ws.testSet;
+  dialog_->fill(shown, choices, windowOptionsAvailable(ws.screen.width, ws.scale.scaleY));
   const QPoint window = parts_.window->geometry().topLeft();
   const Point at = appearanceDialogPosition({window.x(), window.y()}, ws.scale, dialog_->width());
   dialog_->move(at.x, at.y);

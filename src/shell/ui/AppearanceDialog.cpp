@@ -20,7 +20,7 @@
 namespace ispyt {
 namespace {
 
-constexpr int kPageHeight = 262;
+constexpr int kPageHeight = 272;
 constexpr int kBoxHeight = 22;
 const char* const kFamily = "DejaVu Sans";
 
@@ -105,10 +105,10 @@ AppearanceDialog::AppearanceDialog(Scheduler& scheduler, SystemShell& shell,
   apply_->setGeometry(104, buttonsY, 94, 26);
   close_->setGeometry(208, buttonsY, 86, 26);
   problem_ = new QLabel(this);
-  problem_->setGeometry(8, buttonsY + 30, kAppearanceDialogWidth - 16, 32);
+  problem_->setGeometry(8, buttonsY + 28, kAppearanceDialogWidth - 16, 28);
   problem_->setWordWrap(true);
   problem_->setStyleSheet("color: #800000;");
-  setFixedSize(kAppearanceDialogWidth, buttonsY + 66);
+  setFixedSize(kAppearanceDialogWidth, buttonsY + 58);
   connect(ok_, &QPushButton::clicked, this, [this] { emit confirmed(true); });
   connect(apply_, &QPushButton::clicked, this, [this] { emit confirmed(false); });
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
@@ -162,15 +162,15 @@ void AppearanceDialog::buildOptionsTab() {
   testSet_ = namesBox(page, {10, 24, 273, kBoxHeight});
 
   page->addLabel(ui("Файл результатів"), {10, 54}, 10);
-  page->addLabel(ui("Очистити"), {204, 58}, 8);
+  page->addLabel(ui("Очистити"), {188, 58}, 8);
   database_ = new QComboBox(page);
   database_->setEditable(true);
   database_->setInsertPolicy(QComboBox::NoInsert);
-  database_->setGeometry(10, 74, 184, kBoxHeight);
+  database_->setGeometry(10, 74, 170, kBoxHeight);
   database_->lineEdit()->setMaxLength(static_cast<int>(kMaxDatabaseName));
   database_->lineEdit()->installEventFilter(this);
   clean_ = new QPushButton(ui("Очистка файлу"), page);
-  clean_->setGeometry(200, 74, 83, kBoxHeight);
+  clean_->setGeometry(186, 74, 97, kBoxHeight);
   clean_->setFont(pixelFont(kFamily, 8));
   connect(clean_, &QPushButton::clicked, this,
           [this] { emit cleanRequested(chosenText(database_)); });
@@ -190,10 +190,10 @@ void AppearanceDialog::buildOptionsTab() {
   const std::tuple<QCheckBox**, const char*, QPoint, int> boxes[] = {
       {&sound_, "Звук", {10, 138}, 9},
       {&keyboard_, "Клавіатура", {100, 138}, 9},
-      {&byList_, "За списком", {192, 137}, 10},
       {&fullScreen_, "На весь екран", {10, 166}, 9},
       {&proportional_, "Пропорційно", {150, 166}, 9},
       {&desktop_, "Робочій стіл", {10, 194}, 9},
+      {&byList_, "За списком", {150, 193}, 10},
   };
   for (const auto& [box, text, at, points] : boxes) {
     *box = checkBox(page, at);
@@ -201,11 +201,11 @@ void AppearanceDialog::buildOptionsTab() {
   }
   connect(fullScreen_, &QCheckBox::toggled, this, &AppearanceDialog::syncInterlocks);
 
-  page->addLabel(ui("Додаткові параметри"), {10, 218}, 8);
-  page->addLabel("-", {12, 228}, 14);
-  page->addLabel("+", {264, 228}, 14);
+  page->addLabel(ui("Додаткові параметри"), {10, 224}, 8);
+  page->addLabel("-", {12, 236}, 14);
+  page->addLabel("+", {264, 236}, 14);
   pointer_ = new QSlider(Qt::Horizontal, page);
-  pointer_->setGeometry(30, 234, 228, 20);
+  pointer_->setGeometry(30, 242, 228, 20);
   pointer_->setRange(0, 3);
   pointer_->setPageStep(1);
   pointer_->setTickPosition(QSlider::TicksBelow);
@@ -233,12 +233,12 @@ void AppearanceDialog::buildListsTab() {
   });
 
   memo_ = new QPlainTextEdit(page);
-  memo_->setGeometry(10, 54, 273, 170);
+  memo_->setGeometry(10, 54, 273, 178);
   memo_->installEventFilter(this);
   saveList_ = new QPushButton(ui("Зберегти список"), page);
-  saveList_->setGeometry(10, 232, 130, 24);
+  saveList_->setGeometry(10, 240, 130, 24);
   deleteList_ = new QPushButton(ui("Вилучити список"), page);
-  deleteList_->setGeometry(153, 232, 130, 24);
+  deleteList_->setGeometry(153, 240, 130, 24);
   connect(saveList_, &QPushButton::clicked, this, &AppearanceDialog::saveClassList);
   connect(deleteList_, &QPushButton::clicked, this, &AppearanceDialog::deleteClassList);
 }

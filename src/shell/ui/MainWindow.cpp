@@ -16,6 +16,7 @@
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
 #include "presentation/AppearanceRules.h"
+#include "presentation/ColourSchemes.h"
 #include "presentation/MainLayout.h"
 #include "shell/AppearanceApply.h"
 #include "shell/StartUp.h"
@@ -187,7 +188,9 @@ void MainWindow::applyAppearance() {
   ws_.decor.effect = settledEffect(ws_.decor.effect);
   applyScheme(look_, ws_.decor);
   attempt_->applyDecor();
+  title_->appearanceChanged();
   drawFirstScreen();
+  introPictures_->drawTitle(1);
   title_->showTestSetCaption();
   menu_->makeAvailable();
   startOpeningTransition();
@@ -204,7 +207,8 @@ void MainWindow::drawFirstScreen() {
   // A name that gave no picture is kept as the one drawn.
   ws_.decor.programBackground = b.name;
   screen_ = background_.copy();
-  introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))), false);
+  introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
+                          titleArchLight(ws_.decor.colourScheme));
   paintFirstScreen(screen_, ws_.scale, look_);
   title_->showAnnouncement();
 }
