@@ -17,9 +17,8 @@ std::vector<std::string> withFixed(std::vector<std::string> pictures,
 }  // namespace
 
 const std::vector<std::string>& effectNames() {
-  static const std::vector<std::string> names =
-      withFixed({}, {"Відрив", "Розчинення", "Жалюзі", "Нема", "В`їзд", "Падіння", "Поява",
-                     "Проявлення"});
+  static const std::vector<std::string> names = withFixed(
+      {}, {"Відрив", "Розчинення", "Жалюзі", "Нема", "В`їзд", "Падіння", "Поява", "Проявлення"});
   return names;
 }
 
@@ -58,8 +57,8 @@ std::string captionEffectText(std::string_view text, int step) {
 std::optional<char> databaseNameKey(char key, std::size_t currentLength) {
   const auto c = static_cast<unsigned char>(key);
   if (c == 8) return key;
-  const bool refused = c <= 7 || (c >= 9 && c <= 39) || c == 42 || c == 47 || c == 124 ||
-                       c == 92 || (c >= 58 && c <= 64);
+  const bool refused = c <= 7 || (c >= 9 && c <= 39) || c == 42 || c == 47 || c == 124 || c == 92 ||
+                       (c >= 58 && c <= 64);
   if (refused || currentLength >= kMaxDatabaseName) return std::nullopt;
   if (c == 179) return 'i';  // the Cyrillic і
   return key;

@@ -34,8 +34,8 @@ int swatchPosition(int code);
 // The tabs, in order, and the caption each shows while its effect runs.
 enum class AppearanceTab { Appearance, Options, Lists };
 inline constexpr int kAppearanceTabCount = 3;
-std::string tabTitle(AppearanceTab tab);          // "Оформлення", "Налаштування", "Списки"
-std::string tabCaptionText(AppearanceTab tab);    // "Оформлення ", "Налашування ", "Списки     "
+std::string tabTitle(AppearanceTab tab);  // "Оформлення", "Налаштування", "Списки"
+std::string tabCaptionText(AppearanceTab tab);  // "Оформлення ", "Налашування ", "Списки     "
 // Every 200 ms the caption shows the text rotated left by one more
 // character: step 0 (at the change) the text itself, step 11 the last.
 inline constexpr int kCaptionEffectSteps = 12;

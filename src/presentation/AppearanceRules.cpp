@@ -12,8 +12,8 @@ std::string settledEffect(std::string_view effect) {
 }
 
 bool cardFrameDrawn(std::string_view effect, std::string_view cardBackdrop) {
-  const bool appears = effect == cp1251("Поява") || effect == cp1251("Жалюзі") ||
-                       effect == cp1251("Розчинення");
+  const bool appears =
+      effect == cp1251("Поява") || effect == cp1251("Жалюзі") || effect == cp1251("Розчинення");
   return !(appears && cardBackdrop == cp1251("Прозорий"));
 }
 

@@ -17,9 +17,9 @@ struct Entry {
   const char* section;  // UTF-8 literal
   const char* key;
   Kind kind;
-  std::string DecorSettings::* text = nullptr;
-  bool DecorSettings::* flag = nullptr;
-  int DecorSettings::* number = nullptr;
+  std::string DecorSettings::*text = nullptr;
+  bool DecorSettings::*flag = nullptr;
+  int DecorSettings::*number = nullptr;
   int low = 0, high = 0;
   int addressPart = 0;  // 0..3
 };
@@ -154,8 +154,8 @@ DecorReading readDecor(std::string_view bytes, DecorSettings& decor, bool activa
   std::string section;
   while (auto raw = lines.next()) {
     auto skip = [&](std::string problem) {
-      out.unusable.push_back({lines.lineNumber(), std::string(raw->substr(0, 80)),
-                              std::move(problem)});
+      out.unusable.push_back(
+          {lines.lineNumber(), std::string(raw->substr(0, 80)), std::move(problem)});
     };
     if (raw->size() > kMaxDecorLine) {
       skip("a line longer than " + std::to_string(kMaxDecorLine) + " bytes");

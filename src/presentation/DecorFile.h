@@ -41,9 +41,9 @@ inline constexpr std::size_t kMaxDecorText = 255;
 
 struct DecorReading {
   struct Unusable {
-    int line = 0;          // 1-based
-    std::string text;      // the line (Windows-1251), cut to 80 bytes
-    std::string problem;   // why it was skipped, in English, for the tool
+    int line = 0;         // 1-based
+    std::string text;     // the line (Windows-1251), cut to 80 bytes
+    std::string problem;  // why it was skipped, in English, for the tool
   };
   bool found = false;  // there was a file, and it could be read
   int keysRead = 0;

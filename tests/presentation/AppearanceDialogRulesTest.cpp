@@ -2,14 +2,13 @@
 // name box, the caption effect, the scheme numbers, the swatches, the
 // options a screen leaves and the lists from the folders.
 
-#include "presentation/AppearanceDialogRules.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
+#include "presentation/AppearanceDialogRules.h"
 #include "presentation/AppearanceRules.h"
 #include "presentation/ColourSchemes.h"
 
@@ -22,9 +21,9 @@ TEST(AppearanceDialogRulesTest, AddressBoxesTakeThreeDigitsAndMoveOnAfterTheThir
     char key;
     bool accepted, moves;
   } rows[] = {
-      {"", '1', true, false},   {"1", '9', true, false},  {"19", '2', true, true},
+      {"", '1', true, false},     {"1", '9', true, false}, {"19", '2', true, true},
       {"192", '3', false, false}, {"", 'a', false, false}, {"1", ' ', false, false},
-      {"192", 8, true, false},  {"", '.', false, false},
+      {"192", 8, true, false},    {"", '.', false, false},
   };
   for (const Row& r : rows) {
     AddressKey k = addressKey(r.text, r.key);

@@ -2,8 +2,6 @@
 // class section, Windows-1251 names written and read back, damaged files,
 // the file's name and a failed write.
 
-#include "presentation/DecorFile.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,6 +10,7 @@
 
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
+#include "presentation/DecorFile.h"
 
 namespace ispyt {
 namespace {
@@ -51,8 +50,8 @@ TEST(DecorFileTest, TheClassSectionBeginsWithALatinK) {
 
 TEST(DecorFileTest, SectionsAndKeysMatchIgnoringCaseAndBlanks) {
   DecorSettings d;
-  readDecor(ini("  [ ФОН ДІАГРАМИ ]\r\n combobox10 = Ялиця \r\n[СТИЛЬ ПИТАННЯ]\r\nbutton1=2\r\n"), d,
-            true);
+  readDecor(ini("  [ ФОН ДІАГРАМИ ]\r\n combobox10 = Ялиця \r\n[СТИЛЬ ПИТАННЯ]\r\nbutton1=2\r\n"),
+            d, true);
   EXPECT_EQ(d.colourScheme, cp1251("Ялиця"));
   EXPECT_TRUE(d.questionBold);
 }
@@ -106,12 +105,32 @@ TEST(DecorFileTest, TheFileStandsInTheOrderOfTheTable) {
   EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
   // The section order: each one after the one before it.
   std::size_t at = 0;
-  for (const char* s : {"[набор тестів]", "[фон програми]", "[фон питання]", "[фон відповідей]",
-                        "[фон діаграми]", "[Фон годинника]", "[Колір годинника]", "[ефект]",
-                        "[звук]", "[вказівник]", "[клавіатура]", "[колір питання]",
-                        "[колір відповідей]", "[результати]", "[На весь екран]", "[Пропорційно]",
-                        "[Стиль питання]", "[Стиль відповідей]", "[Адрес1]", "[Адрес2]",
-                        "[Адрес3]", "[Адрес4]", "[сервер]", "[За списком]", "[Kлас]", "[буква]",
+  for (const char* s : {"[набор тестів]",
+                        "[фон програми]",
+                        "[фон питання]",
+                        "[фон відповідей]",
+                        "[фон діаграми]",
+                        "[Фон годинника]",
+                        "[Колір годинника]",
+                        "[ефект]",
+                        "[звук]",
+                        "[вказівник]",
+                        "[клавіатура]",
+                        "[колір питання]",
+                        "[колір відповідей]",
+                        "[результати]",
+                        "[На весь екран]",
+                        "[Пропорційно]",
+                        "[Стиль питання]",
+                        "[Стиль відповідей]",
+                        "[Адрес1]",
+                        "[Адрес2]",
+                        "[Адрес3]",
+                        "[Адрес4]",
+                        "[сервер]",
+                        "[За списком]",
+                        "[Kлас]",
+                        "[буква]",
                         "[підгрупа]"}) {
     std::size_t next = bytes.find(cp1251(s), at);
     ASSERT_NE(next, std::string::npos) << s;
@@ -133,7 +152,8 @@ TEST(DecorFileTest, ValuesOutsideTheirRangeAreLeftOutAndReported) {
 }
 
 TEST(DecorFileTest, TheProgramBackgroundIsTakenOnlyWhenActivated) {
-  const std::string bytes = ini("[фон програми]\r\nComboBox1=Прозорий\r\n[звук]\r\nCheckBox1=1\r\n");
+  const std::string bytes =
+      ini("[фон програми]\r\nComboBox1=Прозорий\r\n[звук]\r\nCheckBox1=1\r\n");
   DecorSettings atStart, later;
   readDecor(bytes, atStart, true);
   readDecor(bytes, later, false);
@@ -144,8 +164,8 @@ TEST(DecorFileTest, TheProgramBackgroundIsTakenOnlyWhenActivated) {
 
 TEST(DecorFileTest, TheFirstOfARepeatedKeyCounts) {
   DecorSettings d;
-  DecorReading r = readDecor(ini("[ефект]\r\nComboBox5=Нема\r\n[ефект]\r\nComboBox5=Поява\r\n"), d,
-                             true);
+  DecorReading r =
+      readDecor(ini("[ефект]\r\nComboBox5=Нема\r\n[ефект]\r\nComboBox5=Поява\r\n"), d, true);
   EXPECT_EQ(d.effect, cp1251("Нема"));
   ASSERT_EQ(r.unusable.size(), 1u);
   EXPECT_EQ(r.unusable[0].line, 4);
@@ -153,7 +173,7 @@ TEST(DecorFileTest, TheFirstOfARepeatedKeyCounts) {
 
 struct DamagedCase {
   const char* name;
-  std::string junk;  // stands between two good keys
+  std::string junk;      // stands between two good keys
   std::size_t unusable;  // SIZE_MAX: any number
 };
 
@@ -184,8 +204,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamagedCase{"SectionWithoutKeys", ini("[ефект]\r\n[звук]\r\n"), 0},
         DamagedCase{"TenMegabyteLine", std::string(10 * 1024 * 1024, 'x'), 1},
-        DamagedCase{"TenMegabyteValue", "\r\n[" + ini("ефект") + "]\r\nComboBox5=" +
-                                            std::string(10 * 1024 * 1024, 'y'), 1},
+        DamagedCase{"TenMegabyteValue",
+                    "\r\n[" + ini("ефект") + "]\r\nComboBox5=" + std::string(10 * 1024 * 1024, 'y'),
+                    1},
         DamagedCase{"AValueWithControlBytes", ini("\r\n[ефект]\r\nComboBox5=a\x01") + "b", 1},
         DamagedCase{"SectionWithoutClose", ini("\r\n[ефект\r\nComboBox5=Нема"), 2},
         DamagedCase{"BinaryJunk", "\r\n" + binaryJunk(), SIZE_MAX}),
@@ -248,8 +269,8 @@ TEST_F(DecorFolderTest, AFailedWriteLeavesTheOldFileAsItWas) {
 
 TEST_F(DecorFolderTest, TheToolPrintsTheSettingsAndTheLinesNotUsed) {
   const fs::path file = root / "decor" / "Decor.ini";
-  std::ofstream(file, std::ios::binary)
-      << ini("[сервер]\r\nCheckBox6=1\r\n[Клас]\r\nComboBox4=7\r\n[фон діаграми]\r\nComboBox10=Дощ\r\n");
+  std::ofstream(file, std::ios::binary) << ini(
+      "[сервер]\r\nCheckBox6=1\r\n[Клас]\r\nComboBox4=7\r\n[фон діаграми]\r\nComboBox10=Дощ\r\n");
   const fs::path out = root / "out.json";
   const std::string cmd =
       std::string(ISPYT_TOOL) + " dump '" + file.string() + "' >'" + out.string() + "'";

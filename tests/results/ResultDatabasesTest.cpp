@@ -1,13 +1,12 @@
 // "Очистка файлу": only a database the list of "REZULT" holds is deleted,
 // and no name reaches outside that folder.
 
-#include "results/ResultDatabases.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "platform/Paths.h"
+#include "results/ResultDatabases.h"
 
 namespace ispyt {
 namespace {
@@ -42,8 +41,8 @@ TEST_F(ResultDatabasesTest, AListedDatabaseIsDeleted) {
 }
 
 TEST_F(ResultDatabasesTest, NoOtherNameReachesAFile) {
-  for (const char* name : {"", "../Outside", "..\\Outside", "sub/C1_x", "/etc/passwd",
-                           "../School", "notes", "A123_Algebra.Db", "..", "A123_Algebra/"}) {
+  for (const char* name : {"", "../Outside", "..\\Outside", "sub/C1_x", "/etc/passwd", "../School",
+                           "notes", "A123_Algebra.Db", "..", "A123_Algebra/"}) {
     std::error_code error;
     EXPECT_EQ(deleteResultDatabase(root, name, error), DatabaseDeletion::NotListed) << name;
   }

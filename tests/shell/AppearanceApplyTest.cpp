@@ -3,13 +3,12 @@
 // transparent background only for a program that started with it), and
 // the test set it names.
 
-#include "shell/AppearanceApply.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "presentation/DecorFile.h"
+#include "shell/AppearanceApply.h"
 
 namespace ispyt {
 namespace {
@@ -40,7 +39,8 @@ class RereadTest : public ::testing::Test {
            (std::string("ispyt-reread-") +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
-    for (const char* set : {"Algebra/t1", "Physics/t2"}) fs::create_directories(root / "Base" / set);
+    for (const char* set : {"Algebra/t1", "Physics/t2"})
+      fs::create_directories(root / "Base" / set);
     fs::create_directories(root / "Decor");
     ws.programFolder = root;
     takeTestSet(ws);

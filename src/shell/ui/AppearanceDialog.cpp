@@ -123,9 +123,11 @@ AppearanceDialog::~AppearanceDialog() = default;
 void AppearanceDialog::buildAppearanceTab() {
   AppearancePage* page = pages_[0];
   const std::pair<const char*, QPoint> labels[] = {
-      {"Фон програми", {10, 6}},   {"Фон діаграми", {150, 6}},     {"Фон питання", {10, 56}},
-      {"Колір питання", {150, 56}}, {"Фон вiдповідей", {10, 106}},  {"Колір вiдповідей", {150, 106}},
-      {"Ефект переходу", {10, 156}}, {"Фон годинника", {174, 174}}, {"Колір годинника", {174, 200}},
+      {"Фон програми", {10, 6}},       {"Фон діаграми", {150, 6}},
+      {"Фон питання", {10, 56}},       {"Колір питання", {150, 56}},
+      {"Фон вiдповідей", {10, 106}},   {"Колір вiдповідей", {150, 106}},
+      {"Ефект переходу", {10, 156}},   {"Фон годинника", {174, 174}},
+      {"Колір годинника", {174, 200}},
   };
   for (const auto& [text, at] : labels) page->addLabel(ui(text), at);
   programBackground_ = namesBox(page, {10, 24, 130, kBoxHeight});
@@ -271,8 +273,7 @@ void AppearanceDialog::fill(const DecorSettings& d, const Choices& c,
   proportional_->setChecked(d.proportional);
   questionStyle_->setText(d.questionBold ? ui("Ж") : "");
   answerStyle_->setText(d.answerBold ? ui("Ж") : "");
-  for (std::size_t i = 0; i < address_.size(); ++i)
-    address_[i]->setText(fromCp1251(d.address[i]));
+  for (std::size_t i = 0; i < address_.size(); ++i) address_[i]->setText(fromCp1251(d.address[i]));
   server_->setChecked(d.sendResults);
   byList_->setChecked(d.byList);
   showClassList(d.listClass, d.listLetter, d.listGroup);
@@ -385,7 +386,8 @@ void AppearanceDialog::deleteClassList() {
 }
 
 void AppearanceDialog::removeDatabase(const std::string& name) {
-  const int i = database_->findText(fromCp1251(name), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  const int i =
+      database_->findText(fromCp1251(name), Qt::MatchFixedString | Qt::MatchCaseSensitive);
   if (i >= 0) database_->removeItem(i);
   database_->setEditText({});
 }

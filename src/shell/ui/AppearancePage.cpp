@@ -43,8 +43,8 @@ void AppearancePage::paintBackdrop() {
               bl = channel(b.top.b, b.bottom.b);
     for (int x = 0; x < width(); ++x) {
       const int d = b.grain ? static_cast<int>(grain() % (2 * b.grain + 1)) - b.grain : 0;
-      row[x] = qRgb(std::clamp(r + d, 0, 255), std::clamp(g + d, 0, 255),
-                    std::clamp(bl + d, 0, 255));
+      row[x] =
+          qRgb(std::clamp(r + d, 0, 255), std::clamp(g + d, 0, 255), std::clamp(bl + d, 0, 255));
     }
   }
 }

@@ -175,10 +175,10 @@ class AppearanceDialogTest : public QObject {
 
   void theLabelsStandOnTheTabs() {
     Bare b;
-    QCOMPARE(b.dialog.page(AppearanceTab::Appearance)->labels().mid(0, 7),
-             (QStringList{ui("Фон програми"), ui("Фон діаграми"), ui("Фон питання"),
-                          ui("Колір питання"), ui("Фон вiдповідей"), ui("Колір вiдповідей"),
-                          ui("Ефект переходу")}));
+    QCOMPARE(
+        b.dialog.page(AppearanceTab::Appearance)->labels().mid(0, 7),
+        (QStringList{ui("Фон програми"), ui("Фон діаграми"), ui("Фон питання"), ui("Колір питання"),
+                     ui("Фон вiдповідей"), ui("Колір вiдповідей"), ui("Ефект переходу")}));
     QVERIFY(b.dialog.page(AppearanceTab::Options)->labels().contains(ui("Робочій стіл")));
     QCOMPARE(b.dialog.page(AppearanceTab::Lists)->labels(), QStringList{ui("Клас")});
   }
