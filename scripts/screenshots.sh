@@ -2,8 +2,10 @@
 # Runs ispyt under Xvfb at 800x600 and 1280x800 and saves screenshots of the
 # intro, the idle screen and the menu into a folder (default: screenshots/),
 # then one attempt at 800x600: the card filled in, a task with an option
-# picked, the end message with its diagram, and the result after it.  The
-# program runs on a copy of the demo folder, so no result is left behind.
+# picked, the end message with its diagram, and the result after it; last
+# the appearance dialog's three tabs and the main screen after OK with
+# another scheme and background.  The program runs on a copy of the demo
+# folder, so no result or decor.ini is left behind.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ISPYT_BUILD_DIR:-$root/build}"
@@ -103,6 +105,29 @@ attempt_series() {
   wait 2>/dev/null || true
 }
 
+appearance_series() {
+  start_xvfb 800x600
+  "$build/ispyt" --program-folder "$folder" 2>/dev/null &
+  local app=$!
+  sleep 7
+  click 330 10 1                      # "Оформлення": the options tab first
+  import -window root "$out/appearance-options-800x600.png"
+  click 357 91                        # "Списки": the unlock key in the pupil list
+  click 245 245
+  xdotool key ctrl+shift+F12
+  sleep 0.3
+  import -window root "$out/appearance-lists-800x600.png"
+  click 150 91                        # "Оформлення": "Морська" and "Градієнт"
+  click 315 138; xdotool key Down sleep 0.2 key Return; sleep 0.3
+  click 175 138; xdotool key Up sleep 0.2 key Return; sleep 0.3
+  import -window root "$out/appearance-look-800x600.png"
+  click 145 395 2                     # "Ок": decor.ini written and read back
+  import -window root "$out/appearance-applied-800x600.png"
+  kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
 shoot 800x600 24 10 35 55 110 436 220 47
 shoot 1280x800 34 15 47 74 150 575 352 63
 attempt_series
@@ -111,4 +136,7 @@ attempt_series
 monitor="$folder/Base/Шкільні тести/Алгебра 8 клас/Monitor.dm"
 rm -f "$monitor" && mkdir "$monitor"
 attempt_series result-not-stored
+# What it kept is not the appearance's business.
+rm -rf "$monitor" "$folder/Pending"
+appearance_series
 echo "screenshots in $out"

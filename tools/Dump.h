@@ -20,6 +20,7 @@ struct DumpKind {
 
 int dumpConfig(const std::filesystem::path& file, const Args& options);
 int dumpClassLists(const std::filesystem::path& file, const Args& options);
+int dumpDecor(const std::filesystem::path& file, const Args& options);
 // The result files, in tools/DumpResults.cpp.
 int dumpReport(const std::filesystem::path& file, const Args& options);
 int dumpMonitor(const std::filesystem::path& file, const Args& options);

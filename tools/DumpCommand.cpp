@@ -15,6 +15,8 @@ const DumpKind kKinds[] = {
     {"config.ini", "[--tasks N]  a test's settings (N: the tasks of the test.txt beside it)",
      dumpConfig},
     {"*.dbs", "             class lists (School.dbs)", dumpClassLists},
+    {"decor*.ini", "             the appearance and options (Decor/decor.ini), and the lines not used",
+     dumpDecor},
     {"*.rez", "             an attempt's report", dumpReport},
     {"monitor.dm", "[--tasks N]  monitoring records (N: the tasks of the test.txt beside it)",
      dumpMonitor},
@@ -23,6 +25,13 @@ const DumpKind kKinds[] = {
 
 bool matches(const char* pattern, const std::string& name) {
   std::string p(pattern);
+  if (std::size_t star = p.find('*'); star != std::string::npos && star > 0) {
+    // "decor*.ini": a fixed start and end.
+    std::string head = p.substr(0, star), tail = p.substr(star + 1);
+    return name.size() >= head.size() + tail.size() &&
+           cp1251EqualNoCase(std::string_view(name).substr(0, head.size()), head) &&
+           cp1251EqualNoCase(std::string_view(name).substr(name.size() - tail.size()), tail);
+  }
   if (p.size() > 1 && p[0] == '*') {
     std::string ext = p.substr(1);
     return name.size() > ext.size() &&

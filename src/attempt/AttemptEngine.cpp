@@ -520,7 +520,7 @@ bool AttemptEngine::freeMoveAllowed() const {
   if (!mode({kModeTraining, kModeTestPaper, kModeMonitoring})) return false;
   if (s.elapsed >= s.timeLimit * 60 - 10) return false;
   if (c_.settings.forbidFreeNavigation) return false;
-  return std::abs(s.elapsed - s.lastMoveAt) >= effectPause(c_.decor.transitionEffect);
+  return std::abs(s.elapsed - s.lastMoveAt) >= effectPause(c_.decor.effect);
 }
 
 bool AttemptEngine::reviewAllowed() const {

@@ -18,6 +18,10 @@ std::vector<std::string> scanSubfolders(const std::filesystem::path& dir);
 // The last test set the scan of the base folder finds; empty when none.
 std::string lastTestSet(const std::filesystem::path& baseFolder);
 
+// The test sets the appearance dialog offers: the sub-folders of the base
+// folder whose names have no extension.
+std::vector<std::string> testSetChoices(const std::filesystem::path& baseFolder);
+
 // The side list shows at most 20 tests of a set; the 21st slot stays empty.
 inline constexpr int kMaxListedTests = 20;
 using TestList = std::array<std::string, kMaxListedTests + 1>;

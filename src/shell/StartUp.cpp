@@ -6,6 +6,8 @@
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
+#include "presentation/DecorFile.h"
+#include "shell/AppearanceApply.h"
 
 namespace ispyt {
 
@@ -29,11 +31,8 @@ void resetWorkstation(Workstation& ws, Random& random) {
   ws.attemptLetter = static_cast<char>('A' + random.random(22));
   ws.student.cardCode = "MON";
   ws.title = readUserTitle(locate(ws.programFolder, ws.baseFolderName));
-  ws.testSet = ws.decor.testSet.empty() ? lastTestSet(locate(ws.programFolder, ws.baseFolderName))
-                                        : ws.decor.testSet;
-  if (ws.testSet.empty()) ws.testSet = cp1251("Нема тестів");
-  ListTests(locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet), ws.tests,
-            ws.testSet);
+  ReadDecor(ws.programFolder, ws.baseFolderName, ws.decor, true);
+  takeTestSet(ws);
 }
 
 void placeWorkstation(Workstation& ws, SystemShell& shell) {

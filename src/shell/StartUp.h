@@ -20,7 +20,8 @@ void prepareWorkingFolders(const std::filesystem::path& programFolder);
 RetryOutcome storeKeptResults(const std::filesystem::path& programFolder, Random& random);
 
 // Fresh state: no test open, no password, no result shown, a new attempt
-// letter, the title lines, the current test set and its tests.
+// letter, the title lines, the appearance file, the current test set and
+// its tests.
 void resetWorkstation(Workstation& ws, Random& random);
 
 // Places the window for the recorded screen and takes over the desktop

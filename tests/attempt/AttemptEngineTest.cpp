@@ -186,7 +186,7 @@ struct EffectPause {
 class FreeMovePause : public AttemptFixture, public ::testing::WithParamInterface<EffectPause> {};
 
 TEST_P(FreeMovePause, WaitsThePauseOfTheEffectBetweenMoves) {
-  ws.decor.transitionEffect = cp1251(GetParam().effect);
+  ws.decor.effect = cp1251(GetParam().effect);
   ws.settings.timeLimitMinutes = 5;
   start(kModeTraining, 5);
   waitSeconds(10);

@@ -108,7 +108,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   Test& test_;
   AttemptState& state_;
   TaskCanvas& canvas_;
-  FirstScreenLook look_;
+  const FirstScreenLook& look_;  // the main window's, which a new appearance changes
   Host host_;
   Random& random_;
   AllTaskJudges judges_;

@@ -152,6 +152,12 @@ void CardPanel::setNamesByList(bool byList) {
   sync();
 }
 
+void CardPanel::presetClass(std::string_view number, std::string_view letter) {
+  card_.chooseClassNumber(number);
+  card_.chooseClassLetter(letter);
+  classChosen();
+}
+
 void CardPanel::show() {
   card_.show();
   offerPupils();

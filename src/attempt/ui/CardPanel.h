@@ -37,6 +37,9 @@ class CardPanel : public QWidget, public AttemptCard {
   // With names picked by list, the name field's arrow offers the pupils of
   // the class chosen on the card.
   void setNamesByList(bool byList);
+  // The class a test opens with when names are picked by list: its number
+  // and letter go onto the card and its pupils are offered.
+  void presetClass(std::string_view number, std::string_view letter);
 
   // AttemptCard: shows the card screen (this widget), incomplete until the
   // name is edited.

@@ -46,6 +46,11 @@ class TaskCanvas {
   Rgb questionColour() const;
   Rgb answerColour() const;
   bool answerBold() const { return look_.answerBold; }
+  // The backdrop tiles of a new appearance.
+  void setTiles(QImage cardTile, QImage optionTile) {
+    p_.cardTile = std::move(cardTile);
+    p_.optionTile = std::move(optionTile);
+  }
   // The folder pictures named by task texts are looked up in (Windows-1251).
   void setFolder(std::string folder) { folder_ = std::move(folder); }
 

@@ -14,6 +14,8 @@ class Announcement {
   // `backgroundPiece` is the screen background under the card area.
   QImage build(const std::filesystem::path& testFolder, const std::filesystem::path& setFolder,
                const QImage& backgroundPiece, QColor frameColour);
+  // A new background: the next picture is made anew from it.
+  void forget() { current_ = QImage(); }
 
  private:
   bool lastWasPicture_ = false;

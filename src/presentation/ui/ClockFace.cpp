@@ -71,7 +71,7 @@ void paintClock(QImage& screen, QRect box, const QImage& background, const Scree
     // The second hand, one step a second, from twelve o'clock.
     const double a = ((r.elapsed % 60) - 1) * 6 * kPi / 180 - kPi / 2;
     const double rx = face.width() / 2 * 4 / 5 * 6 / 7, ry = face.height() / 2 * 4 / 5 * 6 / 7;
-    p.setPen(QPen(QColor(0, 0, 255), std::max(1.0, 1.5 * s.scaleMin)));
+    p.setPen(QPen(look.secondHand, std::max(1.0, 1.5 * s.scaleMin)));
     p.drawLine(c, QPointF(c.x() + std::cos(a) * rx, c.y() + std::sin(a) * ry));
   }
   p.setPen(Qt::NoPen);

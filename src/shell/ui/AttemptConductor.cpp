@@ -1,7 +1,6 @@
 #include "shell/ui/AttemptConductor.h"
 
 #include "attempt/RegistrationCard.h"
-#include "platform/Cp1251.h"
 #include "platform/qt/PixelFont.h"
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
@@ -10,12 +9,8 @@ namespace ispyt {
 namespace {
 
 TaskCanvas::Parts canvasParts(const WindowParts& parts) {
-  auto tile = [&](const std::string& backdrop) {
-    return backdrop == cp1251("Пергамент") ? parts.artwork.cut(artwork::kParchmentTile) : QImage();
-  };
   const Workstation& ws = parts.ws;
-  return {&parts.screen, &parts.background, parts.window, ws.scale,
-          tile(ws.decor.questionBackground), tile(ws.decor.answerBackground), parts.repaint};
+  return {&parts.screen, &parts.background, parts.window, ws.scale, {}, {}, parts.repaint};
 }
 
 }  // namespace
@@ -60,6 +55,24 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
                           ws.screen.width},
       parts_.scheduler, parts_.random, *card_, canvas_, parts_.look,
       AttemptDesk::End{results_, results_}, std::move(deskHost));
+  applyDecor();
+}
+
+void AttemptConductor::applyDecor() {
+  const Workstation& ws = parts_.ws;
+  canvas_.setTiles(backdropTile(ws.decor.questionBackground, ws.programFolder, parts_.artwork),
+                   backdropTile(ws.decor.answerBackground, ws.programFolder, parts_.artwork));
+  TaskLook& look = canvas_.look();
+  look.questionColour = ws.decor.questionColour;
+  look.answerColour = ws.decor.answerColour;
+  look.questionBold = ws.decor.questionBold;
+  look.answerBold = ws.decor.answerBold;
+}
+
+void AttemptConductor::offerClassList() {
+  const DecorSettings& decor = parts_.ws.decor;
+  card_->setNamesByList(decor.byList);
+  if (decor.byList) card_->presetClass(decor.listClass, decor.listLetter);
 }
 
 void AttemptConductor::chooseLayout(int row) {

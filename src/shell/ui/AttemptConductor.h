@@ -35,6 +35,11 @@ class AttemptConductor {
   bool running() const { return desk_->running(); }
   // A left click on the window: the result screen's, or the task screen's.
   bool click(QPoint at) { return results_.click(at) || desk_->click(at); }
+  // The appearance settings: the backdrops and the texts' colours and weight.
+  void applyDecor();
+  // A test was opened: with names picked by list the card offers the class
+  // list the appearance dialog chose.
+  void offerClassList();
 
  private:
   void chooseLayout(int row);

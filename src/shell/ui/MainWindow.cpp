@@ -15,7 +15,10 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
+#include "presentation/AppearanceRules.h"
+#include "presentation/ColourSchemes.h"
 #include "presentation/MainLayout.h"
+#include "shell/AppearanceApply.h"
 #include "shell/StartUp.h"
 #include "shell/ui/SurroundWindow.h"
 
@@ -25,6 +28,17 @@ namespace {
 // The publisher's line of the status strip and the surround window.
 const char* const kPublisherLine = "ispyt · комп'ютерне тестування";
 const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
+
+// What the window serves itself when no other actions are given.
+class OwnActions : public SectionActions {
+ public:
+  explicit OwnActions(MainWindow& window) : window_(window) {}
+  void openAppearanceDialog() override { window_.openAppearanceDialog(); }
+  void applyAppearance() override { window_.applyAppearance(); }
+
+ private:
+  MainWindow& window_;
+};
 
 }  // namespace
 
@@ -41,7 +55,7 @@ MainWindow::MainWindow(MainWindowOptions options)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
       }),
-      actions_(options.actions ? std::move(options.actions) : std::make_unique<SectionActions>()) {
+      actions_(options.actions ? std::move(options.actions) : std::make_unique<OwnActions>(*this)) {
   ws_.programFolder = options.programFolder;
   QScreen* screen = QGuiApplication::primaryScreen();
   ws_.screen = screen ? Size{screen->geometry().width(), screen->geometry().height()}
@@ -56,6 +70,8 @@ MainWindow::MainWindow(MainWindowOptions options)
   prepareWorkingFolders(ws_.programFolder);
   const RetryOutcome kept = storeKeptResults(ws_.programFolder, random_);
   resetWorkstation(ws_, random_);
+  ws_.decor.effect = settledEffect(ws_.decor.effect);
+  applyScheme(look_, ws_.decor);
   // 7. The picture sheet, drawn once.
   artwork_ = ArtworkList::build();
   // 12. Placement and the desktop take-over.
@@ -89,7 +105,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   // 14. A transparent background needs the desktop as it shows through
   // the window, so the first screen waits for the first paint.
   if (ws_.decor.programBackground == cp1251("Прозорий")) {
-    transparentStartPending_ = true;
+    transparentStartPending_ = startedTransparent_ = true;
   } else {
     drawFirstScreen();
     introPictures_->prepareLogoFrames();
@@ -132,7 +148,10 @@ void MainWindow::createScreens() {
                  [this] { attempt_->desk().engine().testOpened(); },
                  [this](int mode) { attempt_->desk().showModeDecor(mode); },
                  [this](const MenuCaptionText& c) { menu_->showResultsCaption(c); },
-                 [this] { attempt_->desk().testOpened(); },
+                 [this] {
+                   attempt_->desk().testOpened();
+                   attempt_->offerClassList();
+                 },
              });
   attempt_ = std::make_unique<AttemptConductor>(
       parts, AttemptConductor::Host{
@@ -153,17 +172,46 @@ void MainWindow::createScreens() {
           [this](bool visible) { title_->setCaptionVisible(visible); },
           [this] { return grab().toImage(); },
       });
+  appearance_ = std::make_unique<AppearanceConductor>(
+      parts, AppearanceConductor::Host{
+                 [this](bool desktopMode) {
+                   surround_->setDesktopMode(
+                       desktopMode, QSize(ws_.screen.width, ws_.screen.height), look_.windowColour);
+                   shell_->setTaskbarVisible(!desktopMode && !ws_.placement.takesWholeScreen);
+                 },
+                 [this] { menu_->appearanceConfirmed(); },
+                 [this] { menu_->appearanceClosed(); },
+             });
+}
+
+void MainWindow::applyAppearance() {
+  rereadDecor(ws_, startedTransparent_);
+  loadClassListsAtStart();
+  appearance_->classListsRead();
+  ws_.decor.effect = settledEffect(ws_.decor.effect);
+  applyScheme(look_, ws_.decor);
+  attempt_->applyDecor();
+  title_->appearanceChanged();
+  drawFirstScreen();
+  introPictures_->drawTitle(1);
+  title_->showTestSetCaption();
+  menu_->makeAvailable();
+  startOpeningTransition();
+  update();
 }
 
 void MainWindow::drawFirstScreen() {
   const QSize size = screen_.size();
-  if (ws_.decor.programBackground == cp1251("Прозорий"))
-    background_ = desktop_.copy(ws_.placement.window.x, ws_.placement.window.y, size.width(),
-                                size.height());
-  else
-    background_ = buildProgramBackground(size, ws_.scale, artwork_, look_);
+  ProgramBackground b{ws_.decor.programBackground, ws_.programFolder,
+                      desktop_.copy(ws_.placement.window.x, ws_.placement.window.y, size.width(),
+                                    size.height()),
+                      cardFrameDrawn(ws_.decor.effect, ws_.decor.questionBackground)};
+  background_ = buildProgramBackground(size, ws_.scale, artwork_, look_, b);
+  // A name that gave no picture is kept as the one drawn.
+  ws_.decor.programBackground = b.name;
   screen_ = background_.copy();
-  introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))), false);
+  introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
+                          titleArchLight(ws_.decor.colourScheme));
   paintFirstScreen(screen_, ws_.scale, look_);
   title_->showAnnouncement();
 }

@@ -21,6 +21,7 @@
 #include "shell/SectionActions.h"
 #include "shell/Terminator.h"
 #include "shell/Workstation.h"
+#include "shell/ui/AppearanceConductor.h"
 #include "shell/ui/AttemptConductor.h"
 #include "shell/ui/ExitConductor.h"
 #include "shell/ui/IntroPictures.h"
@@ -71,6 +72,12 @@ class MainWindow : public QWidget {
 
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit() { exit_->requestExit(); }
+  // "Оформлення" chosen: the appearance dialog opens.
+  void openAppearanceDialog() { appearance_->open(); }
+  AppearanceDialog* appearanceDialog() const { return appearance_->dialog(); }
+  // The dispatcher after the dialog was confirmed: decor.ini read back and
+  // the first screen drawn anew in its appearance.
+  void applyAppearance();
 
  signals:
   void firstFramePainted();
@@ -109,11 +116,13 @@ class MainWindow : public QWidget {
   std::unique_ptr<Timer> transitionTimer_;
   bool firstFrame_ = true;
   bool transparentStartPending_ = false;
+  bool startedTransparent_ = false;
 
   std::unique_ptr<MenuConductor> menu_;
   std::unique_ptr<TitleScreen> title_;
   std::unique_ptr<AttemptConductor> attempt_;
   std::unique_ptr<ExitConductor> exit_;
+  std::unique_ptr<AppearanceConductor> appearance_;
 };
 
 }  // namespace ispyt

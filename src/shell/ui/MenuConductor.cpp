@@ -149,6 +149,7 @@ void MenuConductor::captionClicked(MenuCaption c) {
 
 void MenuConductor::openTestList() {
   sideMenu_->hide();
+  if (ws_.classLists.empty()) ws_.decor.byList = false;
   menu_.setOpen(MenuCaption::Test, true);
   for (MenuCaption c : {MenuCaption::Settings, MenuCaption::Help, MenuCaption::Results})
     menu_.setOpen(c, false);
@@ -247,6 +248,16 @@ void MenuConductor::runDispatcher() {
       break;
   }
   if (menu_.highlighted(MenuCaption::Results)) menu_.setOpen(MenuCaption::Results, false);
+  syncCaptions();
+}
+
+void MenuConductor::appearanceConfirmed() {
+  menu_.setColour(MenuCaption::Appearance, CaptionColour::Blue);
+  dispatcherTimer_->start(1);
+}
+
+void MenuConductor::appearanceClosed() {
+  menu_.setOpen(MenuCaption::Appearance, false);
   syncCaptions();
 }
 

@@ -51,6 +51,11 @@ class MenuConductor : public QObject {
   void showResultsCaption(const MenuCaptionText& caption);
   // The hot keys; the event is accepted when one was taken.
   void hotKey(QKeyEvent* event);
+  // The appearance dialog wrote decor.ini: the dispatcher applies it, as
+  // the section that opened the dialog.
+  void appearanceConfirmed();
+  // The appearance dialog closed: its section is no longer open.
+  void appearanceClosed();
 
  private:
   void captionEntered(MenuCaption c);

@@ -16,13 +16,31 @@ SurroundWindow::SurroundWindow(const WindowPlacement& placement, const QImage& d
       frameColour_(frameColour) {
   setEnabled(false);
   setAttribute(Qt::WA_ShowWithoutActivating);
-  const Rect& r = placement.surroundRect;
+  placeAsPlaced();
+}
+
+void SurroundWindow::placeAsPlaced() {
+  const Rect& r = placement_.surroundRect;
   setGeometry(r.x, r.y, r.width, r.height);
-  if (placement.surround == SurroundForm::RoundedFrame) {
+  if (placement_.surround == SurroundForm::RoundedFrame) {
     QPainterPath path;
     path.addRoundedRect(QRectF(0, 0, r.width, r.height), 20, 20);
     setMask(QRegion(path.toFillPolygon().toPolygon()));
+  } else {
+    clearMask();
   }
+}
+
+void SurroundWindow::setDesktopMode(bool on, QSize screen, QColor windowColour) {
+  desktopMode_ = on;
+  windowColour_ = windowColour;
+  if (on) {
+    clearMask();
+    setGeometry(0, 0, screen.width(), screen.height());
+  } else {
+    placeAsPlaced();
+  }
+  update();
 }
 
 void SurroundWindow::showPublisherLine(const QString& line) {
@@ -38,20 +56,33 @@ void SurroundWindow::paintEvent(QPaintEvent*) {
     p.fillRect(placement_.frameLineRight - 1, 0, 2, height(), frameColour_);
     return;
   }
-  p.fillRect(rect(), frameColour_);
-  // Captions along the bottom edge, below the main window, each with a
-  // shadow copy one pixel away.
+  // Captions along the bottom edge, below the main window, or just above
+  // it on the desktop; each with a shadow copy one pixel away.
+  int baseline = height() - 8;
+  int left = 20;
+  if (desktopMode_) {
+    const Rect& w = placement_.window;
+    p.fillRect(rect(), QColor(225, 160, 100));
+    p.drawImage(0, 0, desktop_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(frameColour_, 2));
+    p.setBrush(windowColour_);
+    p.drawRoundedRect(QRect(QPoint(w.x - 20, w.y - 30), QPoint(w.x + 820, w.y + 610)), 17.5, 17.5);
+    baseline = w.y - 10;
+    left = w.x;
+  } else {
+    p.fillRect(rect(), frameColour_);
+  }
   QFont font("DejaVu Sans");
   font.setPixelSize(11);
   p.setFont(font);
-  const int baseline = height() - 8;
   const QString user = ui("Користувач:");
   p.setPen(QColor(40, 40, 40));
-  p.drawText(21, baseline + 1, user);
+  p.drawText(left + 1, baseline + 1, user);
   p.setPen(QColor(120, 190, 120));
-  p.drawText(20, baseline, user);
+  p.drawText(left, baseline, user);
   if (!publisherLine_.isEmpty()) {
-    int x = 24 + p.fontMetrics().horizontalAdvance(user);
+    int x = left + 4 + p.fontMetrics().horizontalAdvance(user);
     int free = 800 - (x + p.fontMetrics().horizontalAdvance(publisherLine_));
     if (free > 0) x += free / 2;
     p.setPen(QColor(30, 30, 30));

@@ -15,10 +15,19 @@ class SurroundWindow : public QWidget {
  public:
   SurroundWindow(const WindowPlacement& placement, const QImage& desktop, QColor frameColour);
 
+ private:
+  void placeAsPlaced();
+
+ public:
   // Intro step 5: the publisher's line, moved right by half the free space
   // between its end and x = 800.
   void showPublisherLine(const QString& line);
   void setSmallCaption(const QString& caption) { smallCaption_ = caption; }
+  // The card-window option ("Робочій стіл"): the window covers the screen
+  // with the desktop and a rounded field in the window colour around the
+  // main window, the captions just above it.  Off, it is as placed.
+  void setDesktopMode(bool on, QSize screen, QColor windowColour);
+  bool desktopMode() const { return desktopMode_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -29,6 +38,8 @@ class SurroundWindow : public QWidget {
   QColor frameColour_;
   QString publisherLine_;
   QString smallCaption_;
+  bool desktopMode_ = false;
+  QColor windowColour_;
 };
 
 }  // namespace ispyt

@@ -34,6 +34,8 @@ class TitleScreen : private OpenTestView {
 
   // The announcement of the open test (or of the set) in the card area.
   void showAnnouncement();
+  // A new appearance: the announcement is made anew on its background.
+  void appearanceChanged() { announcement_.forget(); }
   // The title label: the test set's name in maroon, or another text.
   void showTestSetCaption();
   void setCaption(const QString& text, QColor colour);

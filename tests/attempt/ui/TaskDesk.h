@@ -43,6 +43,7 @@ struct DeskWorkstation {
   Settings settings;
   OpenTestState openTest;
   DecorSettings decor;
+  FirstScreenLook look;
 };
 
 // The desk over a screen picture and its background in a bare window.
@@ -53,7 +54,7 @@ inline std::unique_ptr<AttemptDesk> makeDesk(DeskWorkstation& ws, Test& test, At
                                              AttemptDesk::Host host) {
   return std::make_unique<AttemptDesk>(
       AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, test, state, ws.screen.width},
-      scheduler, random, card, canvas, FirstScreenLook{}, AttemptDesk::End{end, results},
+      scheduler, random, card, canvas, ws.look, AttemptDesk::End{end, results},
       std::move(host));
 }
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "attempt/ui/CardDropDown.h"
 #include "content/ConfigFile.h"
 #include "content/SettingsSource.h"
 #include "content/TestSource.h"
@@ -36,6 +37,7 @@ class AttemptScreenTest : public QObject {
     QTest::mouseClick(window->caption(c), Qt::LeftButton, {}, QPoint(3, 3));
   }
   void openTheTest() {
+    window->workstation().openTest.testLoaded = false;  // waited for below
     choose(MenuCaption::Test);
     const SideMenuItem& item = window->sideMenu()->layout().items[1];
     QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
@@ -96,6 +98,24 @@ class AttemptScreenTest : public QObject {
     });
     window->showOnScreen();
     QTRY_VERIFY_WITH_TIMEOUT(window->intro().step() >= 48, 15000);
+  }
+
+  void namesByListOfferTheClassTheAppearanceDialogChose() {
+    Workstation& ws = window->workstation();
+    ws.classLists = {{.classNumber = 7, .letter = cp1251("А"),
+                      .pupils = {cp1251("Іван Бойко"), cp1251("Олена Коваль")}}};
+    ws.decor.byList = true;
+    ws.decor.listClass = "7";
+    ws.decor.listLetter = cp1251("А");
+    openTheTest();
+    auto* pupils = window->card()->findChild<CardDropDown*>("pupils");
+    QVERIFY(pupils);
+    QTRY_VERIFY(pupils->isVisibleTo(window->card()));
+    QCOMPARE(pupils->itemCount(), 2);
+    QCOMPARE(window->card()->findChild<CardDropDown*>("classNumber")->panelText(), QString("7"));
+    QCOMPARE(ws.student.classNumber, std::string("7"));
+    ws.decor.byList = false;
+    ws.classLists.clear();
   }
 
   void anAttemptRunsFromTheMenuToTheResultFiles() {

@@ -1,0 +1,83 @@
+#include "shell/ui/AppearanceConductor.h"
+
+#include "content/TestSets.h"
+#include "platform/Paths.h"
+#include "platform/qt/QtText.h"
+#include "presentation/ColourSchemes.h"
+#include "presentation/DecorFile.h"
+#include "results/ResultDatabases.h"
+#include "shell/AppearanceApply.h"
+
+namespace ispyt {
+
+AppearanceConductor::AppearanceConductor(const WindowParts& parts, Host host)
+    : parts_(parts), host_(std::move(host)), editor_(parts.ws.programFolder, parts.ws.classLists) {
+  Workstation& ws = parts_.ws;
+  dialog_ = std::make_unique<AppearanceDialog>(parts_.scheduler, parts_.shell, editor_,
+                                               ws.classLists, parts_.window);
+  QObject::connect(dialog_.get(), &AppearanceDialog::confirmed, dialog_.get(),
+                   [this](bool closing) { confirm(closing); });
+  QObject::connect(dialog_.get(), &AppearanceDialog::cleanRequested, dialog_.get(),
+                   [this](const std::string& name) { clean(name); });
+  QObject::connect(dialog_.get(), &QDialog::finished, dialog_.get(), [this] {
+    const DecorSettings& d = parts_.ws.decor;
+    dialog_->showClassList(d.listClass, d.listLetter, d.listGroup);
+    parts_.shell.activateKeyboardLayout(kLayoutUkrainian);
+    host_.closed();
+  });
+}
+
+AppearanceConductor::~AppearanceConductor() = default;
+
+void AppearanceConductor::open() {
+  const Workstation& ws = parts_.ws;
+  AppearanceDialog::Choices choices{
+      programBackgroundChoices(ws.programFolder),
+      cardBackgroundChoices(ws.programFolder),
+      testSetChoices(locate(ws.programFolder, ws.baseFolderName)),
+      resultDatabaseNames(ws.programFolder),
+  };
+  // Before a set was ever chosen the list shows the one in use.
+  DecorSettings shown = ws.decor;
+  if (shown.testSet.empty() && !ws.tests[0].empty()) shown.testSet = ws.testSet;
+  dialog_->fill(shown, choices, windowOptionsAvailable(ws.screen.width, ws.scale.scaleY));
+  const QPoint window = parts_.window->geometry().topLeft();
+  const Point at = appearanceDialogPosition({window.x(), window.y()}, ws.scale, dialog_->width());
+  dialog_->move(at.x, at.y);
+  dialog_->open();
+}
+
+void AppearanceConductor::confirm(bool closing) {
+  Workstation& ws = parts_.ws;
+  host_.applyWindowOptions(dialog_->desktopMode());
+  DecorSettings chosen = dialog_->chosen();
+  if (keepUsableClassList(chosen, ws.classLists)) dialog_->dropClassList();
+  if (std::error_code error = WriteDecor(ws.programFolder, ws.baseFolderName, chosen)) {
+    // Nothing is read back: the old file and the settings stay.
+    dialog_->showProblem(ui("Файл ") + fromCp1251(decorFileName(ws.baseFolderName)) +
+                         ui(" не записано: ") + QString::fromStdString(error.message()));
+    return;
+  }
+  dialog_->showProblem({});
+  parts_.shell.activateKeyboardLayout(kLayoutUkrainian);
+  host_.confirmed();
+  dialog_->setSchemeNumber(dialogSchemeNumber(chosen.colourScheme, dialog_->schemeNumber()));
+  if (closing) dialog_->accept();
+}
+
+void AppearanceConductor::clean(const std::string& name) {
+  std::error_code error;
+  switch (deleteResultDatabase(parts_.ws.programFolder, name, error)) {
+    case DatabaseDeletion::Deleted:
+      dialog_->removeDatabase(name);
+      dialog_->showProblem({});
+      break;
+    case DatabaseDeletion::Failed:
+      dialog_->showProblem(ui("Файл не видалено: ") + QString::fromStdString(error.message()));
+      break;
+    case DatabaseDeletion::NotListed:
+      break;
+  }
+}
+
+}  // namespace ispyt
