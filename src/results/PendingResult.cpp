@@ -1,5 +1,6 @@
 #include "results/PendingResult.h"
 
+#include <cctype>
 #include <charconv>
 
 #include "content/ConfigFile.h"
@@ -36,15 +37,19 @@ class Reader {
     if (text.size() <= key.size() || text.substr(0, key.size()) != key ||
         text[key.size()] != '=')
       fail("the line is not " + std::string(key) + "=...");
-    return text.substr(key.size() + 1);
+    text.remove_prefix(key.size() + 1);
+    // Names and paths hold no control characters.
+    for (char c : text)
+      if (static_cast<unsigned char>(c) < 0x20) fail(std::string(key) + " holds a control character");
+    return text;
   }
   long long number(std::string_view key, long long most) {
     std::string_view text = field(key);
     long long value = -1;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    // Written by the program, a number has no leading zeros.
+    // Written by the program, a number is digits without leading zeros.
     if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > most ||
-        (text.size() > 1 && text[0] == '0'))
+        !std::isdigit(static_cast<unsigned char>(text[0])) || (text.size() > 1 && text[0] == '0'))
       fail(std::string(key) + " is not a number from 0 to " + std::to_string(most));
     return value;
   }
