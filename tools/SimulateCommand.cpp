@@ -2,6 +2,8 @@
 // through the program's own attempt engine, driven by a script of answers.
 
 #include <algorithm>
+#include <csignal>
+#include <optional>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -19,6 +21,9 @@
 #include "platform/Cp1251.h"
 #include "platform/ManualScheduler.h"
 #include "platform/Paths.h"
+#include "attempt/AttemptJournal.h"
+#include "attempt/RebuildAttempt.h"
+#include "content/ReadTestFolder.h"
 #include "results/ResultFilesWriter.h"
 #include "shell/OpenTest.h"
 
@@ -80,6 +85,11 @@ clicked away and the closing animation runs.
 
 --seed N fixes the option shuffle and the attempt code (default 1).
 --events adds every screen and sound event to the summary.
+The run keeps the attempt's journal in Journal/ of the program folder, as
+the program does.  --crash-after N kills the process after the script's
+N-th step, as a power cut would; --resume then rebuilds the attempt of this
+test from its journal and goes on with the script's steps after those the
+journal holds (the script's settings and card are the journal's then).
 Exit status: 0 done, 1 the test or the script could not be run, 2 bad usage,
 3 the attempt ran but its result could not be stored.
 )";
@@ -185,8 +195,10 @@ class Simulation {
         results_(ResultFilesContext{ws.settings, ws.programFolder, ws.openTest, state, test,
                                     card_.student, result_, random, {}, {}},
                  {}),
+        journal_(ws.programFolder, diskFileSystem()),
         engine_(AttemptContext{ws.settings, ws.openTest, ws.decor, test, state, scheduler_, random,
-                               log, log, log, judges_, card_, assembly_, results_}) {}
+                               log, log, log, judges_, card_, assembly_, results_, ws.student,
+                               &journal_}) {}
 
   AttemptState state;
   AttemptLog log;
@@ -199,14 +211,30 @@ class Simulation {
   const WriteReportOutcome& stored() const { return results_.outcome(); }
   bool handedOver() const { return engine_.phase() == AttemptPhase::Closed; }
 
-  bool run() {
-    engine_.mainButton();
-    if (!startRun()) return false;
-    for (const ScriptStep& step : script_.steps)
-      if (!perform(step)) return false;
+  // `journal`: the attempt is rebuilt from it first, and the script goes
+  // on after the steps the journal marks as done.  `crashAfter` > 0: the
+  // process is killed after that many steps, as a power cut would stop it.
+  bool run(const JournalReading* journal, std::size_t crashAfter) {
+    std::size_t from = 0;
+    if (journal) {
+      engine_.resume(*journal);
+      for (const JournalStep& step : journal->steps)
+        if (step.kind == JournalStepKind::Mark) from = static_cast<std::size_t>(step.number());
+      journal_.adopt(journalFile);
+    } else {
+      engine_.mainButton();
+      if (!startRun()) return false;
+    }
+    for (std::size_t i = from; i < script_.steps.size(); ++i) {
+      if (!perform(script_.steps[i])) return false;
+      engine_.note(std::to_string(i + 1));
+      if (i + 1 == crashAfter) std::raise(SIGKILL);
+    }
     finish();
     return true;
   }
+
+  std::filesystem::path journalFile;  // the journal a resumed run goes on writing
 
  private:
   // Transitions end at once: there is no screen to animate.
@@ -520,6 +548,7 @@ class Simulation {
   AttemptResult result_;
   // Sending is off: the tool never uses the network.
   ResultFilesWriter results_;
+  FileJournal journal_;
   AttemptEngine engine_;
 };
 
@@ -613,6 +642,8 @@ int runSimulate(const Args& args) {
   std::string folderArg, scriptArg;
   std::uint64_t seed = 1;
   bool events = false;
+  bool resume = false;
+  std::size_t crashAfter = 0;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
@@ -621,6 +652,14 @@ int runSimulate(const Args& args) {
     }
     if (a == "--events") {
       events = true;
+    } else if (a == "--resume") {
+      resume = true;
+    } else if (a == "--crash-after" && i + 1 < args.size()) {
+      crashAfter = std::strtoul(args[++i].c_str(), nullptr, 10);
+      if (crashAfter == 0) {
+        std::fprintf(stderr, "simulate: --crash-after takes a number of steps from 1\n");
+        return 2;
+      }
     } else if (a == "--seed" && i + 1 < args.size()) {
       try {
         seed = std::stoull(args[++i]);
@@ -665,7 +704,30 @@ int runSimulate(const Args& args) {
   Random random(seed);
   RecordingSystemShell shell;
   SilentView view;
-  if (OpenTest(cp1251FromPath(folder.filename()), ws, random, shell, view) == 0) {
+  // A resumed run reads the test as the attempt's opening did.
+  std::optional<JournalReading> journal;
+  std::filesystem::path journalFile;
+  if (resume) {
+    for (const std::filesystem::path& file : waitingJournals(ws.programFolder)) {
+      JournalReading j = ReadJournal(readFileBytes(file).value_or(""));
+      if (j.ok() && std::filesystem::equivalent(j.start.testFolder, folder, ec)) {
+        journal = std::move(j);
+        journalFile = file;
+      }
+    }
+    if (!journal) {
+      std::fprintf(stderr, "simulate: no attempt of this test waits to be resumed\n");
+      return 1;
+    }
+    if (testFileCheck(folder) != journal->start.fileCheck) {
+      const auto aside = setJournalAside(journalFile, "changed");
+      std::fprintf(stderr, "simulate: %s; its journal is kept as %s\n",
+                   cp1251ToUtf8(testChangedText()).c_str(), aside.string().c_str());
+      return 1;
+    }
+  }
+  if (OpenTest(cp1251FromPath(folder.filename()), ws, random, shell, view,
+               journal ? &journal->start.shuffleState : nullptr) == 0) {
     std::fprintf(stderr, "simulate: the test cannot be opened: %s\n",
                  view.messages.empty() ? "no test" : cp1251ToUtf8(view.messages.back()).c_str());
     return 1;
@@ -674,7 +736,8 @@ int runSimulate(const Args& args) {
   if (reading.script.mode >= 0) ws.settings.mode = reading.script.mode;
   if (reading.script.timeLimit > 0) ws.settings.timeLimitMinutes = reading.script.timeLimit;
   Simulation sim(ws, test, random, reading.script);
-  const bool ran = sim.run();
+  sim.journalFile = journalFile;
+  const bool ran = sim.run(journal ? &*journal : nullptr, crashAfter);
   printSummary(sim, ws, test, events);
   if (!ran) {
     std::fprintf(stderr, "simulate: %s:%d: %s\n", scriptArg.c_str(), sim.failureLine,

@@ -51,24 +51,47 @@ std::string diagramPrompt() { return cp1251("Натисніть -->"); }
 
 AttemptEngine::AttemptEngine(const AttemptContext& context) : c_(context) {
   startTimer_ = c_.scheduler.createTimer([this] {
-    if (c_.settings.personalise) {
-      c_.screen.showMessage(cardPrompt());
-      c_.sounds.play(kCardPromptSound);
-      phase_ = AttemptPhase::Card;
-      c_.card.show();
-    } else {
-      beginRun();
-    }
+    log(JournalStepKind::Start);
+    startTimerFired();
   });
   startTimer_->setSingleShot(true);
-  submitTimer_ = c_.scheduler.createTimer([this] { SubmitAnswer(); });
+  submitTimer_ = c_.scheduler.createTimer([this] {
+    log(JournalStepKind::Submit);
+    SubmitAnswer();
+  });
   submitTimer_->setSingleShot(true);
-  clock_ = c_.scheduler.createTimer([this] { ClockTick(); });
-  diagram_ = c_.scheduler.createTimer([this] { diagramTick(); });
+  clock_ = c_.scheduler.createTimer([this] {
+    log(JournalStepKind::Tick);
+    ClockTick();
+  });
+  diagram_ = c_.scheduler.createTimer([this] {
+    log(JournalStepKind::Diagram);
+    diagramTick();
+  });
   closing_ = c_.scheduler.createTimer([this] { closingTick(); });
 }
 
 AttemptEngine::~AttemptEngine() = default;
+
+void AttemptEngine::startTimerFired() {
+  if (c_.settings.personalise) {
+    c_.screen.showMessage(cardPrompt());
+    sound(kCardPromptSound);
+    phase_ = AttemptPhase::Card;
+    c_.card.show();
+  } else {
+    beginRun();
+  }
+}
+
+void AttemptEngine::sound(const std::string& name) {
+  if (!replaying_) c_.sounds.play(name);
+}
+
+void AttemptEngine::log(JournalStepKind kind, std::vector<std::string> args) {
+  if (!journaling_ || replaying_ || !c_.journal) return;
+  c_.journal->step({c_.scheduler.nowMs() - runStartMs_, kind, std::move(args)});
+}
 
 bool AttemptEngine::clockRunning() const { return clock_->isActive(); }
 
@@ -92,20 +115,117 @@ void AttemptEngine::testOpened() {
   phase_ = AttemptPhase::Idle;
 }
 
+// ---- rebuilding an attempt ---------------------------------------------------
+
+void AttemptEngine::resume(const JournalReading& journal) {
+  const JournalStart& start = journal.start;
+  testOpened();
+  replaying_ = true;
+  c_.settings = start.settings;
+  c_.student = start.card;
+  c_.openTest.attemptCode = start.attemptCode;
+  c_.random.setState(start.runState);
+  effect_ = start.effect;
+  beginRun();
+  long long last = 0;
+  long long lastTick = 0;
+  for (const JournalStep& step : journal.steps) {
+    replay(step);
+    last = step.atMs;
+    if (step.kind == JournalStepKind::Tick) lastTick = step.atMs;
+  }
+  replaying_ = false;
+  // Time goes on from the journal's last step, the clock in its phase.
+  runStartMs_ = c_.scheduler.nowMs() - last;
+  journaling_ = c_.journal != nullptr;
+  if (clock_->isActive()) {
+    const long long sinceTick = (last - lastTick) % kClockMs;
+    clock_->start(static_cast<int>(kClockMs - sinceTick));
+    clockRephased_ = sinceTick != 0;
+  }
+}
+
+void AttemptEngine::replay(const JournalStep& step) {
+  using Kind = JournalStepKind;
+  switch (step.kind) {
+    case Kind::Button:
+      if (phase_ == AttemptPhase::Card) replayedCard_ = step.number() == 1;
+      mainButton();
+      replayedCard_.reset();
+      break;
+    case Kind::Transition:
+      transitionEnded();
+      break;
+    case Kind::Option:
+      optionClicked(step.number());
+      break;
+    case Kind::Field:
+      fieldEdited(step.number(), step.args.size() > 1 ? step.args[1] : std::string());
+      break;
+    case Kind::Letter:
+      letterChosen(step.number(), step.args.size() > 1 ? step.args[1] : std::string());
+      break;
+    case Kind::Blank:
+      blankChosen(step.number(), step.args.size() > 1 ? step.args[1] : std::string());
+      break;
+    case Kind::Gap:
+      if (!step.args.empty() && !step.args[0].empty()) gapCharacter(step.args[0][0]);
+      break;
+    case Kind::Petal:
+      petalClicked(step.number());
+      break;
+    case Kind::Sign:
+      modeSign();
+      break;
+    case Kind::Band:
+      bandClicked();
+      break;
+    case Kind::BreakOff:
+      breakOff();
+      break;
+    // A timer's step fires it as the scheduler would: a one-shot timer
+    // stops before its handler.
+    case Kind::Start:
+      startTimer_->stop();
+      startTimerFired();
+      break;
+    case Kind::Submit:
+      submitTimer_->stop();
+      SubmitAnswer();
+      break;
+    case Kind::Tick:
+      if (clock_->isActive()) ClockTick();
+      break;
+    case Kind::Diagram:
+      if (diagram_->isActive()) diagramTick();
+      break;
+    case Kind::Mark:
+      break;
+  }
+}
+
 // ---- the main button -------------------------------------------------------
 
 void AttemptEngine::mainButton() {
   AttemptState& s = c_.state;
+  // On the card the button asks the card, which a rebuilt attempt cannot:
+  // the journal keeps its answer.
+  const bool cardComplete =
+      phase_ == AttemptPhase::Card && (replayedCard_ ? *replayedCard_ : c_.card.complete());
+  if (phase_ == AttemptPhase::Card)
+    log(JournalStepKind::Button, {cardComplete ? "1" : "0"});
+  else
+    log(JournalStepKind::Button);
   switch (phase_) {
     case AttemptPhase::Idle:
     case AttemptPhase::Closed:
       if (c_.openTest.testLoaded && !transitionRunning_) StartAttempt();
       break;
     case AttemptPhase::Card:
-      if (c_.card.complete()) {
+      if (cardComplete) {
         beginRun();
       } else {
-        c_.sounds.play(kCardPromptSound);
+        sound(kCardPromptSound);
         c_.screen.showMessage(cardPrompt());
       }
       break;
@@ -168,6 +288,15 @@ void AttemptEngine::beginRun() {
     s.timeOver = false;
     fileWeights_ = settings.taskWeights;
     clock_->start(kClockMs);
+    if (!replaying_) {
+      effect_ = c_.decor.effect;
+      runStartMs_ = c_.scheduler.nowMs();
+      journaling_ = c_.journal != nullptr;
+      if (journaling_)
+        c_.journal->begin({c_.openTest.testFolder, c_.openTest.testName, c_.openTest.fileCheck,
+                           c_.openTest.attemptCode, effect_, settings, c_.student,
+                           c_.openTest.shuffleState, c_.random.state()});
+    }
   }
   bool assemble = true;
   if (repeat_) {
@@ -246,7 +375,7 @@ void AttemptEngine::ShowTask(int k) {
     finish(AttemptEnd::Finished, "test");
     return;
   }
-  if (s.currentTask == 1) c_.sounds.play("Home");
+  if (s.currentTask == 1) sound("Home");
   if (!s.reviewing) phase_ = AttemptPhase::Task;
   s.answerReady = false;
   transitionRunning_ = true;
@@ -281,7 +410,7 @@ void AttemptEngine::finish(AttemptEnd end, const char* sound) {
   AttemptState& s = c_.state;
   submitTimer_->stop();
   transitionRunning_ = false;
-  c_.sounds.play(sound);
+  this->sound(sound);
   s.end = end;
   phase_ = AttemptPhase::Ended;
   // Only a failed exam run goes on from the main button (a repeat).
@@ -298,6 +427,7 @@ void AttemptEngine::finish(AttemptEnd end, const char* sound) {
 
 void AttemptEngine::transitionEnded() {
   if (!transitionRunning_) return;
+  log(JournalStepKind::Transition);
   transitionRunning_ = false;
   gapsReached_ = 0;
   AttemptState& s = c_.state;
@@ -314,6 +444,7 @@ void AttemptEngine::transitionEnded() {
 // ---- answering -------------------------------------------------------------
 
 void AttemptEngine::optionClicked(int option) {
+  log(JournalStepKind::Option, {std::to_string(option)});
   AttemptState& s = c_.state;
   if (phase_ != AttemptPhase::Task || transitionRunning_ || !s.running) return;
   const int k = s.currentTask;
@@ -348,21 +479,25 @@ void AttemptEngine::answerChanged(bool ready) {
 }
 
 void AttemptEngine::fieldEdited(int field, const std::string& text) {
+  log(JournalStepKind::Field, {std::to_string(field), text});
   if (const Task* task = inputTask(TaskType::DirectInput))
     answerChanged(c_.judge.fieldChanged(*task, c_.state.task(c_.state.currentTask), field, text));
 }
 
 void AttemptEngine::letterChosen(int item, const std::string& letter) {
+  log(JournalStepKind::Letter, {std::to_string(item), letter});
   if (const Task* task = inputTask(TaskType::Matching))
     answerChanged(c_.judge.letterChosen(*task, c_.state.task(c_.state.currentTask), item, letter));
 }
 
 void AttemptEngine::blankChosen(int blank, const std::string& text) {
+  log(JournalStepKind::Blank, {std::to_string(blank), text});
   if (const Task* task = inputTask(TaskType::Completion))
     answerChanged(c_.judge.blankChosen(*task, c_.state.task(c_.state.currentTask), blank, text));
 }
 
 void AttemptEngine::gapCharacter(char c) {
+  log(JournalStepKind::Gap, {std::string(1, c)});
   AttemptState& s = c_.state;
   if (const Task* task = inputTask(TaskType::Restoration))
     gapTaken(c_.judge.characterEntered(*task, s.task(s.currentTask), s, c));
@@ -413,7 +548,7 @@ void AttemptEngine::submitOrGiveUp(bool givenUp) {
   const int k = s.currentTask;
   const Task& task = c_.test.task(k);
   TaskRecord& record = s.task(k);
-  c_.sounds.play("Next");
+  sound("Next");
   record.done = true;
   const int before = s.elementsJudged;
   Judgement marks;
@@ -446,6 +581,7 @@ int AttemptEngine::NextTask(int k) const {
 }
 
 void AttemptEngine::modeSign() {
+  log(JournalStepKind::Sign);
   AttemptState& s = c_.state;
   if (phase_ == AttemptPhase::Task && !s.reviewing && s.mode == kModeHint) {
     giveHint();
@@ -520,7 +656,7 @@ bool AttemptEngine::freeMoveAllowed() const {
   if (!mode({kModeTraining, kModeTestPaper, kModeMonitoring})) return false;
   if (s.elapsed >= s.timeLimit * 60 - 10) return false;
   if (c_.settings.forbidFreeNavigation) return false;
-  return std::abs(s.elapsed - s.lastMoveAt) >= effectPause(c_.decor.effect);
+  return std::abs(s.elapsed - s.lastMoveAt) >= effectPause(effect_);
 }
 
 bool AttemptEngine::reviewAllowed() const {
@@ -531,6 +667,7 @@ bool AttemptEngine::reviewAllowed() const {
 }
 
 void AttemptEngine::petalClicked(int position) {
+  log(JournalStepKind::Petal, {std::to_string(position)});
   AttemptState& s = c_.state;
   if (reviewAllowed()) {
     if (position < 1 || position > s.taskCount) return;
@@ -552,6 +689,11 @@ void AttemptEngine::petalClicked(int position) {
 // ---- the clock -------------------------------------------------------------
 
 void AttemptEngine::ClockTick() {
+  // The first tick after a resume came early, to keep the clock's phase.
+  if (clockRephased_) {
+    clockRephased_ = false;
+    clock_->setInterval(kClockMs);
+  }
   AttemptState& s = c_.state;
   if (s.elapsed == s.pauseAt && s.running) setButton(true);
   c_.screen.blinkTitle();
@@ -585,6 +727,7 @@ void AttemptEngine::ClockTick() {
 }
 
 bool AttemptEngine::breakOff() {
+  log(JournalStepKind::BreakOff);
   const bool underWay = clockRunning() || phase_ == AttemptPhase::Task ||
                         phase_ == AttemptPhase::Submitting || phase_ == AttemptPhase::Feedback ||
                         phase_ == AttemptPhase::Hint;
@@ -611,12 +754,13 @@ void AttemptEngine::diagramTick() {
   ++diagramSteps_;
   const double start = c_.state.mode == kModeExam ? kExamDiagramStart : kDiagramStart;
   angle_ = (start + diagramSteps_) * kPi / 16;
-  if (diagramSteps_ == kDiagramSoundStep) c_.sounds.play("Dia");
+  if (diagramSteps_ == kDiagramSoundStep) sound("Dia");
   if (start + diagramSteps_ > kDiagramPromptPast) promptShown_ = true;
   c_.endScreen.drawDiagram(angle_, promptShown_);
 }
 
 void AttemptEngine::bandClicked() {
+  log(JournalStepKind::Band);
   if (phase_ != AttemptPhase::Ended || !promptShown_ || c_.state.end == AttemptEnd::Failed) return;
   diagram_->stop();
   handOver();
@@ -634,6 +778,10 @@ void AttemptEngine::handOver() {
   c_.screen.showModeDecor(s.mode);
   if (s.mode <= kModeTestPaper) c_.screen.showGauge();
   c_.results.writeResults();
+  // With its answers safe in the result files, or kept to be written
+  // later, the attempt needs its journal no more.
+  if (journaling_ && c_.journal && c_.results.answersSafe()) c_.journal->end();
+  journaling_ = false;
   c_.openTest.currentTestPath = kNoTestOpen;
   c_.openTest.testLoaded = false;
 
@@ -655,7 +803,7 @@ void AttemptEngine::closingTick() {
   phase_ = AttemptPhase::Closed;
   c_.endScreen.closingEnded();
   c_.screen.attemptClosed();
-  if (const std::string sound = c_.results.gradeSound(); !sound.empty()) c_.sounds.play(sound);
+  if (const std::string name = c_.results.gradeSound(); !name.empty()) sound(name);
   if (s.mode != kModeExam && c_.card.nameKnown()) c_.results.sendResult();
   c_.results.closeNetwork();
 }

@@ -8,11 +8,13 @@
 #include <array>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "attempt/AttemptAssembly.h"
 #include "attempt/AttemptCard.h"
 #include "attempt/AttemptEndScreen.h"
+#include "attempt/AttemptJournal.h"
 #include "attempt/AttemptScreen.h"
 #include "attempt/AttemptSounds.h"
 #include "attempt/AttemptState.h"
@@ -44,6 +46,8 @@ struct AttemptContext {
   AttemptCard& card;
   AttemptAssembly& assembly;
   ResultWriter& results;
+  StudentCard& student;  // as the card left it; journalled with the run
+  AttemptJournal* journal = nullptr;  // none: the attempt cannot be rebuilt
 };
 
 // Where the attempt stands.
@@ -105,6 +109,14 @@ class AttemptEngine {
   bool breakOff();
   // A test was opened: whatever was left of the last attempt is dropped.
   void testOpened();
+  // Rebuilds the attempt a journal holds, on the test opened as the journal
+  // says: the run begun again and every step taken as it came, then the
+  // attempt goes on from there (with the time it had used, the clock in
+  // the phase it had).  Nothing is heard while it is rebuilt.
+  void resume(const JournalReading& journal);
+  // A note of a tool's in the journal of the run (a headless run marks the
+  // script steps it has done); the engine passes over it when replaying.
+  void note(const std::string& text) { log(JournalStepKind::Mark, {text}); }
 
   // The steps of the flow.
   void StartAttempt();
@@ -130,6 +142,11 @@ class AttemptEngine {
 
  private:
   void beginRun();
+  void startTimerFired();
+  // Writes an input or a fired timer into the journal of the run.
+  void log(JournalStepKind kind, std::vector<std::string> args = {});
+  void replay(const JournalStep& step);
+  void sound(const std::string& name);
   bool reloadTest();
   void finish(AttemptEnd end, const char* sound);
   void timeOver();
@@ -159,6 +176,12 @@ class AttemptEngine {
   int gapsReached_ = 0;  // moves of the gap pointer since the task was laid out
   int closingStep_ = 0;
   int closingGrade_ = 0;
+  std::string effect_;  // the transition effect of the run, which times free moves
+  bool journaling_ = false;
+  bool replaying_ = false;
+  long long runStartMs_ = 0;
+  std::optional<bool> replayedCard_;  // the card as the journal says it was
+  bool clockRephased_ = false;        // the clock's first tick after a resume is short
   std::unique_ptr<Timer> startTimer_;
   std::unique_ptr<Timer> submitTimer_;
   std::unique_ptr<Timer> clock_;

@@ -25,6 +25,9 @@ class ResultWriter {
   // Sends the result to the teacher's computer when sending is switched on.
   virtual void sendResult() = 0;
   virtual void closeNetwork() = 0;
+  // After writeResults: the answers are stored, or kept to be stored
+  // later, so that nothing else need hold them.
+  virtual bool answersSafe() const { return true; }
 };
 
 }  // namespace ispyt

@@ -22,11 +22,21 @@ void makeFilesWritable(const std::filesystem::path& folder) {
 
 }  // namespace
 
+std::uint64_t testFileCheck(const std::filesystem::path& testFolder) {
+  const auto bytes = readFileBytes(locate(testFolder, "test.txt"));
+  if (!bytes) return 0;
+  std::uint64_t h = 14695981039346656037ull;  // FNV-1a
+  for (unsigned char c : *bytes) h = (h ^ c) * 1099511628211ull;
+  return h;
+}
+
 TestFolderReading ReadTestFolder(const std::filesystem::path& testFolder, char monitoringLetter,
                                  int launchesLeft, Random& random) {
   TestFolderReading r;
   makeFilesWritable(testFolder);
   removeLeftoverReplacements(testFolder);
+  r.shuffleState = random.state();
+  r.fileCheck = testFileCheck(testFolder);
   r.load = LoadTest(locate(testFolder, "test.txt"), r.test, random);
   if (!r.hasTasks()) return r;
   const int n = r.load.taskCount();

@@ -3,6 +3,7 @@
 // its settings, a fresh attempt code and its stored results.  Applying it
 // to the workstation and its screen is the opening's other half.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,6 +26,10 @@ struct TestFolderReading {
   // nothing when every code the mode allows is taken.
   std::optional<std::string> attemptCode;
   StoredResults results;  // counted only once a code was drawn
+  // The generator as the test file was read: set to it, reading the file
+  // again gives the same option order.  And the file's check.
+  std::string shuffleState;
+  std::uint64_t fileCheck = 0;
 
   bool hasTasks() const { return load.value > 1; }
   bool opened() const { return hasTasks() && attemptCode.has_value(); }
@@ -36,5 +41,9 @@ struct TestFolderReading {
 // carried over when "Config.ini" gives none.
 TestFolderReading ReadTestFolder(const std::filesystem::path& testFolder, char monitoringLetter,
                                  int launchesLeft, Random& random);
+
+// A check of the test file's bytes (0 when it cannot be read): an attempt
+// begun on one file is never rebuilt on another.
+std::uint64_t testFileCheck(const std::filesystem::path& testFolder);
 
 }  // namespace ispyt

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 
 namespace ispyt {
 
@@ -14,6 +15,12 @@ class Random {
 
   // 0..n-1; 0 when n < 1.
   int random(int n);
+
+  // The generator's whole state as text, and back: a generator set to a
+  // state draws what the one it was taken from drew after it.  A text
+  // that is not such a state changes nothing and gives false.
+  std::string state() const;
+  bool setState(const std::string& state);
 
  private:
   std::mt19937_64 engine_;

@@ -31,6 +31,7 @@ class ResultFilesWriter : public ResultWriter {
   std::string gradeSound() const override;
   void sendResult() override;
   void closeNetwork() override;
+  bool answersSafe() const override { return outcome_.stored() || !outcome_.keptFile.empty(); }
 
   // A result that could not be stored, written once more; true when it now
   // is.

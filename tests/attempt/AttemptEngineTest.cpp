@@ -659,7 +659,7 @@ TEST_F(AttemptFixture, ExamRepeatArrangesTheReloadedTestFromFileOrder) {
   ReverseOrder reverse;
   AttemptEngine exam(
       AttemptContext{ws.settings, ws.openTest, ws.decor, test, state, scheduler, random, log, log,
-                     log, judges, card, reverse, results});
+                     log, judges, card, reverse, results, student});
   auto run = [&] {
     exam.mainButton();
     scheduler.advance(kStartDelayMs);

@@ -88,6 +88,7 @@ class AttemptFixture : public ::testing::Test {
   FakeCard card;
   FileOrder assembly;
   RecordingResults results;
+  StudentCard student;
   std::unique_ptr<AttemptEngine> engine;
 
   AttemptFixture() {
@@ -98,7 +99,7 @@ class AttemptFixture : public ::testing::Test {
     ws.openTest.attemptCode = "B123";
     engine = std::make_unique<AttemptEngine>(AttemptContext{
         ws.settings, ws.openTest, ws.decor, test, state, scheduler, random, log, log, log, judges,
-        card, assembly, results});
+        card, assembly, results, student});
   }
 
   void useTasks(const std::vector<Task>& tasks) {

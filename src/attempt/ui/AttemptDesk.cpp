@@ -30,7 +30,6 @@ AttemptDesk::AttemptDesk(Inputs in, Scheduler& scheduler, Random& random, Attemp
       canvas_(canvas),
       look_(look),
       host_(std::move(host)),
-      random_(random),
       assembly_(random),
       choice_(canvas_, [this](int option) { engine_->optionClicked(option); }),
       typed_(
@@ -51,7 +50,8 @@ AttemptDesk::AttemptDesk(Inputs in, Scheduler& scheduler, Random& random, Attemp
                    [this](char c) { engine_->gapCharacter(c); }) {
   engine_ = std::make_unique<AttemptEngine>(
       AttemptContext{in.settings, in.openTest, in.decor, test_, state_, scheduler, random,
-                     *this, end.screen, *this, judges_, card, assembly_, end.results});
+                     *this, end.screen, *this, judges_, card, assembly_, end.results,
+                     in.student ? *in.student : ownCard_, in.journal});
   controls_ = {&choice_, &typed_, &matching_, &completion_, &restoration_};
   transition_ = scheduler.createTimer([this] {
     transition_->stop();
@@ -117,7 +117,7 @@ bool AttemptDesk::click(QPoint at) {
 void AttemptDesk::presentationKey(PresentationKey key) {
   TaskLook& look = canvas_.look();
   look.pointerSpeed = in_.decor.pointerSpeed;
-  const KeyAction action = pressPresentationKey(key, engine_->presentationContext(), look, random_);
+  const KeyAction action = pressPresentationKey(key, engine_->presentationContext(), look, lookRandom_);
   in_.decor.pointerSpeed = look.pointerSpeed;
   const int k = state_.currentTask;
   if (k < 1 || k > state_.taskCount) return;

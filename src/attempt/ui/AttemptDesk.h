@@ -48,6 +48,8 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
     Test& test;
     AttemptState& attempt;
     int screenWidth = kDesignWidth;
+    StudentCard* student = nullptr;     // the card: the workstation's
+    AttemptJournal* journal = nullptr;  // none: the attempt cannot be rebuilt
   };
   // Where a finished attempt goes once its end message is up.
   struct End {
@@ -110,8 +112,11 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   TaskCanvas& canvas_;
   const FirstScreenLook& look_;  // the main window's, which a new appearance changes
   Host host_;
-  Random& random_;
   AllTaskJudges judges_;
+  // The presentation keys draw their colours from a generator of their own:
+  // the attempt's draws stay as its journal replays them.
+  Random lookRandom_ = Random::clockSeeded();
+  StudentCard ownCard_;  // when none is given
   AttemptAssembler assembly_;
   std::unique_ptr<AttemptEngine> engine_;
   ChoiceOptions choice_;

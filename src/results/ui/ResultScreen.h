@@ -37,6 +37,7 @@ class ResultScreen : public AttemptEndScreen, public ResultWriter {
   std::string gradeSound() const override { return writer_.gradeSound(); }
   void sendResult() override { writer_.sendResult(); }
   void closeNetwork() override { writer_.closeNetwork(); }
+  bool answersSafe() const override { return writer_.answersSafe(); }
 
  private:
   TaskCanvas& canvas_;

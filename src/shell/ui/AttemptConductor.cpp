@@ -17,6 +17,7 @@ TaskCanvas::Parts canvasParts(const WindowParts& parts) {
 
 AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
     : parts_(parts),
+      journal_(parts.ws.programFolder, diskFileSystem()),
       canvas_(canvasParts(parts)),
       results_(canvas_, parts.look,
                ResultFilesContext{parts.ws.settings, parts.ws.programFolder, parts.ws.openTest,
@@ -52,7 +53,7 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
   };
   desk_ = std::make_unique<AttemptDesk>(
       AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, ws.test, ws.attempt,
-                          ws.screen.width},
+                          ws.screen.width, &ws.student, &journal_},
       parts_.scheduler, parts_.random, *card_, canvas_, parts_.look,
       AttemptDesk::End{results_, results_}, std::move(deskHost));
   applyDecor();

@@ -48,6 +48,7 @@ class AttemptConductor {
   CardDropDown* layoutSelector_ = nullptr;
   std::string_view layoutChoice_ = kLayoutUkrainian;  // for typed answers
   CardPanel* card_ = nullptr;
+  FileJournal journal_;
   TaskCanvas canvas_;
   ResultScreen results_;
   std::unique_ptr<AttemptDesk> desk_;
