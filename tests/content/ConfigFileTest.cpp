@@ -8,6 +8,7 @@
 #include "platform/Cp1251.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
+#include "../ReadOnlyFolder.h"
 
 namespace ispyt {
 namespace {
@@ -501,6 +502,26 @@ TEST_F(ConfigFolder, AFailedSaveReportsAnErrorAndKeepsTheOldFile) {
   EXPECT_TRUE(error);
   EXPECT_EQ(read("Config.ini"), old);
   EXPECT_NE(configSaveErrorText(error).find(cp1251("Помилка")), std::string::npos);
+}
+
+TEST_F(ConfigFolder, AReadOnlyFolderKeepsTheOldFileByteForByte) {
+  // A file cut short would lose its password line: the lock would fall away.
+  const std::string old = tenTaskFile(4, "0000000000", 2468, 3, 4 + 11 + 2468 + 3);
+  write("Config.ini", old);
+  SettingsDialogState d = tenTaskDialog();
+  d.values.password = 99;
+  std::error_code error;
+  {
+    fixtures::ReadOnlyFolder readOnly(folder);
+    fixtures::ActingAsNobody nobody;
+    ASSERT_TRUE(nobody.ok());
+    error = saveConfig(folder, d);
+  }
+  EXPECT_EQ(error, std::errc::permission_denied);
+  EXPECT_EQ(read("Config.ini"), old);
+  EXPECT_FALSE(fs::exists(folder / "Config.ini.new"));
+  EXPECT_NE(configSaveErrorText(error).find(cp1251("закрита для запису")), std::string::npos);
+  EXPECT_EQ(readConfigFile(folder, 10, 1).settings.password, 2468);
 }
 
 TEST_F(ConfigFolder, AFailedReplaceLeavesNoNewFileBehind) {

@@ -17,7 +17,9 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "shell/StartUp.h"
+#include "shell/ui/SettingsDialog.h"
 #include "shell/ui/SurroundWindow.h"
+#include "shell/ui/WorkstationActions.h"
 
 namespace ispyt {
 namespace {
@@ -41,7 +43,8 @@ MainWindow::MainWindow(MainWindowOptions options)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
       }),
-      actions_(options.actions ? std::move(options.actions) : std::make_unique<SectionActions>()) {
+      actions_(options.actions ? std::move(options.actions)
+                               : std::make_unique<WorkstationActions>()) {
   ws_.programFolder = options.programFolder;
   QScreen* screen = QGuiApplication::primaryScreen();
   ws_.screen = screen ? Size{screen->geometry().width(), screen->geometry().height()}
@@ -130,7 +133,23 @@ void MainWindow::createScreens() {
                  [this](int mode) { attempt_->desk().showModeDecor(mode); },
                  [this](const MenuCaptionText& c) { menu_->showResultsCaption(c); },
                  [this] { attempt_->desk().testOpened(); },
+                 [this](const std::string& name, const SettingsDialogState& state) {
+                   settings_->fill(name, state);
+                 },
              });
+  settings_ = std::make_unique<SettingsDialog>(
+      parts, SettingsDialog::Host{
+                 [this] {
+                   menu_->menu().setColour(MenuCaption::Settings, CaptionColour::Grey);
+                   menu_->menu().setColour(MenuCaption::Results, CaptionColour::Grey);
+                 },
+                 [this] {
+                   menu_->menu().setOpen(MenuCaption::Settings, false);
+                   menu_->syncCaptions();
+                 },
+             });
+  if (auto* own = dynamic_cast<WorkstationActions*>(actions_.get()))
+    own->settingsDialog = [this](bool afterPassword) { settings_->openOver(afterPassword); };
   attempt_ = std::make_unique<AttemptConductor>(
       parts, AttemptConductor::Host{
                  [this](const QString& text, QColor colour) { title_->setCaption(text, colour); },

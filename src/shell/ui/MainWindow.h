@@ -29,6 +29,7 @@
 
 namespace ispyt {
 
+class SettingsDialog;
 class SurroundWindow;
 
 struct MainWindowOptions {
@@ -68,6 +69,7 @@ class MainWindow : public QWidget {
   bool exitConfirmationShown() const { return exit_->confirmationShown(); }
   AttemptDesk& attempt() { return attempt_->desk(); }
   CardPanel* card() const { return attempt_->card(); }
+  SettingsDialog* settingsDialog() const { return settings_.get(); }
 
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit() { exit_->requestExit(); }
@@ -112,6 +114,7 @@ class MainWindow : public QWidget {
 
   std::unique_ptr<MenuConductor> menu_;
   std::unique_ptr<TitleScreen> title_;
+  std::unique_ptr<SettingsDialog> settings_;
   std::unique_ptr<AttemptConductor> attempt_;
   std::unique_ptr<ExitConductor> exit_;
 };
