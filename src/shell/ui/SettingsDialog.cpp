@@ -78,7 +78,11 @@ void SettingsDialog::build() {
   for (const char* name : kTabNames) tabs_->addTab(ui(name));
   tabs_->setDrawBase(false);
   tabs_->move(scale_.x(sl::kTabArea.x), scale_.y(sl::kTabArea.y));
-  tabs_->resize(tabs_->sizeHint().width(), scale_.y(21));
+  // The tabs share the tab area's width.
+  tabs_->setExpanding(true);
+  tabs_->setUsesScrollButtons(false);
+  tabs_->setElideMode(Qt::ElideNone);
+  tabs_->resize(scale_.x(sl::kTabArea.width), scale_.y(21));
   connect(tabs_, &QTabBar::currentChanged, this, [this](int i) {
     if (refreshing_) return;
     model_.changeTab(static_cast<SettingsTab>(i));
