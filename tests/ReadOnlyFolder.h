@@ -55,8 +55,7 @@ class ActingAsNobody {
 
 // A shell command run as "nobody" when the tests run as root.
 inline std::string asNobody(const std::string& command) {
-  return geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " + command
-                        : command;
+  return geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " + command : command;
 }
 
 }  // namespace ispyt::fixtures

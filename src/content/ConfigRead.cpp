@@ -73,7 +73,8 @@ void readIntervalsAsWritten(const std::vector<WrittenInterval>& written, int n, 
     const WrittenInterval& w = written[j];
     std::string name = "interval " + std::to_string(j + 1);
     if (!w.first || !w.last) {
-      repairs.push_back(name + " has a cell that is not a number; dropped, its tasks keep their place");
+      repairs.push_back(name +
+                        " has a cell that is not a number; dropped, its tasks keep their place");
       continue;
     }
     name += " (" + std::to_string(*w.first) + "," + std::to_string(*w.last) + ")";
@@ -95,9 +96,10 @@ void readIntervalsAsWritten(const std::vector<WrittenInterval>& written, int n, 
     int b = a;
     while (b < last && !held[b + 1]) ++b;
     if (a != *w.first || b != *w.last)
-      repairs.push_back(name + (first != *w.first || last != *w.last
-                                    ? " reaches outside tasks 1.." + std::to_string(n)
-                                    : std::string(" shares tasks with an earlier interval")) +
+      repairs.push_back(name +
+                        (first != *w.first || last != *w.last
+                             ? " reaches outside tasks 1.." + std::to_string(n)
+                             : std::string(" shares tasks with an earlier interval")) +
                         "; read as (" + std::to_string(a) + "," + std::to_string(b) + ")");
     for (int t = a; t <= b; ++t) held[t] = true;
     kept[++count] = {a, b};

@@ -33,8 +33,8 @@ bool scaleKept(int scale) { return scale >= 5 && scale <= 120; }
 std::vector<std::string> savingAdjustments(const SettingsDialogState& dialog) {
   std::vector<std::string> out;
   const auto& w = dialog.values.taskWeights;
-  if (!weightsKept(dialog) && std::any_of(w.begin() + 1, w.begin() + 1 + dialog.taskCount,
-                                          [](int x) { return x != 0; }))
+  if (!weightsKept(dialog) &&
+      std::any_of(w.begin() + 1, w.begin() + 1 + dialog.taskCount, [](int x) { return x != 0; }))
     out.push_back("a task has no weight of 1..99, so every weight is saved as 0");
   if (!scaleKept(dialog.values.gradeScale))
     out.push_back("the scale " + std::to_string(dialog.values.gradeScale) +

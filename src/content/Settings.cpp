@@ -33,7 +33,8 @@ bool linksFormChains(const Settings& s, int n) {
   for (int i = 1; i <= n; ++i) {
     int d = s.taskLinks[i];
     if (d < 0 || d > 8) return false;
-    if (d > 1 && (i == 1 || s.taskLinks[i - 1] != d - 1 || intervalOf(s, i - 1) != intervalOf(s, i)))
+    if (d > 1 &&
+        (i == 1 || s.taskLinks[i - 1] != d - 1 || intervalOf(s, i - 1) != intervalOf(s, i)))
       return false;
   }
   return true;

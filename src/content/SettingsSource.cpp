@@ -147,7 +147,8 @@ void apply(SettingsDialogState& d, const SettingsSourceLine& l, int n, SettingsW
     if (static_cast<int>(ws.size()) != n)
       throw Bad{"weights: give one weight per task (" + std::to_string(n) + "), not " +
                 std::to_string(ws.size())};
-    for (int i = 1; i <= n; ++i) s.taskWeights[i] = number(ws[i - 1], dialog ? 0 : 1, 99, "a weight");
+    for (int i = 1; i <= n; ++i)
+      s.taskWeights[i] = number(ws[i - 1], dialog ? 0 : 1, 99, "a weight");
   } else if (k == "intervals") {
     auto rs = runs(v, n);
     if (static_cast<int>(rs.size()) > Settings::kMaxIntervals) throw Bad{"at most 6 intervals"};
@@ -226,9 +227,9 @@ std::optional<SettingsSourceError> applySettingsLines(SettingsDialogState& d,
           return SettingsSourceError{links.line->line,
                                      "a link may not cross the end of an interval"};
         case LinkFault::AlreadyLinked:
-          return SettingsSourceError{links.line->line, "links overlap at task " +
-                                                           std::to_string(r.first) + ".." +
-                                                           std::to_string(r.last)};
+          return SettingsSourceError{
+              links.line->line,
+              "links overlap at task " + std::to_string(r.first) + ".." + std::to_string(r.last)};
       }
     }
   } else if (intervals && !linksFormChains(s, n)) {
@@ -243,7 +244,8 @@ std::optional<SettingsSourceError> applySettingsLines(SettingsDialogState& d,
 SettingsFromSource settingsFromSource(const std::vector<SettingsSourceLine>& lines, int taskCount) {
   const int n = std::clamp(taskCount, 1, Settings::kMaxTasks);
   SettingsDialogState d = readConfig(std::nullopt, n, 1).dialog;
-  if (auto error = applySettingsLines(d, lines, SettingsWords::Source)) return {std::nullopt, *error};
+  if (auto error = applySettingsLines(d, lines, SettingsWords::Source))
+    return {std::nullopt, *error};
   return {d, {}};
 }
 

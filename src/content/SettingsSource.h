@@ -22,8 +22,8 @@
 //   password: 1234        1..5 digits, no leading zero; "none" for none
 //   launches: 5           launch counter for monitoring, 0..99
 //
-// Flags take yes/no, on/off, 1/0 or так/ні; lists part at blanks or commas.  What is not given keeps the
-// program's default.
+// Flags take yes/no, on/off, 1/0 or так/ні; lists part at blanks or commas.  What is not given
+// keeps the program's default.
 
 #include <optional>
 #include <string>

@@ -30,8 +30,8 @@ void SettingsDialogModel::fill(const std::string& testName, const SettingsDialog
   // The grid shows each task's elements as its points, or its weight.
   gridCells_ = {};
   for (int i = 1; i <= n(); ++i)
-    gridCells_[i] = std::to_string(v.taskWeights[i] != 0 ? v.taskWeights[i]
-                                                         : state_.elementCounts[i]);
+    gridCells_[i] =
+        std::to_string(v.taskWeights[i] != 0 ? v.taskWeights[i] : state_.elementCounts[i]);
   state_.weightsSelected = weighted;
   total_ = pointsTotal(state_);
   totalShown_ = true;

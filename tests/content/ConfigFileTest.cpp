@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <fstream>
 
+#include "../ReadOnlyFolder.h"
 #include "content/ConfigFile.h"
 #include "content/DigitOffset.h"
 #include "platform/Cp1251.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
-#include "../ReadOnlyFolder.h"
 
 namespace ispyt {
 namespace {
@@ -312,8 +312,9 @@ TEST(ReadConfig, IntervalsAreReadAsWrittenAndOnlyWhatWouldFaultIsMended) {
     SCOPED_TRACE(c.name);
     long long sum = 4;
     for (const std::string& cell : c.cells) sum += std::atoll(cell.c_str());
-    std::vector<std::string> lines = {modeLine(4), "30", "1", "1", "0", "0", "0", "1", "12", "1",
-                                      "1", std::string(12, char(27)), "2"};
+    std::vector<std::string> lines = {modeLine(4), "30", "1",  "1", "0", "0",
+                                      "0",         "1",  "12", "1", "1", std::string(12, char(27)),
+                                      "2"};
     lines.insert(lines.end(), c.cells.begin(), c.cells.end());
     for (std::string tail : {std::string(12, '0'), encodeDigitOffset(505), encodeDigitOffset(1),
                              encodeDigitOffset(sum + 505 + 1)})
@@ -326,9 +327,9 @@ TEST(ReadConfig, IntervalsAreReadAsWrittenAndOnlyWhatWouldFaultIsMended) {
       read.emplace_back(r.settings.intervals[j].first, r.settings.intervals[j].last);
     EXPECT_EQ(read, c.read);
     if (c.repair) {
-      EXPECT_TRUE(std::any_of(r.repairs.begin(), r.repairs.end(),
-                              [&](const std::string& t) { return t.find(c.repair) != t.npos; }))
-          << testing::PrintToString(r.repairs);
+      EXPECT_TRUE(std::any_of(r.repairs.begin(), r.repairs.end(), [&](const std::string& t) {
+        return t.find(c.repair) != t.npos;
+      })) << testing::PrintToString(r.repairs);
     } else {
       EXPECT_TRUE(r.repairs.empty()) << testing::PrintToString(r.repairs);
     }

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "../ReadOnlyFolder.h"
 #include "content/ConfigFile.h"
 #include "platform/Paths.h"
-#include "../ReadOnlyFolder.h"
 
 namespace ispyt {
 namespace {

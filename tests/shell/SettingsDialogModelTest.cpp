@@ -47,7 +47,8 @@ TEST(SettingsDialog, TheIntervalTableIsCheckedOnEveryTabChange) {
       {"short of the last task", {{"1", "11"}}, false},
       {"a cell empty", {{"1", ""}, {"", "12"}}, false},
       {"a cell not a number", {{"1", "5x"}, {"6", "12"}}, false},
-      {"six intervals", {{"1", "2"}, {"3", "4"}, {"5", "6"}, {"7", "8"}, {"9", "10"}, {"11", "12"}},
+      {"six intervals",
+       {{"1", "2"}, {"3", "4"}, {"5", "6"}, {"7", "8"}, {"9", "10"}, {"11", "12"}},
        true},
   };
   for (const Case& c : cases) {

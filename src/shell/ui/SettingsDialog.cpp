@@ -35,9 +35,18 @@ FieldKey fieldKey(const QKeyEvent* e) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       return FieldKey::Enter;
-    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
-    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
-    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Delete: case Qt::Key_Insert:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Insert:
       return FieldKey::Navigation;
     default:
       break;
@@ -186,7 +195,8 @@ void SettingsDialog::buildGradingTab() {
   auto* guessingLabel = new QLabel(ui("Ймовірність вгадування"), gradingGroup_);
   place(guessingLabel, {118, 6, 200, 18});
   guessing_ = new QComboBox(gradingGroup_);
-  for (int c = 0; c < kGuessingChoiceCount; ++c) guessing_->addItem(fromCp1251(guessingChoiceName(c)));
+  for (int c = 0; c < kGuessingChoiceCount; ++c)
+    guessing_->addItem(fromCp1251(guessingChoiceName(c)));
   place(guessing_, {118, 26, 150, 24});
   guessing_->installEventFilter(this);
   connect(guessing_, &QComboBox::activated, this, [this](int c) {
@@ -204,9 +214,8 @@ void SettingsDialog::buildGradingTab() {
   scaleField_->setContextMenuPolicy(Qt::NoContextMenu);
   place(scaleField_, {204, 62, 44, 26});
   scaleField_->installEventFilter(this);
-  connect(scaleField_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    model_.setScaleText(toCp1251(t));
-  });
+  connect(scaleField_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { model_.setScaleText(toCp1251(t)); });
 
   autoSetup_ = new QPushButton(ui("Автонастройка"), gradingGroup_);
   autoSetup_->setToolTip(ui("Оцінювання комп'ютером"));
@@ -385,8 +394,8 @@ void SettingsDialog::openOver(bool afterPassword) {
   formatHelpPage();
   refresh();
   const QRect w = parts_.window->geometry();
-  Point at = sl::openingPosition({w.x(), w.y(), w.width(), w.height()}, scale_,
-                                 {width(), height()});
+  Point at =
+      sl::openingPosition({w.x(), w.y(), w.width(), w.height()}, scale_, {width(), height()});
   move(at.x, at.y);
   show();
   raise();
@@ -488,8 +497,8 @@ void SettingsDialog::refreshTable() {
   table_->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     for (int c = 0; c < 3; ++c) {
-      QString text = c == 0 ? QString::number(r + 1)
-                            : fromCp1251(rows[static_cast<std::size_t>(r)][c - 1]);
+      QString text =
+          c == 0 ? QString::number(r + 1) : fromCp1251(rows[static_cast<std::size_t>(r)][c - 1]);
       QTableWidgetItem* item = table_->item(r, c);
       if (!item) {
         item = new QTableWidgetItem;
@@ -520,7 +529,8 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == scaleField_ && press) {
     FieldKey k = fieldKey(key);
-    return k != FieldKey::Navigation && !SettingsDialogModel::scaleKeyTaken(toCp1251(scaleField_->text()), k);
+    return k != FieldKey::Navigation &&
+           !SettingsDialogModel::scaleKeyTaken(toCp1251(scaleField_->text()), k);
   }
   if (watched == newPassword_) {
     if (event->type() == QEvent::MouseButtonPress) {

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include "../../ReadOnlyFolder.h"
 #include "content/ConfigFile.h"
 #include "content/TestSource.h"
 #include "content/WriteTest.h"
@@ -18,7 +19,6 @@
 #include "shell/SettingsDialogLayout.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/SettingsDialog.h"
-#include "../../ReadOnlyFolder.h"
 
 using namespace ispyt;
 namespace fs = std::filesystem;
