@@ -19,7 +19,6 @@
 #include "shell/StartUp.h"
 #include "shell/ui/SettingsDialog.h"
 #include "shell/ui/SurroundWindow.h"
-#include "shell/ui/WorkstationActions.h"
 
 namespace ispyt {
 namespace {
@@ -27,6 +26,19 @@ namespace {
 // The publisher's line of the status strip and the surround window.
 const char* const kPublisherLine = "ispyt · комп'ютерне тестування";
 const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
+
+// The sections' actions the main window serves with windows of its own,
+// when it is given none.
+class OwnActions : public SectionActions {
+ public:
+  explicit OwnActions(MainWindow& window) : window_(window) {}
+  void openSettingsDialog(bool afterPassword) override {
+    window_.openSettingsDialog(afterPassword);
+  }
+
+ private:
+  MainWindow& window_;
+};
 
 }  // namespace
 
@@ -43,8 +55,7 @@ MainWindow::MainWindow(MainWindowOptions options)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
       }),
-      actions_(options.actions ? std::move(options.actions)
-                               : std::make_unique<WorkstationActions>()) {
+      actions_(options.actions ? std::move(options.actions) : std::make_unique<OwnActions>(*this)) {
   ws_.programFolder = options.programFolder;
   QScreen* screen = QGuiApplication::primaryScreen();
   ws_.screen = screen ? Size{screen->geometry().width(), screen->geometry().height()}
@@ -148,8 +159,6 @@ void MainWindow::createScreens() {
                    menu_->syncCaptions();
                  },
              });
-  if (auto* own = dynamic_cast<WorkstationActions*>(actions_.get()))
-    own->settingsDialog = [this](bool afterPassword) { settings_->openOver(afterPassword); };
   attempt_ = std::make_unique<AttemptConductor>(
       parts, AttemptConductor::Host{
                  [this](const QString& text, QColor colour) { title_->setCaption(text, colour); },
@@ -170,6 +179,8 @@ void MainWindow::createScreens() {
           [this] { return grab().toImage(); },
       });
 }
+
+void MainWindow::openSettingsDialog(bool afterPassword) { settings_->openOver(afterPassword); }
 
 void MainWindow::drawFirstScreen() {
   const QSize size = screen_.size();

@@ -71,6 +71,8 @@ class MainWindow : public QWidget {
   CardPanel* card() const { return attempt_->card(); }
   SettingsDialog* settingsDialog() const { return settings_.get(); }
 
+  // "Установки" chosen, and the password given when the test has one.
+  void openSettingsDialog(bool afterPassword);
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit() { exit_->requestExit(); }
 
