@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs ispyt under Xvfb at 800x600 and 1280x800 and saves screenshots of the
 # intro, the idle screen and the menu into a folder (default: screenshots/),
+# the four tabs of the settings dialog opened through the password prompt,
 # then one attempt at 800x600: the card filled in, a task with an option
 # picked, the end message with its diagram, and the result after it; last
 # the appearance dialog's three tabs and the main screen after OK with
@@ -33,7 +34,8 @@ start_xvfb() {
 
 shoot() {  # size: the places to click are those of that size
   local size=$1 test_x=$2 test_y=$3 item1_y=$4 item2_y=$5 settings_x=$6 exit_x=$7
-  local yes_x=$8 yes_y=$9
+  local yes_x=$8 yes_y=$9 tabs_y=${10}
+  local tabs_x=(${11})
   start_xvfb "$size"
   ISPYT_REPORT_FIRST_FRAME=1 \
     "$build/ispyt" --program-folder "$folder" 2>"$out/startup-$size.log" &
@@ -59,6 +61,17 @@ shoot() {  # size: the places to click are those of that size
     sleep 0.3 click 1 sleep 0.5 type 12
   sleep 0.5
   import -window root "$out/password-$size.png"
+  # The rest of the password opens the settings dialog: its four tabs.
+  xdotool type 34
+  sleep 0.8
+  local tab
+  for tab in 1 2 3 4; do
+    xdotool mousemove "${tabs_x[$((tab - 1))]}" "$tabs_y" sleep 0.2 click 1
+    sleep 0.5
+    import -window root "$out/settings-tab$tab-$size.png"
+  done
+  xdotool key Escape
+  sleep 0.3
   # "Вихід" with a test open asks first; the mouse over the desktop's
   # thumbnail shows "Tak".
   xdotool mousemove "$exit_x" "$test_y" sleep 0.3 \
@@ -128,8 +141,8 @@ appearance_series() {
   wait 2>/dev/null || true
 }
 
-shoot 800x600 24 10 35 55 110 436 220 47
-shoot 1280x800 34 15 47 74 150 575 352 63
+shoot 800x600 24 10 35 55 110 436 220 47 134 "116 206 300 381"
+shoot 1280x800 34 15 47 74 150 575 352 63 178 "185 329 479 610"
 attempt_series
 # The same attempt where a folder stands in Monitor.dm's place: the result
 # cannot be stored, and the card says so.

@@ -18,6 +18,7 @@ struct Command {
 int runMakeTest(const Args& args);
 int runInspectTest(const Args& args);
 int runDump(const Args& args);
+int runSettings(const Args& args);
 int runRender(const Args& args);
 int runSimulate(const Args& args);
 

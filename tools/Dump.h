@@ -4,8 +4,13 @@
 // table of tools/DumpCommand.cpp.
 
 #include <filesystem>
+#include <string>
 
 #include "Commands.h"
+
+namespace ispyt {
+struct ConfigReading;
+}
 
 namespace ispyt::tool {
 
@@ -19,6 +24,10 @@ struct DumpKind {
 };
 
 int dumpConfig(const std::filesystem::path& file, const Args& options);
+// A test's settings as `dump Config.ini` prints them: `tasks` and where
+// that count came from, what reading found, each repair.
+std::string configJson(const std::filesystem::path& file, int tasks, const std::string& tasksFrom,
+                       const ConfigReading& reading);
 int dumpClassLists(const std::filesystem::path& file, const Args& options);
 int dumpDecor(const std::filesystem::path& file, const Args& options);
 // The result files, in tools/DumpResults.cpp.

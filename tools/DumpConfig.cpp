@@ -77,10 +77,17 @@ int dumpConfig(const fs::path& file, const Args& options) {
   }
 
   ConfigReading r = readConfig(std::string_view(*bytes), tasks, 1);
+  std::fputs(configJson(file, tasks, tasksFrom, r).c_str(), stdout);
+  return 0;
+}
+
+std::string configJson(const fs::path& file, int tasks, const std::string& tasksFrom,
+                       const ConfigReading& r) {
   const Settings& s = r.settings;
   Json json;
   json.beginObject();
   json.key("file").utf8(file.string());
+  json.key("found").boolean(r.found);
   json.key("tasks").number(std::int64_t{tasks});
   json.key("tasksFrom").utf8(tasksFrom);
   json.key("mode").number(std::int64_t{s.mode});
@@ -121,8 +128,7 @@ int dumpConfig(const fs::path& file, const Args& options) {
   for (const std::string& repair : r.repairs) json.utf8(repair);
   json.endArray();
   json.endObject();
-  std::fputs(json.str().c_str(), stdout);
-  return 0;
+  return json.str();
 }
 
 }  // namespace ispyt::tool

@@ -45,11 +45,16 @@ the first task (what is not given keeps the program's default):
   percent: no           results in percent (yes)
   scale: 12             top of the grading scale, 5..120 (12)
   guessing: none        optimal, none, very-low, low, medium, high, very-high
-  weights: 2 1 3        one weight 1..99 for every task (none)
-  intervals: 1-5 6-12   up to 6, from task 1 to the last in order (one)
+  weights: 2 1 3        one weight 1..99 for every task, or none (none)
+  intervals: 1-5 6-12   up to 6, from task 1 to the last in order; a lone
+                        number is a one-task interval, kept in place (one)
   links: 2-4 7-8        runs of 2..8 tasks inside one interval keep their order
+                        (none)
   password: 1234        1..5 digits, no leading zero, or none (none)
   launches: 5           the launch counter, 0..99 (1)
+
+Lists part at blanks or commas.  `ispyt-tool settings FOLDER --set KEY=VALUE`
+changes them later.
 )";
 }
 

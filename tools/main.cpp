@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {"make-test", "compile a test source into a test folder", ispyt::tool::runMakeTest},
     {"inspect-test", "load a test.txt as the program does and print it as JSON", ispyt::tool::runInspectTest},
     {"dump", "print a settings or result file as JSON", ispyt::tool::runDump},
+    {"settings", "print test folders' settings, or change them (--set KEY=VALUE)", ispyt::tool::runSettings},
     {"render", "draw a marked-up text into a PNG as a text slot shows it", ispyt::tool::runRender},
     {"simulate", "run one attempt headless from a script of answers", ispyt::tool::runSimulate},
     {nullptr, nullptr, nullptr},

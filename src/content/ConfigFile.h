@@ -54,6 +54,11 @@ ConfigReading readConfigFile(const std::filesystem::path& testFolder, int taskCo
 // one, a scale outside 5..120 as 12, the checksum over the written values.
 std::string configBytes(const SettingsDialogState& dialog);
 
+// What configBytes changes in what the dialog holds (a weight missing, a
+// scale out of range), each as a sentence (ASCII); empty when it writes the
+// values as they are.
+std::vector<std::string> savingAdjustments(const SettingsDialogState& dialog);
+
 // The file counting a launch writes: the kept copy, its last two entries
 // encoded, the last line without a line end.  Nothing when the copy is not
 // one of a completely read file.
@@ -71,7 +76,8 @@ std::error_code countLaunch(const std::filesystem::path& testFolder,
                             const std::vector<std::string>& keptCopy,
                             FileSystem& files = diskFileSystem());
 
-// The message shown when saving fails (Windows-1251).
+// The message shown when saving fails (Windows-1251): why, in Ukrainian,
+// and that the old file is unchanged.
 std::string configSaveErrorText(const std::error_code& error);
 
 }  // namespace ispyt

@@ -3,6 +3,7 @@
 // and records the repair.
 
 #include <algorithm>
+#include <array>
 
 #include "content/ConfigFile.h"
 #include "content/DigitOffset.h"
@@ -50,6 +51,64 @@ int readNumber(ConfigLines& lines, const char* what, int low, int high, int fall
                         " is not a number in " + std::to_string(low) + ".." + std::to_string(high) +
                         "; read as " + std::to_string(fallback));
   return fallback;
+}
+
+struct WrittenInterval {
+  std::optional<long long> first, last;
+};
+
+// Intervals are taken as written, gaps and order included: a task outside
+// every interval keeps its place.  Only what shuffling cannot take is
+// mended, each mend recorded: an interval with a cell that is no number, or
+// reversed, is dropped (its tasks keep their place); one reaching past the
+// tasks is cut to them; one sharing tasks with an earlier one keeps its
+// first run of tasks that no earlier interval holds.
+void readIntervalsAsWritten(const std::vector<WrittenInterval>& written, int n, Settings& s,
+                            std::vector<std::string>& repairs) {
+  std::array<Interval, Settings::kMaxIntervals + 1> kept{};
+  std::array<bool, Settings::kMaxTasks + 2> held{};
+  int count = 0;
+  for (std::size_t j = 0; j < written.size(); ++j) {
+    const WrittenInterval& w = written[j];
+    std::string name = "interval " + std::to_string(j + 1);
+    if (!w.first || !w.last) {
+      repairs.push_back(name +
+                        " has a cell that is not a number; dropped, its tasks keep their place");
+      continue;
+    }
+    name += " (" + std::to_string(*w.first) + "," + std::to_string(*w.last) + ")";
+    if (*w.first > *w.last) {
+      repairs.push_back(name + " is reversed; dropped, its tasks keep their place");
+      continue;
+    }
+    const long long first = std::max(*w.first, 1LL), last = std::min<long long>(*w.last, n);
+    if (first > last) {
+      repairs.push_back(name + " lies outside tasks 1.." + std::to_string(n) + "; dropped");
+      continue;
+    }
+    int a = static_cast<int>(first);
+    while (a <= last && held[a]) ++a;
+    if (a > last) {
+      repairs.push_back(name + " lies inside earlier intervals; dropped");
+      continue;
+    }
+    int b = a;
+    while (b < last && !held[b + 1]) ++b;
+    if (a != *w.first || b != *w.last)
+      repairs.push_back(name +
+                        (first != *w.first || last != *w.last
+                             ? " reaches outside tasks 1.." + std::to_string(n)
+                             : std::string(" shares tasks with an earlier interval")) +
+                        "; read as (" + std::to_string(a) + "," + std::to_string(b) + ")");
+    for (int t = a; t <= b; ++t) held[t] = true;
+    kept[++count] = {a, b};
+  }
+  if (count == 0) {
+    repairs.push_back("no interval is left; read as one interval (1," + std::to_string(n) + ")");
+    kept[++count] = {1, n};
+  }
+  s.intervalCount = count;
+  s.intervals = kept;
 }
 
 }  // namespace
@@ -111,15 +170,11 @@ ConfigReading readConfig(std::optional<std::string_view> bytes, int taskCount, i
     return finish();
   }
   long long sum = s.mode;
-  bool cellsNumeric = true;
-  s.intervalCount = static_cast<int>(*count);
-  for (int j = 1; j <= s.intervalCount; ++j) {
-    for (int* cell : {&s.intervals[j].first, &s.intervals[j].last}) {
-      auto value = parseDecimal(lines.next());
-      cellsNumeric = cellsNumeric && value.has_value();
-      *cell = value && *value >= 0 && *value <= Settings::kMaxTasks ? static_cast<int>(*value) : 0;
-      sum += value.value_or(0);
-    }
+  std::vector<WrittenInterval> written(static_cast<std::size_t>(*count));
+  for (WrittenInterval& interval : written) {
+    interval.first = parseDecimal(lines.next());
+    interval.last = parseDecimal(lines.next());
+    sum += interval.first.value_or(0) + interval.last.value_or(0);
   }
 
   std::string links = lines.next();
@@ -169,13 +224,7 @@ ConfigReading readConfig(std::optional<std::string_view> bytes, int taskCount, i
 
   // Damage that the checksum may not show (cells and links are covered by
   // it, but a file can be damaged consistently).
-  if (!cellsNumeric || !intervalsCoverTasks(s, n)) {
-    out.repairs.push_back("the intervals do not cover tasks 1.." + std::to_string(n) +
-                          " in order; read as one interval");
-    s.intervalCount = 1;
-    s.intervals = {};
-    s.intervals[1] = {1, n};
-  }
+  readIntervalsAsWritten(written, n, s, out.repairs);
   if (linksDamaged || !linksFormChains(s, n)) {
     out.repairs.push_back(
         "the links line is short, not digits 0..8 or not whole chains; read "

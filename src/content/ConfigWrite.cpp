@@ -19,16 +19,35 @@ void line(std::string& out, std::string_view text) {
   out += kCrLf;
 }
 
+// Weights count only when every task has one.
+bool weightsKept(const SettingsDialogState& dialog) {
+  const auto& w = dialog.values.taskWeights;
+  const int n = std::clamp(dialog.taskCount, 1, Settings::kMaxTasks);
+  return std::all_of(w.begin() + 1, w.begin() + 1 + n, [](int x) { return x >= 1 && x <= 99; });
+}
+
+bool scaleKept(int scale) { return scale >= 5 && scale <= 120; }
+
 }  // namespace
+
+std::vector<std::string> savingAdjustments(const SettingsDialogState& dialog) {
+  std::vector<std::string> out;
+  const auto& w = dialog.values.taskWeights;
+  if (!weightsKept(dialog) &&
+      std::any_of(w.begin() + 1, w.begin() + 1 + dialog.taskCount, [](int x) { return x != 0; }))
+    out.push_back("a task has no weight of 1..99, so every weight is saved as 0");
+  if (!scaleKept(dialog.values.gradeScale))
+    out.push_back("the scale " + std::to_string(dialog.values.gradeScale) +
+                  " is outside 5..120 and is saved as 12");
+  return out;
+}
 
 std::string configBytes(const SettingsDialogState& dialog) {
   const Settings& v = dialog.values;
   const int n = std::clamp(dialog.taskCount, 1, Settings::kMaxTasks);
   const int mode = v.mode >= 0 && v.mode <= 4 ? v.mode : 4;
-  // Weights count only when every task has one.
-  const bool weighted = std::all_of(v.taskWeights.begin() + 1, v.taskWeights.begin() + 1 + n,
-                                    [](int w) { return w >= 1 && w <= 99; });
-  const int scale = v.gradeScale < 5 || v.gradeScale > 120 ? 12 : v.gradeScale;
+  const bool weighted = weightsKept(dialog);
+  const int scale = scaleKept(v.gradeScale) ? v.gradeScale : 12;
   const int guessing = guessingChoice(v.guessingCode) < 0 ? 1 : v.guessingCode;
   int password = passwordToSave(dialog);
   if (password < 1 || password > 99999) password = kNoPassword;
@@ -105,7 +124,16 @@ std::error_code countLaunch(const std::filesystem::path& testFolder,
 }
 
 std::string configSaveErrorText(const std::error_code& error) {
-  return cp1251("Помилка запису файлу Config.ini: ") + error.message();
+  const char* reason = "файл не вдалося записати";
+  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+      error == std::errc::read_only_file_system)
+    reason = "тека тесту закрита для запису";
+  else if (error == std::errc::no_space_on_device || error == std::errc::file_too_large)
+    reason = "на диску немає місця";
+  else if (error == std::errc::is_a_directory || error == std::errc::not_a_directory)
+    reason = "на місці файлу Config.ini стоїть тека";
+  return cp1251("Помилка! Установки не збережено: ") + cp1251(reason) +
+         cp1251(". Файл Config.ini лишився без змін (код ") + std::to_string(error.value()) + ").";
 }
 
 }  // namespace ispyt

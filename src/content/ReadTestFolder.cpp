@@ -30,6 +30,14 @@ std::uint64_t testFileCheck(const std::filesystem::path& testFolder) {
   return h;
 }
 
+ConfigReading readTestSettings(const std::filesystem::path& testFolder, const Test& test,
+                               int taskCount, int launchesLeft) {
+  ConfigReading config = readConfigFile(testFolder, taskCount, launchesLeft);
+  for (int i = 1; i <= config.dialog.taskCount; ++i)
+    config.dialog.elementCounts[i] = test.task(i).elementCount;
+  return config;
+}
+
 TestFolderReading ReadTestFolder(const std::filesystem::path& testFolder, char monitoringLetter,
                                  int launchesLeft, Random& random) {
   TestFolderReading r;
@@ -40,8 +48,7 @@ TestFolderReading ReadTestFolder(const std::filesystem::path& testFolder, char m
   r.load = LoadTest(locate(testFolder, "test.txt"), r.test, random);
   if (!r.hasTasks()) return r;
   const int n = r.load.taskCount();
-  r.config = readConfigFile(testFolder, n, launchesLeft);
-  for (int i = 1; i <= n; ++i) r.config.dialog.elementCounts[i] = r.test.task(i).elementCount;
+  r.config = readTestSettings(testFolder, r.test, n, launchesLeft);
   r.attemptCode = drawAttemptCode(r.config.settings.mode, monitoringLetter, testFolder, random);
   if (r.attemptCode) r.results = CountResults(testFolder);
   return r;

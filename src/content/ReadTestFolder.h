@@ -35,6 +35,12 @@ struct TestFolderReading {
   bool opened() const { return hasTasks() && attemptCode.has_value(); }
 };
 
+// The settings of a loaded test as its dialog is filled: "Config.ini" read
+// for the test's tasks, the dialog's points grid holding their element
+// counts.
+ConfigReading readTestSettings(const std::filesystem::path& testFolder, const Test& test,
+                               int taskCount, int launchesLeft);
+
 // Makes the folder's files writable (a test copied from a CD or a
 // read-only share would refuse the results written beside it) and removes
 // what interrupted saves left there, then reads it.  `launchesLeft` is

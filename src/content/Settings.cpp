@@ -23,19 +23,37 @@ bool intervalsCoverTasks(const Settings& s, int n) {
   return next == n + 1;
 }
 
+int intervalOf(const Settings& s, int task) {
+  for (int j = 1; j <= s.intervalCount && j <= Settings::kMaxIntervals; ++j)
+    if (task >= s.intervals[j].first && task <= s.intervals[j].last) return j;
+  return 0;
+}
+
 bool linksFormChains(const Settings& s, int n) {
-  auto intervalOf = [&](int task) {
-    for (int j = 1; j <= s.intervalCount && j <= Settings::kMaxIntervals; ++j)
-      if (task >= s.intervals[j].first && task <= s.intervals[j].last) return j;
-    return 0;
-  };
   for (int i = 1; i <= n; ++i) {
     int d = s.taskLinks[i];
     if (d < 0 || d > 8) return false;
-    if (d > 1 && (i == 1 || s.taskLinks[i - 1] != d - 1 || intervalOf(i - 1) != intervalOf(i)))
+    if (d > 1 &&
+        (i == 1 || s.taskLinks[i - 1] != d - 1 || intervalOf(s, i - 1) != intervalOf(s, i)))
       return false;
   }
   return true;
+}
+
+LinkFault linkRunFault(const Settings& s, int n, int first, int last) {
+  if (first < 1 || last > std::min(n, Settings::kMaxTasks) || last <= first)
+    return LinkFault::NotARun;
+  if (last - first + 1 > 8) return LinkFault::TooLong;
+  // Outside every interval a task keeps its place anyway: nothing to link.
+  const int interval = intervalOf(s, first);
+  if (interval == 0 || intervalOf(s, last) != interval) return LinkFault::OutsideOneInterval;
+  for (int i = first; i <= last; ++i)
+    if (s.taskLinks[i] != 0) return LinkFault::AlreadyLinked;
+  return LinkFault::None;
+}
+
+void linkRun(Settings& s, int first, int last) {
+  for (int i = first; i <= last; ++i) s.taskLinks[i] = i - first + 1;
 }
 
 int guessingChoice(int code) {

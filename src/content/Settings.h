@@ -45,10 +45,26 @@ struct Settings {
 // them); the launch counter is not a default: it carries over.
 Settings defaultSettings(int taskCount, int launchesLeft);
 
-// Intervals 1..k cover tasks 1..n in order, each at least one task long.
+// Intervals 1..k cover tasks 1..n in order, each at least one task long: a
+// one-task interval is how a task keeps its place among shuffled ones.
 bool intervalsCoverTasks(const Settings& settings, int taskCount);
 // Every chain of links runs 1, 2, ... over consecutive tasks of one interval.
 bool linksFormChains(const Settings& settings, int taskCount);
+// The interval that holds `task`, 0 when none does.
+int intervalOf(const Settings& settings, int task);
+
+// Why the tasks first..last cannot become one chain of links.
+enum class LinkFault {
+  None,
+  NotARun,             // fewer than two tasks, or past the test's tasks
+  TooLong,             // more than 8 tasks
+  OutsideOneInterval,  // not all inside the same interval
+  AlreadyLinked,       // a task of the run is in another chain
+};
+LinkFault linkRunFault(const Settings& settings, int taskCount, int first, int last);
+// Gives the run the link digits 1, 2, ... in task order (once linkRunFault
+// found nothing).
+void linkRun(Settings& settings, int first, int last);
 
 // The guessing-probability choices in the order of the dialog's list:
 // "Оптимальна", "Відсутня", "Дуже низька", "Низька", "Середня", "Висока",

@@ -54,22 +54,30 @@ bool flag(std::string_view text) {
   throw Bad{"a flag takes yes or no, not '" + std::string(text) + "'"};
 }
 
+// Words part at blanks or commas ("1-5 6-12", "1-5,6-12").
 std::vector<std::string_view> words(std::string_view text) {
   std::vector<std::string_view> out;
-  while (!(text = trim(text)).empty()) {
-    std::size_t end = text.find_first_of(" \t");
+  for (;;) {
+    while (!text.empty() && (text.front() == ',' || text.front() == ' ' || text.front() == '\t'))
+      text.remove_prefix(1);
+    text = trim(text);
+    if (text.empty()) return out;
+    std::size_t end = text.find_first_of(" \t,");
     out.push_back(text.substr(0, end));
     text = end == std::string_view::npos ? std::string_view() : text.substr(end);
   }
-  return out;
 }
 
-// "a-b" runs of tasks.
+// "a-b" runs of tasks; a lone number is a run of one.
 std::vector<Interval> runs(std::string_view text, int n) {
   std::vector<Interval> out;
   for (std::string_view w : words(text)) {
     std::size_t dash = w.find('-');
-    if (dash == std::string_view::npos) throw Bad{"write a run of tasks as FIRST-LAST"};
+    if (dash == std::string_view::npos) {
+      int task = number(w, 1, n, "a task (or a run FIRST-LAST)");
+      out.push_back({task, task});
+      continue;
+    }
     out.push_back(
         {number(w.substr(0, dash), 1, n, "a task"), number(w.substr(dash + 1), 1, n, "a task")});
     if (out.back().last < out.back().first) throw Bad{"a run ends before it starts"};
@@ -78,8 +86,16 @@ std::vector<Interval> runs(std::string_view text, int n) {
   return out;
 }
 
-void apply(SettingsDialogState& d, const SettingsSourceLine& l, int n) {
+// Links are joined once every line is in, as they depend on the intervals.
+struct PendingLinks {
+  const SettingsSourceLine* line = nullptr;
+  std::vector<Interval> runs;
+};
+
+void apply(SettingsDialogState& d, const SettingsSourceLine& l, int n, SettingsWords rules,
+           PendingLinks& links) {
   Settings& s = d.values;
+  const bool dialog = rules == SettingsWords::Dialog;
   std::string_view v = l.value;
   const std::string& k = l.key;
   if (k == "mode") {
@@ -112,7 +128,7 @@ void apply(SettingsDialogState& d, const SettingsSourceLine& l, int n) {
   } else if (k == "percent") {
     s.resultsInPercent = flag(v);
   } else if (k == "scale") {
-    s.gradeScale = number(v, 5, 120, "scale");
+    s.gradeScale = dialog ? number(v, 0, 999, "scale") : number(v, 5, 120, "scale");
   } else if (k == "guessing") {
     s.guessingCode = named(v,
                            {{"optimal", 0},
@@ -124,12 +140,15 @@ void apply(SettingsDialogState& d, const SettingsSourceLine& l, int n) {
                             {"very-high", 2}},
                            "guessing probability");
   } else if (k == "weights") {
+    s.taskWeights = {};
+    d.weightsSelected = v != "none";
+    if (!d.weightsSelected) return;
     auto ws = words(v);
     if (static_cast<int>(ws.size()) != n)
       throw Bad{"weights: give one weight per task (" + std::to_string(n) + "), not " +
                 std::to_string(ws.size())};
-    for (int i = 1; i <= n; ++i) s.taskWeights[i] = number(ws[i - 1], 1, 99, "a weight");
-    d.weightsSelected = true;
+    for (int i = 1; i <= n; ++i)
+      s.taskWeights[i] = number(ws[i - 1], dialog ? 0 : 1, 99, "a weight");
   } else if (k == "intervals") {
     auto rs = runs(v, n);
     if (static_cast<int>(rs.size()) > Settings::kMaxIntervals) throw Bad{"at most 6 intervals"};
@@ -139,15 +158,10 @@ void apply(SettingsDialogState& d, const SettingsSourceLine& l, int n) {
     if (!intervalsCoverTasks(s, n))
       throw Bad{"the intervals must follow each other from task 1 to task " + std::to_string(n)};
   } else if (k == "links") {
-    s.taskLinks = {};
-    for (const Interval& r : runs(v, n)) {
-      if (r.last - r.first < 1 || r.last - r.first > 7) throw Bad{"a link joins 2 to 8 tasks"};
-      for (int i = r.first; i <= r.last; ++i) {
-        if (s.taskLinks[i] != 0) throw Bad{"links overlap at task " + std::to_string(i)};
-        s.taskLinks[i] = i - r.first + 1;
-      }
-    }
+    links.line = &l;
+    links.runs = v == "none" ? std::vector<Interval>() : runs(v, n);
   } else if (k == "password") {
+    d.newPasswordEnabled = false;
     if (v == "none") {
       s.password = kNoPassword;
     } else {
@@ -173,8 +187,7 @@ std::vector<SettingsSourceLine> takeSettingsLines(std::string& source) {
     std::size_t colon = line.find(':');
     if (colon != std::string_view::npos) {
       std::string key(trim(line.substr(0, colon)));
-      if (std::find_if(kKeys.begin(), kKeys.end(), [&](const char* k) { return key == k; }) !=
-          kKeys.end()) {
+      if (isSettingsKey(key)) {
         out.push_back({number, key, std::string(trim(line.substr(colon + 1)))});
         source.erase(pos, end - pos);
         end = pos;
@@ -185,24 +198,59 @@ std::vector<SettingsSourceLine> takeSettingsLines(std::string& source) {
   return out;
 }
 
+std::optional<SettingsSourceError> applySettingsLines(SettingsDialogState& d,
+                                                      const std::vector<SettingsSourceLine>& lines,
+                                                      SettingsWords rules) {
+  const int n = std::clamp(d.taskCount, 1, Settings::kMaxTasks);
+  PendingLinks links;
+  const SettingsSourceLine* intervals = nullptr;
+  for (const SettingsSourceLine& l : lines) {
+    try {
+      apply(d, l, n, rules, links);
+    } catch (const Bad& bad) {
+      return SettingsSourceError{l.line, bad.message};
+    }
+    if (l.key == "intervals") intervals = &l;
+  }
+  Settings& s = d.values;
+  if (links.line) {
+    s.taskLinks = {};
+    for (const Interval& r : links.runs) {
+      switch (linkRunFault(s, n, r.first, r.last)) {
+        case LinkFault::None:
+          linkRun(s, r.first, r.last);
+          break;
+        case LinkFault::NotARun:
+        case LinkFault::TooLong:
+          return SettingsSourceError{links.line->line, "a link joins 2 to 8 tasks"};
+        case LinkFault::OutsideOneInterval:
+          return SettingsSourceError{links.line->line,
+                                     "a link may not cross the end of an interval"};
+        case LinkFault::AlreadyLinked:
+          return SettingsSourceError{
+              links.line->line,
+              "links overlap at task " + std::to_string(r.first) + ".." + std::to_string(r.last)};
+      }
+    }
+  } else if (intervals && !linksFormChains(s, n)) {
+    // The links kept from before would cross the new intervals.
+    return SettingsSourceError{intervals->line,
+                               "the test's links cross these intervals; give the links too "
+                               "(links: none clears them)"};
+  }
+  return std::nullopt;
+}
+
 SettingsFromSource settingsFromSource(const std::vector<SettingsSourceLine>& lines, int taskCount) {
   const int n = std::clamp(taskCount, 1, Settings::kMaxTasks);
   SettingsDialogState d = readConfig(std::nullopt, n, 1).dialog;
-  for (const SettingsSourceLine& l : lines) {
-    try {
-      apply(d, l, n);
-    } catch (const Bad& bad) {
-      return {std::nullopt, {l.line, bad.message}};
-    }
-  }
-  // Checked once all lines are in, as links depend on the intervals.
-  if (!linksFormChains(d.values, n)) {
-    int line = 0;
-    for (const SettingsSourceLine& l : lines)
-      if (l.key == "links") line = l.line;
-    return {std::nullopt, {line, "a link may not cross the end of an interval"}};
-  }
+  if (auto error = applySettingsLines(d, lines, SettingsWords::Source))
+    return {std::nullopt, *error};
   return {d, {}};
+}
+
+bool isSettingsKey(std::string_view key) {
+  return std::find(kKeys.begin(), kKeys.end(), key) != kKeys.end();
 }
 
 }  // namespace ispyt

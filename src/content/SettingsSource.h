@@ -15,14 +15,15 @@
 //   scale: 12             top of the grading scale, 5..120
 //   guessing: none        optimal, none, very-low, low, medium, high,
 //                         very-high (or the stored code 0..5, 9)
-//   weights: 2 1 3        one weight 1..99 per task
+//   weights: 2 1 3        one weight 1..99 per task; "none" for none
 //   intervals: 1-5 6-12   shuffling stays inside each (1..6 of them)
-//   links: 2-4 7-8        each run keeps its order (2..8 tasks, one interval)
+//   links: 2-4 7-8        each run keeps its order (2..8 tasks, one
+//                         interval); "none" for none
 //   password: 1234        1..5 digits, no leading zero; "none" for none
 //   launches: 5           launch counter for monitoring, 0..99
 //
-// Flags take yes/no, on/off, 1/0 or так/ні.  What is not given keeps the
-// program's default.
+// Flags take yes/no, on/off, 1/0 or так/ні; lists part at blanks or commas.  What is not given
+// keeps the program's default.
 
 #include <optional>
 #include <string>
@@ -47,6 +48,22 @@ struct SettingsSourceError {
 // Takes the settings lines out of a source: they become empty lines, so the
 // rest keeps its line numbers for the test parser.
 std::vector<SettingsSourceLine> takeSettingsLines(std::string& utf8Source);
+
+// How strictly values are taken.  A test source is checked: a weight is
+// 1..99, the scale 5..120.  The settings command takes what the dialog's
+// fields take (a weight 0..99, a scale of up to three digits) and leaves
+// them to the rules of saving.
+enum class SettingsWords { Source, Dialog };
+
+// Applies the lines to `dialog` (a test of dialog.taskCount tasks), in
+// order, links last as they depend on the intervals; the first line that is
+// wrong, else nothing.  The dialog may be left half changed on a fault.
+std::optional<SettingsSourceError> applySettingsLines(SettingsDialogState& dialog,
+                                                      const std::vector<SettingsSourceLine>& lines,
+                                                      SettingsWords rules);
+
+// One of the keys above.
+bool isSettingsKey(std::string_view key);
 
 // The dialog state that saves these settings for a test of `taskCount`
 // tasks, or the first line that is wrong.

@@ -20,7 +20,8 @@ class SectionActions {
   virtual void showResultChart() {}
   virtual void monitorAllResults() {}
   virtual void cleanResults() {}
-  virtual void openSettingsDialog() {}
+  // After the password prompt it opens on its first tab.
+  virtual void openSettingsDialog(bool afterPassword) {}
   virtual void openAppearanceDialog() {}
   virtual void applyAppearance() {}
   virtual void sendResult() {}

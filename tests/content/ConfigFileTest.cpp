@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
+#include "../ReadOnlyFolder.h"
 #include "content/ConfigFile.h"
 #include "content/DigitOffset.h"
 #include "platform/Cp1251.h"
@@ -225,15 +227,11 @@ TEST(ReadConfig, HandDamageReadsAsDefaultsWithinRange) {
        [](const ConfigReading& r) { EXPECT_EQ(r.settings.taskWeights[10], 0); }},
       {"non-numeric interval cell", withLine(16, "x"),
        [](const ConfigReading& r) {
+         // The second interval goes; its tasks keep their place.
          EXPECT_EQ(r.settings.intervalCount, 1);
-         EXPECT_EQ(r.settings.intervals[1].last, 10);
+         EXPECT_EQ(r.settings.intervals[1].last, 4);
          EXPECT_FALSE(r.checksumMatched);
          EXPECT_FALSE(r.settings.hasPassword());
-       }},
-      {"intervals with a gap", withLine(16, "6"),
-       [](const ConfigReading& r) {
-         EXPECT_EQ(r.settings.intervalCount, 1);
-         EXPECT_EQ(r.settings.intervals[1].first, 1);
        }},
       {"interval count 9", withLine(13, "9"),
        [](const ConfigReading& r) {
@@ -288,6 +286,56 @@ TEST(ReadConfig, HandDamageReadsAsDefaultsWithinRange) {
       EXPECT_TRUE(s.taskLinks[i] >= 0 && s.taskLinks[i] <= 8);
     }
     c.check(r);
+  }
+}
+
+// Intervals as a teacher may write them by hand, in a test of 12 tasks.
+TEST(ReadConfig, IntervalsAreReadAsWrittenAndOnlyWhatWouldFaultIsMended) {
+  using Pairs = std::vector<std::pair<int, int>>;
+  struct Case {
+    const char* name;
+    std::vector<std::string> cells;
+    Pairs read;
+    const char* repair;  // nullptr: none
+  } cases[] = {
+      {"gaps stay gaps", {"2", "4", "7", "11"}, {{2, 4}, {7, 11}}, nullptr},
+      {"order as written", {"7", "11", "2", "4"}, {{7, 11}, {2, 4}}, nullptr},
+      {"a one-task interval", {"1", "11", "12", "12"}, {{1, 11}, {12, 12}}, nullptr},
+      {"past the last task", {"1", "5", "6", "40"}, {{1, 5}, {6, 12}}, "reaches outside"},
+      {"before the first task", {"0", "5", "6", "12"}, {{1, 5}, {6, 12}}, "reaches outside"},
+      {"wholly outside", {"1", "12", "13", "20"}, {{1, 12}}, "lies outside"},
+      {"reversed", {"1", "5", "11", "7"}, {{1, 5}}, "reversed"},
+      {"overlapping", {"1", "6", "5", "12"}, {{1, 6}, {7, 12}}, "shares tasks"},
+      {"inside an earlier one", {"1", "12", "3", "4"}, {{1, 12}}, "inside earlier"},
+      {"around an earlier one", {"5", "6", "1", "12"}, {{5, 6}, {1, 4}}, "shares tasks"},
+      {"a cell not a number", {"1", "5", "x", "12"}, {{1, 5}}, "not a number"},
+      {"nothing left", {"9", "3", "13", "14"}, {{1, 12}}, "no interval is left"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    long long sum = 4;
+    for (const std::string& cell : c.cells) sum += std::atoll(cell.c_str());
+    std::vector<std::string> lines = {modeLine(4), "30", "1",  "1", "0", "0",
+                                      "0",         "1",  "12", "1", "1", std::string(12, char(27)),
+                                      "2"};
+    lines.insert(lines.end(), c.cells.begin(), c.cells.end());
+    for (std::string tail : {std::string(12, '0'), encodeDigitOffset(505), encodeDigitOffset(1),
+                             encodeDigitOffset(sum + 505 + 1)})
+      lines.push_back(tail);
+    ConfigReading r = readConfig(damagedFile(lines), 12, 1);
+    EXPECT_TRUE(r.checksumMatched);
+    EXPECT_EQ(r.settings.password, 505);  // the teacher's lock stays
+    Pairs read;
+    for (int j = 1; j <= r.settings.intervalCount; ++j)
+      read.emplace_back(r.settings.intervals[j].first, r.settings.intervals[j].last);
+    EXPECT_EQ(read, c.read);
+    if (c.repair) {
+      EXPECT_TRUE(std::any_of(r.repairs.begin(), r.repairs.end(), [&](const std::string& t) {
+        return t.find(c.repair) != t.npos;
+      })) << testing::PrintToString(r.repairs);
+    } else {
+      EXPECT_TRUE(r.repairs.empty()) << testing::PrintToString(r.repairs);
+    }
   }
 }
 
@@ -458,6 +506,26 @@ TEST_F(ConfigFolder, AFailedSaveReportsAnErrorAndKeepsTheOldFile) {
   EXPECT_TRUE(error);
   EXPECT_EQ(read("Config.ini"), old);
   EXPECT_NE(configSaveErrorText(error).find(cp1251("Помилка")), std::string::npos);
+}
+
+TEST_F(ConfigFolder, AReadOnlyFolderKeepsTheOldFileByteForByte) {
+  // A file cut short would lose its password line: the lock would fall away.
+  const std::string old = tenTaskFile(4, "0000000000", 2468, 3, 4 + 11 + 2468 + 3);
+  write("Config.ini", old);
+  SettingsDialogState d = tenTaskDialog();
+  d.values.password = 99;
+  std::error_code error;
+  {
+    fixtures::ReadOnlyFolder readOnly(folder);
+    fixtures::ActingAsNobody nobody;
+    ASSERT_TRUE(nobody.ok());
+    error = saveConfig(folder, d);
+  }
+  EXPECT_EQ(error, std::errc::permission_denied);
+  EXPECT_EQ(read("Config.ini"), old);
+  EXPECT_FALSE(fs::exists(folder / "Config.ini.new"));
+  EXPECT_NE(configSaveErrorText(error).find(cp1251("закрита для запису")), std::string::npos);
+  EXPECT_EQ(readConfigFile(folder, 10, 1).settings.password, 2468);
 }
 
 TEST_F(ConfigFolder, AFailedReplaceLeavesNoNewFileBehind) {

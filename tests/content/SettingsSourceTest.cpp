@@ -71,5 +71,33 @@ TEST(SettingsSource, FaultsNameTheirLine) {
   }
 }
 
+TEST(SettingsSource, TheDialogsRulesLeaveWeightsAndScaleToSaving) {
+  // What the settings command changes in a test that already has settings.
+  SettingsDialogState d = readConfig(std::nullopt, 4, 1).dialog;
+  d.values.taskLinks[1] = 1;
+  d.values.taskLinks[2] = 2;
+  std::vector<SettingsSourceLine> lines = {
+      {1, "weights", "2,0 3 4"}, {2, "scale", "150"}, {3, "intervals", "1-3, 4"}};
+  EXPECT_FALSE(applySettingsLines(d, lines, SettingsWords::Dialog));
+  EXPECT_EQ(d.values.intervalCount, 2);
+  EXPECT_EQ(d.values.intervals[2].first, 4);
+  EXPECT_EQ(d.values.intervals[2].last, 4);
+  EXPECT_EQ(d.values.taskLinks[2], 2);  // kept: inside the first interval
+  EXPECT_EQ(savingAdjustments(d).size(), 2u);
+  ConfigReading r = readConfig(configBytes(d), 4, 1);
+  EXPECT_EQ(r.settings.taskWeights[1], 0);
+  EXPECT_EQ(r.settings.gradeScale, 12);
+  // The source is checked strictly.
+  SettingsDialogState strict = readConfig(std::nullopt, 4, 1).dialog;
+  EXPECT_TRUE(applySettingsLines(strict, lines, SettingsWords::Source));
+  // New intervals that the kept links would cross ask for the links too.
+  auto crossing = applySettingsLines(d, {{1, "intervals", "1 2-4"}}, SettingsWords::Dialog);
+  ASSERT_TRUE(crossing);
+  EXPECT_NE(crossing->message.find("links: none"), std::string::npos);
+  EXPECT_FALSE(applySettingsLines(d, {{1, "intervals", "1 2-4"}, {2, "links", "none"}},
+                                  SettingsWords::Dialog));
+  EXPECT_EQ(d.values.taskLinks[2], 0);
+}
+
 }  // namespace
 }  // namespace ispyt

@@ -20,6 +20,7 @@
 #include "presentation/MainLayout.h"
 #include "shell/AppearanceApply.h"
 #include "shell/StartUp.h"
+#include "shell/ui/SettingsDialog.h"
 #include "shell/ui/SurroundWindow.h"
 
 namespace ispyt {
@@ -29,12 +30,16 @@ namespace {
 const char* const kPublisherLine = "ispyt · комп'ютерне тестування";
 const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
 
-// What the window serves itself when no other actions are given.
+// The sections' actions the main window serves with windows of its own,
+// when it is given none.
 class OwnActions : public SectionActions {
  public:
   explicit OwnActions(MainWindow& window) : window_(window) {}
   void openAppearanceDialog() override { window_.openAppearanceDialog(); }
   void applyAppearance() override { window_.applyAppearance(); }
+  void openSettingsDialog(bool afterPassword) override {
+    window_.openSettingsDialog(afterPassword);
+  }
 
  private:
   MainWindow& window_;
@@ -152,6 +157,20 @@ void MainWindow::createScreens() {
                    attempt_->desk().testOpened();
                    attempt_->offerClassList();
                  },
+                 [this](const std::string& name, const SettingsDialogState& state) {
+                   settings_->fill(name, state);
+                 },
+             });
+  settings_ = std::make_unique<SettingsDialog>(
+      parts, SettingsDialog::Host{
+                 [this] {
+                   menu_->menu().setColour(MenuCaption::Settings, CaptionColour::Grey);
+                   menu_->menu().setColour(MenuCaption::Results, CaptionColour::Grey);
+                 },
+                 [this] {
+                   menu_->menu().setOpen(MenuCaption::Settings, false);
+                   menu_->syncCaptions();
+                 },
              });
   attempt_ = std::make_unique<AttemptConductor>(
       parts, AttemptConductor::Host{
@@ -199,6 +218,8 @@ void MainWindow::applyAppearance() {
   startOpeningTransition();
   update();
 }
+
+void MainWindow::openSettingsDialog(bool afterPassword) { settings_->openOver(afterPassword); }
 
 void MainWindow::drawFirstScreen() {
   const QSize size = screen_.size();

@@ -30,6 +30,7 @@
 
 namespace ispyt {
 
+class SettingsDialog;
 class SurroundWindow;
 
 struct MainWindowOptions {
@@ -69,7 +70,10 @@ class MainWindow : public QWidget {
   bool exitConfirmationShown() const { return exit_->confirmationShown(); }
   AttemptDesk& attempt() { return attempt_->desk(); }
   CardPanel* card() const { return attempt_->card(); }
+  SettingsDialog* settingsDialog() const { return settings_.get(); }
 
+  // "Установки" chosen, and the password given when the test has one.
+  void openSettingsDialog(bool afterPassword);
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit() { exit_->requestExit(); }
   // "Оформлення" chosen: the appearance dialog opens.
@@ -120,6 +124,7 @@ class MainWindow : public QWidget {
 
   std::unique_ptr<MenuConductor> menu_;
   std::unique_ptr<TitleScreen> title_;
+  std::unique_ptr<SettingsDialog> settings_;
   std::unique_ptr<AttemptConductor> attempt_;
   std::unique_ptr<ExitConductor> exit_;
   std::unique_ptr<AppearanceConductor> appearance_;

@@ -127,7 +127,7 @@ void MenuConductor::captionClicked(MenuCaption c) {
       } else if (ws_.settings.hasPassword()) {
         askPassword();
       } else {
-        actions_.openSettingsDialog();
+        actions_.openSettingsDialog(false);
       }
       break;
     case MenuCaption::Appearance:
@@ -278,7 +278,7 @@ void MenuConductor::passwordAccepted() {
       actions_.showResultChart();
     }
   } else {
-    actions_.openSettingsDialog();
+    actions_.openSettingsDialog(true);
   }
 }
 

@@ -25,6 +25,7 @@ class TitleScreen : private OpenTestView {
     std::function<void(int mode)> showModeDecor;
     std::function<void(const MenuCaptionText&)> showResultsCaption;
     std::function<void()> testOpened;  // its title screen is drawn
+    std::function<void(const std::string& testName, const SettingsDialogState&)> fillSettings;
   };
 
   TitleScreen(const WindowParts& parts, Host host);
@@ -45,7 +46,9 @@ class TitleScreen : private OpenTestView {
   void resetAttempt() override { host_.resetAttempt(); }
   void resetAttemptTables() override {}  // the attempt's per-task tables
   void showMessage(const std::string& cp1251Text) override;
-  void showSettingsDialog(const std::string&, const SettingsDialogState&) override {}
+  void showSettingsDialog(const std::string& name, const SettingsDialogState& state) override {
+    host_.fillSettings(name, state);
+  }
   void showTestSetTitle(const std::string& name, int designFontSize) override;
   void drawTitleScreen(const Test& test) override;
   void showModeDecor(int mode) override { host_.showModeDecor(mode); }

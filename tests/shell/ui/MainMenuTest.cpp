@@ -19,7 +19,7 @@ struct Recorder : SectionActions {
   explicit Recorder(QStringList* l) : log(l) {}
   void showHelp() override { *log << "help"; }
   void showAbout() override { *log << "about"; }
-  void openSettingsDialog() override { *log << "settings"; }
+  void openSettingsDialog(bool) override { *log << "settings"; }
   void showStoredResult(const std::string& code) override {
     *log << "result " + QString::fromStdString(code);
   }
