@@ -217,10 +217,16 @@ class Simulation {
   bool run(const JournalReading* journal, std::size_t crashAfter) {
     std::size_t from = 0;
     if (journal) {
-      engine_.resume(*journal);
-      for (const JournalStep& step : journal->steps)
-        if (step.kind == JournalStepKind::Mark) from = static_cast<std::size_t>(step.number());
+      // What a step the journal does not mark as done began is taken again
+      // whole from the script.
+      JournalReading done = *journal;
+      auto mark = std::find_if(done.steps.rbegin(), done.steps.rend(), [](const JournalStep& s) {
+        return s.kind == JournalStepKind::Mark;
+      });
+      done.steps.erase(mark.base(), done.steps.end());
+      if (!done.steps.empty()) from = static_cast<std::size_t>(done.steps.back().number());
       journal_.adopt(journalFile);
+      engine_.resume(done);
     } else {
       engine_.mainButton();
       if (!startRun()) return false;

@@ -232,7 +232,7 @@ std::string journalStartBytes(const JournalStart& s) {
   line("card", hex(c.district) + "|" + hex(c.school) + "|" + hex(c.cardCode) + "|" +
                    hex(c.classNumber) + "|" + hex(c.classLetter) + "|" + hex(c.classGroup) + "|" +
                    hex(c.fullName));
-  line("shuffle", s.shuffleState);
+  line("opened", s.shuffleState);
   line("run", s.runState);
   out.append(kStepsLine).append("\n");
   return out;
@@ -275,7 +275,7 @@ JournalReading ReadJournal(std::string_view bytes) {
       if (!text) throw std::pair(in.lineNumber(), std::string("a card field is not hex"));
       *fields[i] = *text;
     }
-    s.shuffleState = std::string(in.field("shuffle"));
+    s.shuffleState = std::string(in.field("opened"));
     s.runState = std::string(in.field("run"));
     auto steps = in.line();
     if (!steps || *steps != kStepsLine)
@@ -309,7 +309,10 @@ void FileJournal::begin(const JournalStart& start) {
 }
 
 void FileJournal::step(const JournalStep& step) {
-  if (!file_.empty()) files_.append(file_, journalStepLine(step), 0);
+  // What the testee did reaches the disk at once; the clock's ticks may
+  // wait for the next of those.
+  const bool timer = step.kind == JournalStepKind::Tick || step.kind == JournalStepKind::Diagram;
+  if (!file_.empty()) files_.append(file_, journalStepLine(step), 0, !timer);
 }
 
 void FileJournal::end() {

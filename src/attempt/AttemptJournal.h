@@ -15,7 +15,7 @@
 //   folder=<test folder>          test=<test name>       check=<hex>
 //   code=<attempt code>           effect=<effect name>   <setting>=<value> ...
 //   card=<district>|<school>|<card code>|<class>|<letter>|<group>|<name>
-//   shuffle=<generator state>     run=<generator state>
+//   opened=<generator state>      run=<generator state>
 //   steps
 //   <ms> <step> [<argument in hex>] ...
 //

@@ -20,7 +20,8 @@ std::error_code systemError(int code) { return {code ? code : EIO, std::generic_
 
 #if defined(_WIN32)
 
-AppendResult appendLocked(const fs::path& path, std::string_view bytes, std::size_t block) {
+AppendResult appendLocked(const fs::path& path, std::string_view bytes, std::size_t block,
+                          bool durable) {
   HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -45,7 +46,7 @@ AppendResult appendLocked(const fs::path& path, std::string_view bytes, std::siz
         error = lastError();
       } else {
         result.whole = true;
-        if (!FlushFileBuffers(file)) error = lastError();
+        if (durable && !FlushFileBuffers(file)) error = lastError();
       }
     }
     UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, &whole);
@@ -56,7 +57,8 @@ AppendResult appendLocked(const fs::path& path, std::string_view bytes, std::siz
 
 #else
 
-AppendResult appendLocked(const fs::path& path, std::string_view bytes, std::size_t block) {
+AppendResult appendLocked(const fs::path& path, std::string_view bytes, std::size_t block,
+                          bool durable) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return {systemError(errno), false};
   AppendResult result;
@@ -87,7 +89,7 @@ AppendResult appendLocked(const fs::path& path, std::string_view bytes, std::siz
       done += static_cast<std::size_t>(n);
     }
     result.whole = done == out.size();
-    if (!error && ::fsync(fd) != 0) error = systemError(errno);
+    if (!error && durable && ::fsync(fd) != 0) error = systemError(errno);
   }
   // Closing the file lets the lock go.
   if (::close(fd) != 0 && !error) error = systemError(errno);
@@ -113,8 +115,9 @@ class DiskFileSystem : public FileSystem {
     return written ? std::error_code() : systemError(error ? error : errno);
   }
 
-  AppendResult append(const fs::path& path, std::string_view bytes, std::size_t block) override {
-    return appendLocked(path, bytes, block);
+  AppendResult append(const fs::path& path, std::string_view bytes, std::size_t block,
+                      bool durable) override {
+    return appendLocked(path, bytes, block, durable);
   }
 
   std::error_code rename(const fs::path& from, const fs::path& to) override {

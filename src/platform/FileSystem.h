@@ -35,9 +35,10 @@ class FileSystem {
   // is not a whole number of `block`s (an append cut short) is first filled
   // with zero bytes to the next block, so that what follows starts on a
   // block again.  Nothing is ever cut off: a failed append leaves what
-  // others wrote.
+  // others wrote.  `durable`: on the disk before it returns (a journal's
+  // timer steps need not wait for the disk: a cut loses the last of them).
   virtual AppendResult append(const std::filesystem::path& path, std::string_view bytes,
-                             std::size_t block) = 0;
+                             std::size_t block, bool durable = true) = 0;
   // Replaces `to` in one step.
   virtual std::error_code rename(const std::filesystem::path& from,
                                  const std::filesystem::path& to) = 0;

@@ -33,7 +33,7 @@ class FaultyFiles : public FileSystem {
     return done(disk().write(path, bytes));
   }
   AppendResult append(const std::filesystem::path& path, std::string_view bytes,
-                      std::size_t block) override {
+                      std::size_t block, bool) override {
     if (auto fault = next("append", path)) {
       if (partial) disk().append(path, bytes.substr(0, std::min(partial, bytes.size())), block);
       return {*fault, false};

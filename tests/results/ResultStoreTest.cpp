@@ -186,7 +186,7 @@ TEST_F(ResultStoreTest, AFailedAppendLeavesTheGroupAnotherWorkstationAppended) {
   class AppendFails : public FaultyFiles {
    public:
     AppendResult append(const std::filesystem::path& path, std::string_view bytes,
-                        std::size_t block) override {
+                        std::size_t block, bool) override {
       diskFileSystem().append(path, bytes.substr(0, 500), block);
       return {std::make_error_code(std::errc::no_space_on_device), false};
     }

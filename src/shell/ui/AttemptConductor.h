@@ -33,6 +33,12 @@ class AttemptConductor {
   CardPanel* card() const { return card_; }
   // An attempt is under way: the menu ignores the mouse, "Вихід" breaks off.
   bool running() const { return desk_->running(); }
+  // Rebuilds the attempt `journal` holds on the test just opened as it
+  // says, and goes on writing the journal `file`.
+  void resume(const JournalReading& journal, const std::filesystem::path& file) {
+    journal_.adopt(file);
+    desk_->engine().resume(journal);
+  }
   // A left click on the window: the result screen's, or the task screen's.
   bool click(QPoint at) { return results_.click(at) || desk_->click(at); }
   // The appearance settings: the backdrops and the texts' colours and weight.

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "attempt/ClassListFile.h"
+#include "content/TestSets.h"
 #include "platform/Cp1251.h"
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
@@ -99,7 +100,10 @@ MainWindow::MainWindow(MainWindowOptions options)
       IntroPictures::Host{
           [this] { loadClassListsAtStart(); },
           [this] { surround_->showPublisherLine(publisherLine_); },
-          [this] { menu_->makeAvailable(); },
+          [this] {
+            menu_->makeAvailable();
+            offerResume();
+          },
           [this] { update(); },
       });
   intro_ = std::make_unique<IntroAnimation>(scheduler_, *introPictures_);
@@ -141,7 +145,9 @@ void MainWindow::createScreens() {
   menu_ = std::make_unique<MenuConductor>(
       parts, *actions_,
       MenuConductor::Host{
-          [this](const std::string& name) { return title_->openTest(name); },
+          [this](const std::string& name, const std::string* shuffleState) {
+            return title_->openTest(name, shuffleState);
+          },
           [this] { exit_->requestExit(); },
           [this] { intro_->stopForGood(); },
           [this] { return attemptRunning(); },
@@ -216,6 +222,40 @@ void MainWindow::applyAppearance() {
   title_->showTestSetCaption();
   menu_->makeAvailable();
   startOpeningTransition();
+  update();
+}
+
+void MainWindow::offerResume() {
+  if (resumeOffered_) return;
+  resumeOffered_ = true;
+  ResumeSearch search = findWaitingAttempt(ws_.programFolder);
+  for (const std::string& text : search.refused) messages_(fromCp1251(text));
+  if (!search.waiting) return;
+  auto attempt = std::make_shared<WaitingAttempt>(std::move(*search.waiting));
+  resumeOffer_ = new ResumeOffer(
+      this, fromCp1251(resumeOfferText(*attempt)), resumeNeedsPassword(*attempt),
+      ResumeOffer::Answers{
+          [this, attempt](const QString& password) {
+            if (!resumePasswordMatches(*attempt, toCp1251(password))) return false;
+            resumeAttempt(*attempt);
+            return true;
+          },
+          [attempt] { setJournalAside(attempt->journalFile, "declined"); },
+      });
+  resumeOffer_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(resumeOffer_, &QObject::destroyed, this, [this] { resumeOffer_ = nullptr; });
+  resumeOffer_->open();
+}
+
+void MainWindow::resumeAttempt(const WaitingAttempt& attempt) {
+  intro_->stopForGood();
+  // The attempt's test set becomes the current one, as if chosen.
+  ws_.testSet = attemptTestSet(attempt);
+  ListTests(locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet), ws_.tests,
+            ws_.testSet);
+  title_->showTestSetCaption();
+  if (!menu_->openTest(attemptTestName(attempt), &attempt.journal.start.shuffleState)) return;
+  attempt_->resume(attempt.journal, attempt.journalFile);
   update();
 }
 

@@ -20,12 +20,14 @@
 #include "shell/IntroAnimation.h"
 #include "shell/SectionActions.h"
 #include "shell/Terminator.h"
+#include "shell/ResumeAttempt.h"
 #include "shell/Workstation.h"
 #include "shell/ui/AppearanceConductor.h"
 #include "shell/ui/AttemptConductor.h"
 #include "shell/ui/ExitConductor.h"
 #include "shell/ui/IntroPictures.h"
 #include "shell/ui/MenuConductor.h"
+#include "shell/ui/ResumeOffer.h"
 #include "shell/ui/TitleScreen.h"
 
 namespace ispyt {
@@ -82,6 +84,8 @@ class MainWindow : public QWidget {
   // The dispatcher after the dialog was confirmed: decor.ini read back and
   // the first screen drawn anew in its appearance.
   void applyAppearance();
+  // The offer to resume an attempt a crash cut off, while it is shown.
+  ResumeOffer* resumeOffer() const { return resumeOffer_; }
 
  signals:
   void firstFramePainted();
@@ -100,6 +104,10 @@ class MainWindow : public QWidget {
   void loadClassListsAtStart();
   bool attemptRunning() const { return attempt_ && attempt_->running(); }
   bool transitionRunning() const { return transitionTimer_->isActive(); }
+  // Once the menu is available: an attempt a crash cut off is offered to
+  // be resumed.
+  void offerResume();
+  void resumeAttempt(const WaitingAttempt& attempt);
 
   Workstation ws_;
   std::unique_ptr<SystemShell> shell_;
@@ -128,6 +136,8 @@ class MainWindow : public QWidget {
   std::unique_ptr<AttemptConductor> attempt_;
   std::unique_ptr<ExitConductor> exit_;
   std::unique_ptr<AppearanceConductor> appearance_;
+  bool resumeOffered_ = false;
+  ResumeOffer* resumeOffer_ = nullptr;
 };
 
 }  // namespace ispyt

@@ -224,13 +224,7 @@ void MenuConductor::runDispatcher() {
       actions_.showAbout();
       break;
     case DispatchAction::OpenTest:
-      menu_.setColour(MenuCaption::Appearance, CaptionColour::Grey);
-      menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
-      if (!host_.openTest(chosenItem_)) {
-        // A test that did not open leaves the menu as it was with none.
-        menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
-        menu_.setColour(MenuCaption::Settings, CaptionColour::Grey);
-      }
+      openTest(chosenItem_);
       break;
     case DispatchAction::CleanResults:
       actions_.cleanResults();
@@ -259,6 +253,19 @@ void MenuConductor::appearanceConfirmed() {
 void MenuConductor::appearanceClosed() {
   menu_.setOpen(MenuCaption::Appearance, false);
   syncCaptions();
+}
+
+bool MenuConductor::openTest(const std::string& name, const std::string* shuffleState) {
+  menu_.setColour(MenuCaption::Appearance, CaptionColour::Grey);
+  menu_.setColour(MenuCaption::Settings, CaptionColour::Navy);
+  const bool opened = host_.openTest(name, shuffleState);
+  if (!opened) {
+    // A test that did not open leaves the menu as it was with none.
+    menu_.setColour(MenuCaption::Appearance, CaptionColour::Navy);
+    menu_.setColour(MenuCaption::Settings, CaptionColour::Grey);
+  }
+  syncCaptions();
+  return opened;
 }
 
 void MenuConductor::askPassword() { prompt_->ask(ws_.settings.password); }

@@ -27,7 +27,8 @@ class MenuConductor : public QObject {
  public:
   // What the menu asks of the rest of the window.
   struct Host {
-    std::function<bool(const std::string& name)> openTest;  // false: it did not open
+    // false: it did not open.  `shuffleState` reads it as it was once read.
+    std::function<bool(const std::string& name, const std::string* shuffleState)> openTest;
     std::function<void()> requestExit;
     std::function<void()> stopIntro;  // for good: a section was chosen
     std::function<bool()> attemptRunning;
@@ -51,6 +52,9 @@ class MenuConductor : public QObject {
   void showResultsCaption(const MenuCaptionText& caption);
   // The hot keys; the event is accepted when one was taken.
   void hotKey(QKeyEvent* event);
+  // Opens the test `name` of the current set as the side list does; false
+  // when it did not open.
+  bool openTest(const std::string& name, const std::string* shuffleState = nullptr);
   // The appearance dialog wrote decor.ini: the dispatcher applies it, as
   // the section that opened the dialog.
   void appearanceConfirmed();

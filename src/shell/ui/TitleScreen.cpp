@@ -20,8 +20,8 @@ TitleScreen::TitleScreen(const WindowParts& parts, Host host)
   redraw_->setSingleShot(true);
 }
 
-bool TitleScreen::openTest(const std::string& name) {
-  if (OpenTest(name, ws_, parts_.random, parts_.shell, *this) <= 0) return false;
+bool TitleScreen::openTest(const std::string& name, const std::string* shuffleState) {
+  if (OpenTest(name, ws_, parts_.random, parts_.shell, *this, shuffleState) <= 0) return false;
   host_.testOpened();
   return true;
 }

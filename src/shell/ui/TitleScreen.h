@@ -31,7 +31,8 @@ class TitleScreen : private OpenTestView {
   TitleScreen(const WindowParts& parts, Host host);
 
   // Opens the test `name` of the current set; false when it did not open.
-  bool openTest(const std::string& name);
+  // `shuffleState` reads it with the option order it once had.
+  bool openTest(const std::string& name, const std::string* shuffleState = nullptr);
 
   // The announcement of the open test (or of the set) in the card area.
   void showAnnouncement();
