@@ -20,6 +20,7 @@ class SectionActions {
   virtual void showResultChart() {}
   virtual void monitorAllResults() {}
   virtual void cleanResults() {}
+  virtual void hideCharts() {}
   virtual void openSettingsDialog() {}
   virtual void openAppearanceDialog() {}
   virtual void applyAppearance() {}

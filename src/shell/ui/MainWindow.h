@@ -26,6 +26,7 @@
 #include "shell/ui/ExitConductor.h"
 #include "shell/ui/IntroPictures.h"
 #include "shell/ui/MenuConductor.h"
+#include "shell/ui/ResultsConductor.h"
 #include "shell/ui/TitleScreen.h"
 
 namespace ispyt {
@@ -75,6 +76,8 @@ class MainWindow : public QWidget {
   // "Оформлення" chosen: the appearance dialog opens.
   void openAppearanceDialog() { appearance_->open(); }
   AppearanceDialog* appearanceDialog() const { return appearance_->dialog(); }
+  // Stored results, their charts and cleaning.
+  ResultsConductor& results() { return *results_; }
   // The dispatcher after the dialog was confirmed: decor.ini read back and
   // the first screen drawn anew in its appearance.
   void applyAppearance();
@@ -123,6 +126,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<AttemptConductor> attempt_;
   std::unique_ptr<ExitConductor> exit_;
   std::unique_ptr<AppearanceConductor> appearance_;
+  std::unique_ptr<ResultsConductor> results_;
 };
 
 }  // namespace ispyt
