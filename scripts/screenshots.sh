@@ -3,10 +3,12 @@
 # intro, the idle screen and the menu into a folder (default: screenshots/),
 # the four tabs of the settings dialog opened through the password prompt,
 # then one attempt at 800x600: the card filled in, a task with an option
-# picked, the end message with its diagram, and the result after it; last
-# the appearance dialog's three tabs and the main screen after OK with
-# another scheme and background.  The program runs on a copy of the demo
-# folder, so no result or decor.ini is left behind.
+# picked, the end message with its diagram, and the result after it; then
+# the monitoring charts of a few simulated attempts, a stored result with
+# its name plate and its own chart; last the appearance dialog's three tabs
+# and the main screen after OK with another scheme and background.  The
+# program runs on a copy of the demo folder, so no result or decor.ini is
+# left behind.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ISPYT_BUILD_DIR:-$root/build}"
@@ -118,6 +120,54 @@ attempt_series() {
   wait 2>/dev/null || true
 }
 
+# The algebra test as a monitoring test with five simulated attempts: its
+# three charts, a stored result with its name plate, and that result's chart
+# (the Insert key).
+results_series() {
+  local test="$folder/Base/Шкільні тести/Алгебра 8 клас" script
+  sed 's/^mode: test$/mode: monitoring/' "$root/demo/tests/Шкільні тести/Алгебра 8 клас.txt" \
+    >"$folder/monitoring.txt"
+  rm -f "$test"/*.rez "$test/Monitor.dm"
+  "$build/ispyt-tool" make-test "$folder/monitoring.txt" -o "$test" >/dev/null
+  script="$(mktemp)"
+  # A name, then the answers of tasks 1-12 split by "," (A is the first
+  # correct option).
+  while IFS=';' read -r name answers; do
+    {
+      echo "mode: 4"
+      echo "name: $name"
+      IFS=',' read -ra each <<<"$answers"
+      for a in "${each[@]}"; do echo "answer $a"; done
+    } >"$script"
+    "$build/ispyt-tool" simulate "$test" "$script" >/dev/null
+  done <<'ATTEMPTS'
+Коваль Олена;A,A,A,4 | 3,A B,A B,A B C D E,A B C D,A A,24,A,5
+Бондар Іван;A,B,A,4 | 2,A,A B,B A C D E,A B C D,A B,24,B,5
+Шевченко Марія;A,A,A,4 | 3,A B,A B,A B C D E,A B D C,A A,24,A,5
+Мельник Софія;A,A,B,4 | 3,A B,A B,A B C E D,A B C D,A A,24,A,6
+Ткачук Андрій;B,B,A,1 | 1,A C,A C,E D C B A,B A C D,B B,11,B,3
+ATTEMPTS
+  rm -f "$script"
+  start_xvfb 800x600
+  "$build/ispyt" --program-folder "$folder" 2>/dev/null &
+  local app=$!
+  sleep 7
+  click 24 10; click 40 35 1           # "Тест", the algebra test
+  click 225 10 0.8; click 220 163 1.5  # "Результат 5", "Моніторинг"
+  import -window root "$out/charts-tasks-800x600.png"
+  click 54 68 0.5; click 84 111 1      # "Діаграми", "Досягнення"
+  import -window root "$out/charts-testees-800x600.png"
+  click 54 68 0.5; click 84 133 2      # "Успішність": the pie turns
+  import -window root "$out/charts-levels-800x600.png"
+  click 225 10 0.8; click 210 33 1.5   # the first stored result
+  import -window root "$out/stored-result-800x600.png"
+  xdotool key Insert; sleep 1.5        # its chart, with its grade behind
+  import -window root "$out/stored-result-chart-800x600.png"
+  kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+
 appearance_series() {
   start_xvfb 800x600
   "$build/ispyt" --program-folder "$folder" 2>/dev/null &
@@ -151,5 +201,6 @@ rm -f "$monitor" && mkdir "$monitor"
 attempt_series result-not-stored
 # What it kept is not the appearance's business.
 rm -rf "$monitor" "$folder/Pending"
+results_series
 appearance_series
 echo "screenshots in $out"

@@ -21,5 +21,6 @@ int runDump(const Args& args);
 int runSettings(const Args& args);
 int runRender(const Args& args);
 int runSimulate(const Args& args);
+int runMonitor(const Args& args);
 
 }  // namespace ispyt::tool

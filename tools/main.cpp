@@ -20,6 +20,8 @@ const Command kCommands[] = {
     {"settings", "print test folders' settings, or change them (--set KEY=VALUE)", ispyt::tool::runSettings},
     {"render", "draw a marked-up text into a PNG as a text slot shows it", ispyt::tool::runRender},
     {"simulate", "run one attempt headless from a script of answers", ispyt::tool::runSimulate},
+    {"monitor", "the monitoring charts of a test folder as JSON, CSV, PNG or PDF",
+     ispyt::tool::runMonitor},
     {nullptr, nullptr, nullptr},
 };
 

@@ -1,13 +1,16 @@
 #pragma once
 // What the attempt shows once its end message is up: the result diagram
 // turning until the testee clicks, then the closing animation with the
-// grade.  The result screen implements it; headless runs record it.
+// grade; and from the start, who takes the attempt under which code.  The
+// result screen implements it; headless runs record it.
 
 namespace ispyt {
 
 class AttemptEndScreen {
  public:
   virtual ~AttemptEndScreen() = default;
+  // An attempt (or a repeated exam run) has started: the name plate.
+  virtual void attemptStarted() {}
   // The result diagram at `angle` radians; `prompt` once "Натисніть -->"
   // is shown.
   virtual void drawDiagram(double angle, bool prompt) = 0;

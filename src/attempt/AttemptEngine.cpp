@@ -311,6 +311,7 @@ void AttemptEngine::beginRun() {
   s.feedbackPause = false;
   s.end = AttemptEnd::None;
   if (assemble) c_.assembly.assemble(c_.test, s, settings);
+  c_.endScreen.attemptStarted();
   s.currentTask = 1;
   s.elementsJudged = 0;
   s.wrongElements = 0;

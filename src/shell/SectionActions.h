@@ -22,6 +22,7 @@ class SectionActions {
   virtual void cleanResults() {}
   // After the password prompt it opens on its first tab.
   virtual void openSettingsDialog(bool afterPassword) {}
+  virtual void hideCharts() {}
   virtual void openAppearanceDialog() {}
   virtual void applyAppearance() {}
   virtual void sendResult() {}

@@ -2,12 +2,15 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <numbers>
 
+#include "attempt/AttemptEngine.h"
 #include "platform/Cp1251.h"
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "results/AttemptRecords.h"
 #include "results/ui/ClosingPicture.h"
+#include "results/ui/NamePlatePicture.h"
 #include "results/ui/ResultDiagram.h"
 
 namespace ispyt {
@@ -22,8 +25,40 @@ const QColor kFailureColour(160, 0, 0);
 
 }  // namespace
 
+void ResultScreen::attemptStarted() { DrawNamePlate(writer_.context().openTest.attemptCode); }
+
+void ResultScreen::DrawNamePlate(const std::string& attemptCode) {
+  const ResultFilesContext& c = writer_.context();
+  const QRect box = canvas_.rect(layout::kNamePlate);
+  const QImage plate =
+      namePlatePicture(canvas_.background()->copy(box),
+                       {c.card.fullName, attemptCode, c.settings.shuffle, false}, canvas_.scale());
+  QPainter p(&canvas_.screen());
+  p.drawImage(box.topLeft(), plate);
+  p.end();
+  canvas_.repaint();
+}
+
+void ResultScreen::showStored(int grade, const std::string& summary) {
+  const ResultFilesContext& c = writer_.context();
+  // A result still to be stored is written at the next opening or start:
+  // the card now shows this one.
+  failureShown_ = false;
+  canvas_.drawCardText(fromCp1251(summary), look_.frameColour.darker(150),
+                       canvas_.scale().font(14));
+  diagramAngle_ = 6 * std::numbers::pi;
+  paintDiagram(diagramAngle_, false, gradingCounts(c.attempt, c.test, c.settings, true));
+  if (grade != 0) {
+    closingBackdrop_ = canvas_.screen().copy(canvas_.rect(layout::kResultPicture));
+    paintClosing(kClosingSteps, grade);
+  }
+  DrawNamePlate(c.result.attemptCode);
+}
+
 void ResultScreen::writeResults() {
   writer_.writeResults();
+  // Storing may have drawn the code anew.
+  DrawNamePlate(writer_.context().result.attemptCode);
   failureShown_ = !writer_.outcome().stored();
   if (failureShown_) {
     canvas_.drawCardText(fromCp1251(resultNotStoredText(writer_.outcome())), kFailureColour,
@@ -47,10 +82,13 @@ bool ResultScreen::click(QPoint at) {
 void ResultScreen::drawDiagram(double angle, bool prompt) {
   diagramAngle_ = angle;
   const ResultFilesContext& c = writer_.context();
-  const QRect box = canvas_.rect(layout::kResultPicture);
   // Graded as the result files will grade it: a broken-off attempt shows
   // the tasks it left as wrong.
-  const GradingCounts counts = gradingCounts(c.attempt, c.test, c.settings);
+  paintDiagram(angle, prompt, gradingCounts(c.attempt, c.test, c.settings));
+}
+
+void ResultScreen::paintDiagram(double angle, bool prompt, const GradingCounts& counts) {
+  const QRect box = canvas_.rect(layout::kResultPicture);
   const QImage picture = resultDiagram(box.size(), angle, counts.elementsJudged,
                                        counts.wrongElements, prompt, canvas_.background()->copy(box));
   QPainter p(&canvas_.screen());
@@ -60,13 +98,17 @@ void ResultScreen::drawDiagram(double angle, bool prompt) {
 }
 
 void ResultScreen::drawClosingStep(int step, int grade) {
-  const QRect box = canvas_.rect(layout::kResultPicture);
   closingGrade_ = grade;
   if (step == 1) {
     // The closing dims the diagram as it stood, without its prompt.
     drawDiagram(diagramAngle_, false);
-    closingBackdrop_ = canvas_.screen().copy(box);
+    closingBackdrop_ = canvas_.screen().copy(canvas_.rect(layout::kResultPicture));
   }
+  paintClosing(step, grade);
+}
+
+void ResultScreen::paintClosing(int step, int grade) {
+  const QRect box = canvas_.rect(layout::kResultPicture);
   const QImage picture = closingPicture(box.size(), step, grade,
                                         writer_.context().settings.gradeScale, closingBackdrop_);
   QPainter p(&canvas_.screen());

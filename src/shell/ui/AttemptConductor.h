@@ -30,6 +30,7 @@ class AttemptConductor {
   AttemptConductor(const WindowParts& parts, Host host);
 
   AttemptDesk& desk() { return *desk_; }
+  ResultScreen& resultScreen() { return results_; }
   CardPanel* card() const { return card_; }
   // An attempt is under way: the menu ignores the mouse, "Вихід" breaks off.
   bool running() const { return desk_->running(); }

@@ -41,6 +41,13 @@ class OwnActions : public SectionActions {
   void openSettingsDialog(bool afterPassword) override {
     window_.openSettingsDialog(afterPassword);
   }
+  void showStoredResult(const std::string& code) override {
+    window_.results().showStoredResult(code);
+  }
+  void showResultChart() override { window_.results().showResultChart(); }
+  void monitorAllResults() override { window_.results().monitorAllResults(); }
+  void cleanResults() override { window_.results().cleanResults(); }
+  void hideCharts() override { window_.results().hideCharts(); }
 
  private:
   MainWindow& window_;
@@ -206,6 +213,15 @@ void MainWindow::createScreens() {
                  },
                  [this] { menu_->appearanceConfirmed(); },
                  [this] { menu_->appearanceClosed(); },
+             });
+  results_ = std::make_unique<ResultsConductor>(
+      parts, ResultsConductor::Host{
+                 [this]() -> ResultScreen& { return attempt_->resultScreen(); },
+                 [this] {
+                   attempt_->desk().engine().testOpened();
+                   attempt_->desk().testOpened();
+                 },
+                 [this](const MenuCaptionText& c) { menu_->showResultsCaption(c); },
              });
 }
 

@@ -28,6 +28,7 @@
 #include "shell/ui/IntroPictures.h"
 #include "shell/ui/MenuConductor.h"
 #include "shell/ui/ResumeOffer.h"
+#include "shell/ui/ResultsConductor.h"
 #include "shell/ui/TitleScreen.h"
 
 namespace ispyt {
@@ -81,6 +82,8 @@ class MainWindow : public QWidget {
   // "Оформлення" chosen: the appearance dialog opens.
   void openAppearanceDialog() { appearance_->open(); }
   AppearanceDialog* appearanceDialog() const { return appearance_->dialog(); }
+  // Stored results, their charts and cleaning.
+  ResultsConductor& results() { return *results_; }
   // The dispatcher after the dialog was confirmed: decor.ini read back and
   // the first screen drawn anew in its appearance.
   void applyAppearance();
@@ -138,6 +141,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<AppearanceConductor> appearance_;
   bool resumeOffered_ = false;
   ResumeOffer* resumeOffer_ = nullptr;
+  std::unique_ptr<ResultsConductor> results_;
 };
 
 }  // namespace ispyt

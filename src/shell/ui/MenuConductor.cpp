@@ -207,6 +207,7 @@ void MenuConductor::sideItemClicked(int index) {
 }
 
 void MenuConductor::runDispatcher() {
+  actions_.hideCharts();
   DispatchContext context;
   context.transitionRunning = host_.transitionRunning();
   context.passwordSet = ws_.settings.hasPassword();

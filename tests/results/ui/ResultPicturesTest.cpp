@@ -1,6 +1,7 @@
 // The result screen's pictures: the diagram sweeps further as the angle
 // grows and shows each part only when there is one; the closing draws the
-// medal only with a grade.  ISPYT_RESULT_PICTURES=DIR saves them as PNGs
+// medal only with a grade; the name plate has the code at its left and the
+// name in the rest.  ISPYT_RESULT_PICTURES=DIR saves them as PNGs
 // to look at.
 
 #include <QImage>
@@ -8,7 +9,9 @@
 #include <functional>
 #include <numbers>
 
+#include "platform/Cp1251.h"
 #include "results/ui/ClosingPicture.h"
+#include "results/ui/NamePlatePicture.h"
 #include "results/ui/ResultDiagram.h"
 
 using namespace ispyt;
@@ -100,6 +103,28 @@ class ResultPicturesTest : public QObject {
     backdrop.fill(QColor(250, 240, 200));
     QCOMPARE(closingPicture(kSize, 1, 0, 12, backdrop).pixelColor(middle), QColor(250, 240, 200));
     QCOMPARE(closingPicture(QSize(0, 0), 30, 12, 12, {}).size(), QSize(1, 1));
+  }
+
+  void namePlateHasTheCodeAndTheName() {
+    QImage background(QSize(245, 20) * 2, QImage::Format_RGB32);
+    background.fill(QColor(220, 220, 240));
+    const ScreenScale scale{2, 2, 2};
+    NamePlateText text{cp1251("Іваненко Петро Сидор"), "Y537", false, false};
+    const QImage straight = namePlatePicture(background, text, scale);
+    keep(straight, "name-plate");
+    QCOMPARE(straight.size(), background.size());
+    auto dark = [](QColor c) { return c.red() < 150 && c.green() < 150; };
+    // The code within the left fifth, the name across the rest.
+    QVERIFY(countPixels(straight.copy(0, 0, 98, 40), dark) > 40);
+    QVERIFY(countPixels(straight.copy(98, 0, 392, 40), dark) > 200);
+    text.zigzag = true;
+    const QImage zigzag = namePlatePicture(background, text, scale);
+    keep(zigzag, "name-plate-zigzag");
+    QVERIFY(zigzag != straight);
+    QCOMPARE(zigzag.copy(98, 0, 392, 40), straight.copy(98, 0, 392, 40));
+    // Nothing to draw but the code: no name, no failure.
+    text.fullName.clear();
+    QCOMPARE(countPixels(namePlatePicture(background, text, scale).copy(98, 0, 392, 40), dark), 0);
   }
 };
 
