@@ -20,5 +20,6 @@ int runInspectTest(const Args& args);
 int runDump(const Args& args);
 int runRender(const Args& args);
 int runSimulate(const Args& args);
+int runScreen(const Args& args);
 
 }  // namespace ispyt::tool

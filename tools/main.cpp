@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"dump", "print a settings or result file as JSON", ispyt::tool::runDump},
     {"render", "draw a marked-up text into a PNG as a text slot shows it", ispyt::tool::runRender},
     {"simulate", "run one attempt headless from a script of answers", ispyt::tool::runSimulate},
+    {"screen", "draw the main screen of a program folder into a PNG", ispyt::tool::runScreen},
     {nullptr, nullptr, nullptr},
 };
 

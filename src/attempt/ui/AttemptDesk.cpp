@@ -6,9 +6,9 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "presentation/TaskWheel.h"
-#include "presentation/ui/ClockFace.h"
-#include "presentation/ui/MainButtonPicture.h"
-#include "presentation/ui/ScorePanel.h"
+#include "presentation/qt/ClockFace.h"
+#include "presentation/qt/MainButtonPicture.h"
+#include "presentation/qt/ScorePanel.h"
 
 namespace ispyt {
 namespace {
@@ -207,9 +207,14 @@ void AttemptDesk::showLatePetals(const std::vector<int>& tasks) {
 }
 
 void AttemptDesk::drawClock(int elapsed, bool running) {
-  paintClock(canvas_.screen(), canvas_.rect(layout::kClockBox), *canvas_.background(),
-             canvas_.scale(), look_, {elapsed, state_.timeLimit * 60, running});
+  paintClock(canvas_.screen(), canvas_.rect(layout::kClockBox), canvas_.scale(), look_,
+             {elapsed, state_.timeLimit * 60, running});
   canvas_.repaint();
+}
+
+void AttemptDesk::coloursTurned() {
+  drawClock(state_.elapsed, engine_->clockRunning());
+  drawScorePanel();
 }
 
 void AttemptDesk::blinkTitle() {
@@ -272,8 +277,8 @@ void AttemptDesk::drawScorePanel() {
     view.sign = ModeSign::Hint;
   else if (state_.running && state_.mode == kModeTestPaper)
     view.sign = ModeSign::GiveUp;
-  paintScorePanel(canvas_.screen(), canvas_.rect(layout::kScorePanel), *canvas_.background(),
-                  canvas_.scale(), look_, view);
+  paintScorePanel(canvas_.screen(), canvas_.rect(layout::kScorePanel), canvas_.scale(), look_,
+                  view);
   canvas_.repaint();
 }
 

@@ -23,7 +23,7 @@
 #include "attempt/ui/RestorationGrid.h"
 #include "attempt/ui/TaskCanvas.h"
 #include "attempt/ui/TypedFields.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/qt/FirstScreen.h"
 
 namespace ispyt {
 
@@ -78,6 +78,8 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   void cardReady(bool ready);
   // The mode's decoration on the score panel.
   void showModeDecor(int mode) override;
+  // F3 or F4 turned the clock's or the wheel's colours: both drawn anew.
+  void coloursTurned();
 
  private:
   // AttemptScreen

@@ -15,8 +15,6 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
-#include "presentation/AppearanceRules.h"
-#include "presentation/ColourSchemes.h"
 #include "presentation/MainLayout.h"
 #include "shell/AppearanceApply.h"
 #include "shell/StartUp.h"
@@ -25,8 +23,6 @@
 namespace ispyt {
 namespace {
 
-// The publisher's line of the status strip and the surround window.
-const char* const kPublisherLine = "ispyt · комп'ютерне тестування";
 const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
 
 // What the window serves itself when no other actions are given.
@@ -50,6 +46,7 @@ MainWindow::MainWindow(MainWindowOptions options)
         std::_Exit(0);
       }),
       random_(options.seed ? Random(*options.seed) : Random::clockSeeded()),
+      noise_(options.seed ? Random(*options.seed) : Random::clockSeeded()),
       messages_(options.showMessage ? options.showMessage : [this](const QString& text) {
         auto* box = new QMessageBox(QMessageBox::Information, "ispyt", text, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -66,12 +63,11 @@ MainWindow::MainWindow(MainWindowOptions options)
   // 3.-6. Title lines, fonts, a fresh state with no test open.
   publisherLine_ = ui(kPublisherLine);
   ws_.wingdingsInstalled = fontInstalled(installedFontFamilies(), "Wingdings");
+  corsivaInstalled_ = fontInstalled(installedFontFamilies(), "MonoType Corsiva");
   // 9. Working folders, 10. the current test set.
   prepareWorkingFolders(ws_.programFolder);
   const RetryOutcome kept = storeKeptResults(ws_.programFolder, random_);
   resetWorkstation(ws_, random_);
-  ws_.decor.effect = settledEffect(ws_.decor.effect);
-  applyScheme(look_, ws_.decor);
   // 7. The picture sheet, drawn once.
   artwork_ = ArtworkList::build();
   // 12. Placement and the desktop take-over.
@@ -142,6 +138,13 @@ void MainWindow::createScreens() {
           [this] { return attemptRunning(); },
           [this] { return transitionRunning(); },
           [this](PresentationKey key) { attempt_->desk().presentationKey(key); },
+          [this](HotKeyAction action) {
+            if (action == HotKeyAction::ClockColour)
+              look_.clockColourOffset = nextClockColourOffset(look_.clockColourOffset);
+            else
+              look_.diagramColourOffset = nextDiagramColourOffset(look_.diagramColourOffset);
+            attempt_->desk().coloursTurned();
+          },
       });
   title_ = std::make_unique<TitleScreen>(
       parts, TitleScreen::Host{
@@ -188,9 +191,6 @@ void MainWindow::applyAppearance() {
   rereadDecor(ws_, startedTransparent_);
   loadClassListsAtStart();
   appearance_->classListsRead();
-  ws_.decor.effect = settledEffect(ws_.decor.effect);
-  applyScheme(look_, ws_.decor);
-  attempt_->applyDecor();
   title_->appearanceChanged();
   drawFirstScreen();
   introPictures_->drawTitle(1);
@@ -201,17 +201,18 @@ void MainWindow::applyAppearance() {
 }
 
 void MainWindow::drawFirstScreen() {
+  // The appearance's pictures, all anew; names that gave none are
+  // rewritten in the settings.
   const QSize size = screen_.size();
-  ProgramBackground b{ws_.decor.programBackground, ws_.programFolder,
-                      desktop_.copy(ws_.placement.window.x, ws_.placement.window.y, size.width(),
-                                    size.height()),
-                      cardFrameDrawn(ws_.decor.effect, ws_.decor.questionBackground)};
-  background_ = buildProgramBackground(size, ws_.scale, artwork_, look_, b);
-  // A name that gave no picture is kept as the one drawn.
-  ws_.decor.programBackground = b.name;
+  const AppearanceSource source{ws_.programFolder,
+                                desktop_.copy(ws_.placement.window.x, ws_.placement.window.y,
+                                              size.width(), size.height()),
+                                ws_.scale, size, corsivaInstalled_};
+  background_ = ApplyAppearance(ws_.decor, source, artwork_, noise_, look_);
+  attempt_->applyDecor();
   screen_ = background_.copy();
   introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
-                          titleArchLight(ws_.decor.colourScheme));
+                          look_.lightTitle);
   paintFirstScreen(screen_, ws_.scale, look_);
   title_->showAnnouncement();
 }

@@ -16,7 +16,7 @@
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/qt/FirstScreen.h"
 #include "shell/IntroAnimation.h"
 #include "shell/SectionActions.h"
 #include "shell/Terminator.h"
@@ -102,6 +102,7 @@ class MainWindow : public QWidget {
   Terminator terminator_;
   QtScheduler scheduler_;
   Random random_;
+  Random noise_;  // the patterns' grain, apart from the attempt's shuffles
   ArtworkList artwork_;
   QImage desktop_;
   QImage background_;
@@ -117,6 +118,7 @@ class MainWindow : public QWidget {
   bool firstFrame_ = true;
   bool transparentStartPending_ = false;
   bool startedTransparent_ = false;
+  bool corsivaInstalled_ = false;
 
   std::unique_ptr<MenuConductor> menu_;
   std::unique_ptr<TitleScreen> title_;

@@ -6,7 +6,7 @@
 #include "platform/qt/PixelFont.h"
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
-#include "presentation/ui/RenderTitle.h"
+#include "presentation/qt/RenderTitle.h"
 #include "shell/OpenTest.h"
 
 namespace ispyt {

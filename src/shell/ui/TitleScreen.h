@@ -11,7 +11,7 @@
 
 #include "platform/Scheduler.h"
 #include "presentation/qt/QtTextSlots.h"
-#include "presentation/ui/Announcement.h"
+#include "presentation/qt/Announcement.h"
 #include "shell/OpenTestView.h"
 #include "shell/ui/WindowParts.h"
 

@@ -14,7 +14,7 @@
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtGeometry.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/qt/FirstScreen.h"
 #include "shell/Workstation.h"
 
 namespace ispyt {
