@@ -21,5 +21,6 @@ int runDump(const Args& args);
 int runRender(const Args& args);
 int runSimulate(const Args& args);
 int runScreen(const Args& args);
+int runTransition(const Args& args);
 
 }  // namespace ispyt::tool

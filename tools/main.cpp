@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"render", "draw a marked-up text into a PNG as a text slot shows it", ispyt::tool::runRender},
     {"simulate", "run one attempt headless from a script of answers", ispyt::tool::runSimulate},
     {"screen", "draw the main screen of a program folder into a PNG", ispyt::tool::runScreen},
+    {"transition", "run one card transition headless and count its ticks", ispyt::tool::runTransition},
     {nullptr, nullptr, nullptr},
 };
 

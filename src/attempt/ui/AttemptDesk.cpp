@@ -16,9 +16,9 @@ namespace {
 const QColor kTitleBlue(0, 0, 255);
 const QColor kTitleNavy(0, 0, 128);
 
-// The screen transition of a task; until the effects come, the new task is
-// on screen at once and the controls follow on the next tick.
-constexpr int kTransitionMs = 1;
+// Without the window's transition the new task is on screen at once, and
+// its controls follow on the next tick.
+constexpr int kNoTransitionMs = 1;
 
 }  // namespace
 
@@ -131,8 +131,11 @@ bool AttemptDesk::keyPressed(int qtKey, const std::string& text) {
   return shown_ && engine_->phase() == AttemptPhase::Task && shown_->keyPressed(qtKey, text);
 }
 
-void AttemptDesk::drawQuestion(int k) {
-  canvas_.drawCard(test_.task(k).question, canvas_.scale().font(28));
+void AttemptDesk::drawQuestion(int k, bool animated) {
+  if (!canvas_.drawCard(test_.task(k).question, canvas_.scale().font(28), animated,
+                        [this] { engine_->transitionEnded(); }) &&
+      animated)
+    transition_->start(kNoTransitionMs);
 }
 
 TaskControls* AttemptDesk::controlsFor(TaskType type) {
@@ -159,7 +162,7 @@ void AttemptDesk::showMessage(const std::string& text) {
   if (engine_->phase() != AttemptPhase::Starting && engine_->phase() != AttemptPhase::Card)
     host_.hideCard();
   leaveControls();
-  canvas_.drawCard(text, canvas_.scale().font(24));
+  canvas_.drawCard(text, canvas_.scale().font(24), true);
   drawScorePanel();  // an end takes the mode sign and the task's number away
 }
 
@@ -172,10 +175,9 @@ void AttemptDesk::cardReady(bool ready) {
 void AttemptDesk::showTask(int k, bool) {
   host_.hideCard();
   leaveControls();
-  drawQuestion(k);
   drawScorePanel();
+  drawQuestion(k, true);
   canvas_.repaint();
-  transition_->start(kTransitionMs);
 }
 
 void AttemptDesk::layoutTask(int k, bool reviewing) {

@@ -100,7 +100,9 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   // AttemptSounds
   void play(const std::string& name) override;
 
-  void drawQuestion(int k);
+  // At once, or (for a task shown anew) by the transition, after which its
+  // controls are laid out.
+  void drawQuestion(int k, bool animated = false);
   TaskControls* controlsFor(TaskType type);
   void leaveControls();
   void drawScorePanel();

@@ -10,7 +10,8 @@ namespace {
 
 TaskCanvas::Parts canvasParts(const WindowParts& parts) {
   const Workstation& ws = parts.ws;
-  return {&parts.screen, &parts.background, parts.window, ws.scale, {}, {}, parts.repaint};
+  return {&parts.screen, &parts.background, parts.window, ws.scale, {}, {}, parts.repaint,
+          &parts.transition};
 }
 
 }  // namespace

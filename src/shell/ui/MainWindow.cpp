@@ -15,6 +15,8 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
+#include "presentation/AppearanceRules.h"
+#include "presentation/qt/PictureImage.h"
 #include "presentation/MainLayout.h"
 #include "shell/AppearanceApply.h"
 #include "shell/StartUp.h"
@@ -84,6 +86,11 @@ MainWindow::MainWindow(MainWindowOptions options)
   // 13. Controls scaled to the screen; 15. the first screen and its intro.
   look_.publisherLine = publisherLine_;
   screen_ = QImage(w.width, w.height, QImage::Format_RGB32);
+  cardScreen_ = std::make_unique<QtCardScreen>(screen_, qrect(ws_.scale.rect(layout::kCardArea)),
+                                               [this] { update(); });
+  transition_ = std::make_unique<Transition>(scheduler_, *cardScreen_, noise_);
+  // Closing ends a transition where it is.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { transition_->end(); });
   createScreens();
   introPictures_ = std::make_unique<IntroPictures>(
       screen_, ws_.scale, artwork_,
@@ -94,10 +101,6 @@ MainWindow::MainWindow(MainWindowOptions options)
           [this] { update(); },
       });
   intro_ = std::make_unique<IntroAnimation>(scheduler_, *introPictures_);
-  transitionTimer_ = scheduler_.createTimer([this] {
-    transitionTimer_->stop();
-    intro_->startIfAtFirstStep();
-  });
   // 14. A transparent background needs the desktop as it shows through
   // the window, so the first screen waits for the first paint.
   if (ws_.decor.programBackground == cp1251("Прозорий")) {
@@ -106,7 +109,6 @@ MainWindow::MainWindow(MainWindowOptions options)
     drawFirstScreen();
     introPictures_->prepareLogoFrames();
     intro_->reset();
-    startOpeningTransition();
   }
 
   // 16. The test set's name; 17. the Ukrainian keyboard layout.
@@ -128,7 +130,7 @@ void MainWindow::showOnScreen() {
 void MainWindow::createScreens() {
   const WindowParts parts{this,         ws_,     *shell_, scheduler_, random_,
                           screen_,      background_, desktop_, artwork_, look_,
-                          [this] { update(); }, messages_};
+                          [this] { update(); }, messages_, *transition_};
   menu_ = std::make_unique<MenuConductor>(
       parts, *actions_,
       MenuConductor::Host{
@@ -196,7 +198,6 @@ void MainWindow::applyAppearance() {
   introPictures_->drawTitle(1);
   title_->showTestSetCaption();
   menu_->makeAvailable();
-  startOpeningTransition();
   update();
 }
 
@@ -214,14 +215,13 @@ void MainWindow::drawFirstScreen() {
   introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
                           look_.lightTitle);
   paintFirstScreen(screen_, ws_.scale, look_);
-  title_->showAnnouncement();
-}
-
-void MainWindow::startOpeningTransition() {
-  // Without an effect the new content is on screen at once; the next tick
-  // carries on with what waited for the transition.
-  transitionTimer_->setSingleShot(false);
-  transitionTimer_->start(1);
+  const QRect card = qrect(ws_.scale.rect(layout::kCardArea));
+  transition_->setLook({effectOf(ws_.decor.effect), ws_.scale.scaleX, ws_.scale.scaleY,
+                        Pixel(look_.frameColour.rgb() | 0xFF000000u),
+                        cardFrameDrawn(ws_.decor.effect, ws_.decor.questionBackground)},
+                       toPicture(background_.copy(card)));
+  // The opening transition; after it, at start-up, the intro.
+  title_->showAnnouncement([this] { intro_->startIfAtFirstStep(); });
 }
 
 void MainWindow::loadClassListsAtStart() {
@@ -240,7 +240,6 @@ void MainWindow::paintEvent(QPaintEvent*) {
     // nothing.
     transparentStartPending_ = false;
     drawFirstScreen();
-    startOpeningTransition();
     intro_->reset();
   }
   QPainter p(this);

@@ -16,6 +16,8 @@
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
+#include "presentation/Transition.h"
+#include "presentation/qt/QtCardScreen.h"
 #include "presentation/qt/FirstScreen.h"
 #include "shell/IntroAnimation.h"
 #include "shell/SectionActions.h"
@@ -70,6 +72,10 @@ class MainWindow : public QWidget {
   AttemptDesk& attempt() { return attempt_->desk(); }
   CardPanel* card() const { return attempt_->card(); }
 
+  // A transition of the card area, or what waits for it, is under way:
+  // clicks on the window wait for it.
+  bool transitionRunning() const { return transition_->active(); }
+
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit() { exit_->requestExit(); }
   // "Оформлення" chosen: the appearance dialog opens.
@@ -92,10 +98,8 @@ class MainWindow : public QWidget {
  private:
   void createScreens();
   void drawFirstScreen();
-  void startOpeningTransition();
   void loadClassListsAtStart();
   bool attemptRunning() const { return attempt_ && attempt_->running(); }
-  bool transitionRunning() const { return transitionTimer_->isActive(); }
 
   Workstation ws_;
   std::unique_ptr<SystemShell> shell_;
@@ -114,7 +118,8 @@ class MainWindow : public QWidget {
   std::unique_ptr<SurroundWindow> surround_;
   std::unique_ptr<IntroPictures> introPictures_;
   std::unique_ptr<IntroAnimation> intro_;
-  std::unique_ptr<Timer> transitionTimer_;
+  std::unique_ptr<QtCardScreen> cardScreen_;
+  std::unique_ptr<Transition> transition_;
   bool firstFrame_ = true;
   bool transparentStartPending_ = false;
   bool startedTransparent_ = false;

@@ -32,8 +32,9 @@ class TitleScreen : private OpenTestView {
   // Opens the test `name` of the current set; false when it did not open.
   bool openTest(const std::string& name);
 
-  // The announcement of the open test (or of the set) in the card area.
-  void showAnnouncement();
+  // The announcement of the open test (or of the set) comes into the card
+  // area; `followUp` runs on the tick after its transition.
+  void showAnnouncement(std::function<void()> followUp = {});
   // A new appearance: the announcement is made anew on its background.
   void appearanceChanged() { announcement_.forget(); }
   // The title label: the test set's name in maroon, or another text.
