@@ -101,4 +101,14 @@ for size in 800x600 1280x800; do
   screen background-desktop "$size" --background Прозорий --card-backdrop Прозорий
   screen background-gradient "$size" --background Градієнт --scheme Весна
 done
+# Each transition as a strip of its frames (a quarter, half and three
+# quarters of the way), from `ispyt-tool transition --frames`.
+for effect in Відрив Розчинення Жалюзі 'В`їзд' Падіння Поява Проявлення Нема; do
+  frames="$program/frames-$effect"
+  "$tool" transition "$effect" --frames "$frames" >/dev/null 2>&1 || echo "failed: transition $effect" >&2
+  n=$(ls "$frames" | wc -l)
+  pick() { printf '%s/frame-%03d.png' "$frames" $(("$1" * n / 4 > 0 ? "$1" * n / 4 : 1)); }
+  convert "$(pick 1)" "$(pick 2)" "$(pick 3)" +append "$out/transition-$effect.png" 2>/dev/null ||
+    cp "$(pick 2)" "$out/transition-$effect.png"
+done
 echo "gallery in $out"
