@@ -55,4 +55,60 @@ for source in "$root"/demo/tests/*/*.txt; do
     esac
   done <"$source"
 done
+# The main screen through `ispyt-tool screen`: every colour scheme, and
+# every kind of screen background (a picture stretched and one tiled, the
+# built-in tile, the desktop, the gradient), at 800x600 and 1280x800, on a
+# copy of the demo folder with two pictures of our own in Decor/Fon1 and
+# one in Decor/Fon2.
+program="$(mktemp -d)"
+trap 'rm -rf "$program"' EXIT
+cp -r "$build/demo/." "$program"
+mkdir -p "$program/Decor/Fon1" "$program/Decor/Fon2"
+python3 - "$program/Decor" <<'PY'
+import math, struct, sys
+def bmp(path, w, h, colour):
+    row = (w * 3 + 3) & ~3
+    with open(path, "wb") as f:
+        f.write(b"BM" + struct.pack("<IHHI", 54 + row * h, 0, 0, 54))
+        f.write(struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, row * h, 2835, 2835, 0, 0))
+        for y in range(h - 1, -1, -1):
+            line = bytearray()
+            for x in range(w):
+                r, g, b = colour(x, y, w, h)
+                line += bytes((b, g, r))
+            f.write(line + b"\0" * (row - w * 3))
+# A wide landscape (stretched), a small tile (tiled), a card backdrop tile.
+bmp(sys.argv[1] + "/Fon1/Пагорби.bmp", 1024, 768, lambda x, y, w, h:
+    (90 + 100 * y // h, 150 + int(60 * math.sin(x / 90.0)) * (y > h * 0.6), 230 - 150 * y // h))
+bmp(sys.argv[1] + "/Fon1/Плитка.bmp", 96, 72, lambda x, y, w, h:
+    (200, 190, 150) if (x // 24 + y // 24) % 2 else (225, 215, 180))
+bmp(sys.argv[1] + "/Fon2/Блакить.bmp", 64, 64, lambda x, y, w, h:
+    (200 + (x * y) % 40, 225, 245))
+PY
+screen() {  # name size [options]
+  local name=$1 size=$2
+  shift 2
+  "$tool" screen --program-folder "$program" --size "$size" "$@" -o "$out/screen-$name-$size.png" \
+    >/dev/null 2>&1 || echo "failed: screen $name $size" >&2
+}
+for size in 800x600 1280x800; do
+  for scheme in Ялиця Гарбуз Морська Рожева Дощ Сланець Весна Прозорий; do
+    screen "scheme-$scheme" "$size" --scheme "$scheme" --background Градієнт
+  done
+  screen background-stretched "$size" --background Пагорби --card-backdrop Блакить
+  screen background-tiled "$size" --background Плитка --scheme Дощ
+  screen background-roller "$size" --background Накат
+  screen background-desktop "$size" --background Прозорий --card-backdrop Прозорий
+  screen background-gradient "$size" --background Градієнт --scheme Весна
+done
+# Each transition as a strip of its frames (a quarter, half and three
+# quarters of the way), from `ispyt-tool transition --frames`.
+for effect in Відрив Розчинення Жалюзі 'В`їзд' Падіння Поява Проявлення Нема; do
+  frames="$program/frames-$effect"
+  "$tool" transition "$effect" --frames "$frames" >/dev/null 2>&1 || echo "failed: transition $effect" >&2
+  n=$(ls "$frames" | wc -l)
+  pick() { printf '%s/frame-%03d.png' "$frames" $(("$1" * n / 4 > 0 ? "$1" * n / 4 : 1)); }
+  convert "$(pick 1)" "$(pick 2)" "$(pick 3)" +append "$out/transition-$effect.png" 2>/dev/null ||
+    cp "$(pick 2)" "$out/transition-$effect.png"
+done
 echo "gallery in $out"

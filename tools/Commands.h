@@ -22,5 +22,7 @@ int runSettings(const Args& args);
 int runRender(const Args& args);
 int runSimulate(const Args& args);
 int runMonitor(const Args& args);
+int runScreen(const Args& args);
+int runTransition(const Args& args);
 
 }  // namespace ispyt::tool

@@ -1,12 +1,12 @@
 // render: draws a marked-up text the way a text slot shows it, into a PNG,
 // so that authors can check their markup without running the program.
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "Commands.h"
+#include "Painting.h"
 #include "platform/Cp1251.h"
 #include "presentation/RenderTaskText.h"
 #include "presentation/qt/QtTextSlots.h"
@@ -25,12 +25,6 @@ size up to N points (default 64) at which it fits, and saves it as FILE.png.
 Prints the cell width the text fitted at.  A TEXT starting with "-" goes
 after "--".
 )";
-
-bool parseSize(const std::string& s, int& w, int& h) {
-  char x = 0, rest = 0;
-  return std::sscanf(s.c_str(), "%d%c%d%c", &w, &x, &h, &rest) == 3 && (x == 'x' || x == 'X') &&
-         w > 0 && h > 0 && w <= 8192 && h <= 8192;
-}
 
 int usageError(const char* message) {
   std::fprintf(stderr, "ispyt-tool render: %s\n%s", message, kHelp);
@@ -72,14 +66,7 @@ int runRender(const Args& args) {
   }
   if (!haveText || !width || output.empty()) return usageError("TEXT, --size and -o are needed");
 
-  // Painting text needs a GUI application; with no display, paint offscreen.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "ispyt-tool";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  const auto app = startPainting();
 
   const std::string markup = utf8ToCp1251(text);
   QtTextSlots textSlots;

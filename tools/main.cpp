@@ -22,6 +22,8 @@ const Command kCommands[] = {
     {"simulate", "run one attempt headless from a script of answers", ispyt::tool::runSimulate},
     {"monitor", "the monitoring charts of a test folder as JSON, CSV, PNG or PDF",
      ispyt::tool::runMonitor},
+    {"screen", "draw the main screen of a program folder into a PNG", ispyt::tool::runScreen},
+    {"transition", "run one card transition headless and count its ticks", ispyt::tool::runTransition},
     {nullptr, nullptr, nullptr},
 };
 

@@ -7,79 +7,27 @@
 namespace ispyt {
 namespace {
 
+constexpr Fill kNoFill{};
+
 const ColourScheme kSchemes[] = {
-    {"Ялиця",
-     {192, 220, 200},
-     {200, 255, 128},
-     {0, 255, 128},
-     {128, 255, 40},
-     {128, 255, 230},
-     {200, 220, 200},
-     {64, 240, 128},
-     true},
-    {"Гарбуз",
-     {240, 216, 96},
-     {200, 200, 128},
-     {220, 220, 32},
-     {255, 128, 0},
-     {255, 255, 128},
-     {200, 200, 128},
-     {240, 200, 32},
-     true},
-    {"Морська",
-     {160, 192, 255},
-     {64, 128, 255},
-     {192, 220, 240},
-     {20, 130, 255},
-     {128, 160, 255},
-     {64, 128, 255},
-     {192, 220, 240},
-     true},
-    {"Рожева",
-     {240, 192, 240},
-     {255, 128, 192},
-     {255, 255, 0},
-     {255, 110, 255},
-     {255, 235, 255},
-     {220, 160, 192},
-     {220, 200, 255},
-     true},
-    {"Дощ",
-     {200, 200, 160},
-     {128, 168, 160},
-     {192, 192, 96},
-     {128, 168, 160},
-     {192, 192, 96},
-     {128, 168, 160},
-     {192, 192, 96},
-     true},
-    {"Сланець",
-     {176, 240, 255},
-     {128, 255, 255},
-     {255, 255, 255},
-     {40, 200, 255},
-     {255, 220, 255},
-     {128, 192, 255},
-     {255, 255, 255},
-     true},
-    {"Весна",
-     {248, 240, 220},
-     {255, 160, 200},
-     {200, 255, 160},
-     {255, 160, 200},
-     {200, 255, 160},
-     {255, 255, 144},
-     {255, 128, 128},
+    {"Ялиця", {192, 220, 200}, gradient({200, 255, 128}, {0, 255, 128}), pattern(3),
+     gradient({200, 220, 200}, {64, 240, 128}), true},
+    {"Гарбуз", {240, 216, 96}, gradient({200, 200, 128}, {220, 220, 32}),
+     pattern(2, {255, 128, 0}, {255, 255, 128}), gradient({200, 200, 128}, {240, 200, 32}), true},
+    {"Морська", {160, 192, 255}, gradient({64, 128, 255}, {192, 220, 240}), pattern(1),
+     gradient({64, 128, 255}, {192, 220, 240}), true},
+    {"Рожева", {240, 192, 240}, gradient({255, 128, 192}, {255, 255, 0}), pattern(7),
+     pattern(7, {220, 160, 192}, {220, 200, 255}), true},
+    {"Дощ", {200, 200, 160}, gradient({128, 168, 160}, {192, 192, 96}),
+     gradient({128, 168, 160}, {192, 192, 96}), gradient({128, 168, 160}, {192, 192, 96}), true},
+    {"Сланець", {176, 240, 255}, gradient({128, 255, 255}, {255, 255, 255}), pattern(4),
+     gradient({128, 192, 255}, {255, 255, 255}), true},
+    {"Весна", {248, 240, 220}, gradient({255, 160, 200}, {200, 255, 160}),
+     pattern(5, {255, 160, 200}, {200, 255, 160}), pattern(5, {255, 255, 144}, {255, 128, 128}),
      true},
 };
-const ColourScheme kPlain{"",
-                          {200, 192, 176},
-                          {220, 220, 128},
-                          {200, 255, 160},
-                          {200, 192, 176},
-                          {200, 192, 176},
-                          {220, 220, 128},
-                          {200, 255, 160},
+const ColourScheme kPlain{"",        {200, 192, 176}, gradient({220, 220, 128}, {200, 255, 160}),
+                          kNoFill,   gradient({220, 220, 128}, {200, 255, 160}),
                           false};
 
 struct Numbered {
@@ -136,9 +84,9 @@ DialogBackdrop dialogBackdrop(int schemeNumber) {
     const ColourScheme& s = colourSchemeOf(cp1251(n.name));
     // Lighter than the screen's gradient, so that the labels read well.
     const int grain = schemeNumber == 3 || schemeNumber == 6 || schemeNumber == 1 ? 6 : 0;
-    return {towardWhite(s.backgroundTop, 55), towardWhite(s.backgroundBottom, 35), grain};
+    return {towardWhite(s.background.c1, 55), towardWhite(s.background.c2, 35), grain};
   }
-  return {towardWhite(kPlain.backgroundTop, 55), towardWhite(kPlain.backgroundBottom, 35), 0};
+  return {towardWhite(kPlain.background.c1, 55), towardWhite(kPlain.background.c2, 35), 0};
 }
 
 }  // namespace ispyt

@@ -1,25 +1,24 @@
 #pragma once
 // The colour schemes of the main window ("фон діаграми"): the window
-// colour, the "Градієнт" background, the clock and score panels and the
-// menu strip, each a gradient from its top colour to its bottom one.  The
-// patterned panel fills are given here by the two colours they run
-// between.
+// colour and the fills of the "Градієнт" background, of the clock and
+// score panels and of the menu strip.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "presentation/Fills.h"
 
 namespace ispyt {
 
 struct ColourScheme {
   const char* name;  // UTF-8; "" for the row of every unlisted name
   Rgb window;
-  Rgb backgroundTop, backgroundBottom;
-  Rgb panelTop, panelBottom;
-  Rgb stripTop, stripBottom;
-  bool textured;  // the panels carry the scheme's fill ("Прозорий": plain)
+  Fill background;  // the "Градієнт" screen background
+  Fill panels;      // the clock and the score panel, when textured
+  Fill strip;       // the menu strip
+  bool textured;    // the panels carry the scheme's fill ("Прозорий": plain)
 };
 
 // The scheme of `name` (Windows-1251); an unlisted name gives the plain

@@ -47,4 +47,7 @@ HotKeyDecision decideHotKey(HotKey key, const HotKeyContext& c) {
   return d;
 }
 
+int nextClockColourOffset(int offset) { return offset + 25 > 250 ? 0 : offset + 25; }
+int nextDiagramColourOffset(int offset) { return offset + 25 > 100 ? 0 : offset + 25; }
+
 }  // namespace ispyt

@@ -43,4 +43,9 @@ struct HotKeyDecision {
 
 HotKeyDecision decideHotKey(HotKey key, const HotKeyContext& c);
 
+// F3 turns the clock's colours on by 25, back to 0 past 250; F4 the
+// wheel's by 25, back to 0 past 100.
+int nextClockColourOffset(int offset);
+int nextDiagramColourOffset(int offset);
+
 }  // namespace ispyt

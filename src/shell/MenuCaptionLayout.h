@@ -10,6 +10,9 @@ namespace ispyt {
 
 enum class MenuCaption { Test, Settings, Results, Appearance, Exit, Help };
 inline constexpr int kMenuCaptionCount = 6;
+// Their texts (UTF-8), in that order.
+inline constexpr const char* kMenuCaptionTexts[kMenuCaptionCount] = {
+    "Тест", "Установки", "Результат", "Оформлення", "Вихід", "?"};
 
 // x of each caption, from the captions' rendered widths in screen pixels.
 std::vector<int> layoutMenuCaptions(const std::vector<int>& widths, const ScreenScale& scale);

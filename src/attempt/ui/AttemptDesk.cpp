@@ -6,9 +6,9 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "presentation/TaskWheel.h"
-#include "presentation/ui/ClockFace.h"
-#include "presentation/ui/MainButtonPicture.h"
-#include "presentation/ui/ScorePanel.h"
+#include "presentation/qt/ClockFace.h"
+#include "presentation/qt/MainButtonPicture.h"
+#include "presentation/qt/ScorePanel.h"
 
 namespace ispyt {
 namespace {
@@ -16,9 +16,9 @@ namespace {
 const QColor kTitleBlue(0, 0, 255);
 const QColor kTitleNavy(0, 0, 128);
 
-// The screen transition of a task; until the effects come, the new task is
-// on screen at once and the controls follow on the next tick.
-constexpr int kTransitionMs = 1;
+// Without the window's transition the new task is on screen at once, and
+// its controls follow on the next tick.
+constexpr int kNoTransitionMs = 1;
 
 }  // namespace
 
@@ -131,8 +131,11 @@ bool AttemptDesk::keyPressed(int qtKey, const std::string& text) {
   return shown_ && engine_->phase() == AttemptPhase::Task && shown_->keyPressed(qtKey, text);
 }
 
-void AttemptDesk::drawQuestion(int k) {
-  canvas_.drawCard(test_.task(k).question, canvas_.scale().font(28));
+void AttemptDesk::drawQuestion(int k, bool animated) {
+  if (!canvas_.drawCard(test_.task(k).question, canvas_.scale().font(28), animated,
+                        [this] { engine_->transitionEnded(); }) &&
+      animated)
+    transition_->start(kNoTransitionMs);
 }
 
 TaskControls* AttemptDesk::controlsFor(TaskType type) {
@@ -159,7 +162,7 @@ void AttemptDesk::showMessage(const std::string& text) {
   if (engine_->phase() != AttemptPhase::Starting && engine_->phase() != AttemptPhase::Card)
     host_.hideCard();
   leaveControls();
-  canvas_.drawCard(text, canvas_.scale().font(24));
+  canvas_.drawCard(text, canvas_.scale().font(24), true);
   drawScorePanel();  // an end takes the mode sign and the task's number away
 }
 
@@ -172,10 +175,9 @@ void AttemptDesk::cardReady(bool ready) {
 void AttemptDesk::showTask(int k, bool) {
   host_.hideCard();
   leaveControls();
-  drawQuestion(k);
   drawScorePanel();
+  drawQuestion(k, true);
   canvas_.repaint();
-  transition_->start(kTransitionMs);
 }
 
 void AttemptDesk::layoutTask(int k, bool reviewing) {
@@ -207,9 +209,14 @@ void AttemptDesk::showLatePetals(const std::vector<int>& tasks) {
 }
 
 void AttemptDesk::drawClock(int elapsed, bool running) {
-  paintClock(canvas_.screen(), canvas_.rect(layout::kClockBox), *canvas_.background(),
-             canvas_.scale(), look_, {elapsed, state_.timeLimit * 60, running});
+  paintClock(canvas_.screen(), canvas_.rect(layout::kClockBox), canvas_.scale(), look_,
+             {elapsed, state_.timeLimit * 60, running});
   canvas_.repaint();
+}
+
+void AttemptDesk::coloursTurned() {
+  drawClock(state_.elapsed, engine_->clockRunning());
+  drawScorePanel();
 }
 
 void AttemptDesk::blinkTitle() {
@@ -272,8 +279,8 @@ void AttemptDesk::drawScorePanel() {
     view.sign = ModeSign::Hint;
   else if (state_.running && state_.mode == kModeTestPaper)
     view.sign = ModeSign::GiveUp;
-  paintScorePanel(canvas_.screen(), canvas_.rect(layout::kScorePanel), *canvas_.background(),
-                  canvas_.scale(), look_, view);
+  paintScorePanel(canvas_.screen(), canvas_.rect(layout::kScorePanel), canvas_.scale(), look_,
+                  view);
   canvas_.repaint();
 }
 

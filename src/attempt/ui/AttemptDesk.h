@@ -23,7 +23,7 @@
 #include "attempt/ui/RestorationGrid.h"
 #include "attempt/ui/TaskCanvas.h"
 #include "attempt/ui/TypedFields.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/qt/FirstScreen.h"
 
 namespace ispyt {
 
@@ -80,6 +80,8 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   void cardReady(bool ready);
   // The mode's decoration on the score panel.
   void showModeDecor(int mode) override;
+  // F3 or F4 turned the clock's or the wheel's colours: both drawn anew.
+  void coloursTurned();
 
  private:
   // AttemptScreen
@@ -100,7 +102,9 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   // AttemptSounds
   void play(const std::string& name) override;
 
-  void drawQuestion(int k);
+  // At once, or (for a task shown anew) by the transition, after which its
+  // controls are laid out.
+  void drawQuestion(int k, bool animated = false);
   TaskControls* controlsFor(TaskType type);
   void leaveControls();
   void drawScorePanel();

@@ -9,6 +9,7 @@
 #include "presentation/MainLayout.h"
 #include "presentation/RenderTaskText.h"
 #include "presentation/TextColours.h"
+#include "presentation/qt/PictureImage.h"
 
 namespace ispyt {
 namespace {
@@ -53,14 +54,28 @@ TextRenderTarget TaskCanvas::target(bool optionTile) {
   return {slots_, boxes_, anchors_, backdrop};
 }
 
-void TaskCanvas::drawCard(std::string_view text, int maxSize) {
-  const QRect card = rect(layout::kCardArea).adjusted(kCardInset, kCardInset, -kCardInset,
-                                                       -kCardInset);
+bool TaskCanvas::drawCard(std::string_view text, int maxSize, bool animated,
+                          std::function<void()> followUp) {
+  const QRect area = rect(layout::kCardArea);
+  const QRect card = area.adjusted(kCardInset, kCardInset, -kCardInset, -kCardInset);
   slots_.backdrops.cardBackdrop =
       backdrop(p_.cardTile, look_.plainQuestionBackground, kPlainQuestion, card);
   TextRenderTarget t = target(false);
   RenderTaskText(t, text, folder_, card.width(), card.height(), look_.questionBold, true,
                  kCardSlot, questionColour(), maxSize);
+  if (p_.transition) {
+    // The card's content: its backdrop with the text inside the frame.
+    QImage content = backdrop(p_.cardTile, look_.plainQuestionBackground, kPlainQuestion, area);
+    QPainter c(&content);
+    c.drawImage(QPoint(kCardInset, kCardInset), slots_.image(kCardSlot));
+    c.end();
+    slots_.release(kCardSlot);
+    if (animated)
+      p_.transition->start(toPicture(content), std::move(followUp));
+    else
+      p_.transition->showAtOnce(toPicture(content));
+    return animated;
+  }
   QPainter p(p_.screen);
   p.setRenderHint(QPainter::Antialiasing);
   QPainterPath inside;
@@ -69,6 +84,7 @@ void TaskCanvas::drawCard(std::string_view text, int maxSize) {
   p.drawImage(card.topLeft(), slots_.image(kCardSlot));
   p.end();
   slots_.release(kCardSlot);
+  return false;
 }
 
 void TaskCanvas::drawCardText(const QString& text, QColor colour, int pixelSize) {

@@ -14,6 +14,7 @@
 #include "platform/Canvas.h"
 #include "presentation/GapBoxes.h"
 #include "presentation/ScreenScale.h"
+#include "presentation/Transition.h"
 #include "presentation/qt/QtTextSlots.h"
 
 class QWidget;
@@ -31,6 +32,7 @@ class TaskCanvas {
     QImage cardTile;               // one tile of the question backdrop; null: the background
     QImage optionTile;             // one tile of the option backdrop; null: the background
     std::function<void()> repaint; // the window shows the screen picture again
+    Transition* transition = nullptr;  // the card area's; none: content shows at once
   };
 
   explicit TaskCanvas(Parts parts) : p_(std::move(parts)) {}
@@ -58,7 +60,10 @@ class TaskCanvas {
   void clear(QRect box);
   // The question backdrop with `text` on it, inside the card's frame, in
   // the question's colour and weight.
-  void drawCard(std::string_view text, int maxSize);
+  // With `animated` it comes in by the transition, and `followUp` runs on
+  // the tick after it; true when a transition runs.
+  bool drawCard(std::string_view text, int maxSize, bool animated = false,
+                std::function<void()> followUp = {});
   // The question backdrop with plain `text` on it (no task-text markup;
   // '\n' ends a line), wrapped at word ends, for the program's own
   // messages.

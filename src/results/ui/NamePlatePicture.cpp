@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "platform/qt/QtText.h"
-#include "presentation/ui/BoxReduce.h"
+#include "presentation/qt/BoxReduce.h"
 #include "results/NamePlate.h"
 
 namespace ispyt {

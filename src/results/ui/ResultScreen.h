@@ -13,7 +13,7 @@
 #include "attempt/AttemptEndScreen.h"
 #include "attempt/ResultWriter.h"
 #include "attempt/ui/TaskCanvas.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/qt/FirstScreen.h"
 #include "results/ResultFilesWriter.h"
 
 namespace ispyt {

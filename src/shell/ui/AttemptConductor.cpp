@@ -10,7 +10,8 @@ namespace {
 
 TaskCanvas::Parts canvasParts(const WindowParts& parts) {
   const Workstation& ws = parts.ws;
-  return {&parts.screen, &parts.background, parts.window, ws.scale, {}, {}, parts.repaint};
+  return {&parts.screen, &parts.background, parts.window, ws.scale, {}, {}, parts.repaint,
+          &parts.transition};
 }
 
 }  // namespace
@@ -61,8 +62,7 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
 
 void AttemptConductor::applyDecor() {
   const Workstation& ws = parts_.ws;
-  canvas_.setTiles(backdropTile(ws.decor.questionBackground, ws.programFolder, parts_.artwork),
-                   backdropTile(ws.decor.answerBackground, ws.programFolder, parts_.artwork));
+  canvas_.setTiles(parts_.look.cardTile, parts_.look.optionTile);
   TaskLook& look = canvas_.look();
   look.questionColour = ws.decor.questionColour;
   look.answerColour = ws.decor.answerColour;

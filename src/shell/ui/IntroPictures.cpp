@@ -7,7 +7,7 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "presentation/TitleArch.h"
-#include "presentation/ui/TitleArchPicture.h"
+#include "presentation/qt/TitleArchPicture.h"
 
 namespace ispyt {
 namespace {

@@ -17,7 +17,7 @@
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
 #include "presentation/AppearanceRules.h"
-#include "presentation/ColourSchemes.h"
+#include "presentation/qt/PictureImage.h"
 #include "presentation/MainLayout.h"
 #include "shell/AppearanceApply.h"
 #include "shell/StartUp.h"
@@ -27,8 +27,6 @@
 namespace ispyt {
 namespace {
 
-// The publisher's line of the status strip and the surround window.
-const char* const kPublisherLine = "ispyt · комп'ютерне тестування";
 const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
 
 // The sections' actions the main window serves with windows of its own,
@@ -63,6 +61,7 @@ MainWindow::MainWindow(MainWindowOptions options)
         std::_Exit(0);
       }),
       random_(options.seed ? Random(*options.seed) : Random::clockSeeded()),
+      noise_(options.seed ? Random(*options.seed) : Random::clockSeeded()),
       messages_(options.showMessage ? options.showMessage : [this](const QString& text) {
         auto* box = new QMessageBox(QMessageBox::Information, "ispyt", text, QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -79,12 +78,11 @@ MainWindow::MainWindow(MainWindowOptions options)
   // 3.-6. Title lines, fonts, a fresh state with no test open.
   publisherLine_ = ui(kPublisherLine);
   ws_.wingdingsInstalled = fontInstalled(installedFontFamilies(), "Wingdings");
+  corsivaInstalled_ = fontInstalled(installedFontFamilies(), "MonoType Corsiva");
   // 9. Working folders, 10. the current test set.
   prepareWorkingFolders(ws_.programFolder);
   const RetryOutcome kept = storeKeptResults(ws_.programFolder, random_);
   resetWorkstation(ws_, random_);
-  ws_.decor.effect = settledEffect(ws_.decor.effect);
-  applyScheme(look_, ws_.decor);
   // 7. The picture sheet, drawn once.
   artwork_ = ArtworkList::build();
   // 12. Placement and the desktop take-over.
@@ -101,6 +99,11 @@ MainWindow::MainWindow(MainWindowOptions options)
   // 13. Controls scaled to the screen; 15. the first screen and its intro.
   look_.publisherLine = publisherLine_;
   screen_ = QImage(w.width, w.height, QImage::Format_RGB32);
+  cardScreen_ = std::make_unique<QtCardScreen>(screen_, qrect(ws_.scale.rect(layout::kCardArea)),
+                                               [this] { update(); });
+  transition_ = std::make_unique<Transition>(scheduler_, *cardScreen_, noise_);
+  // Closing ends a transition where it is.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { transition_->end(); });
   createScreens();
   introPictures_ = std::make_unique<IntroPictures>(
       screen_, ws_.scale, artwork_,
@@ -114,10 +117,6 @@ MainWindow::MainWindow(MainWindowOptions options)
           [this] { update(); },
       });
   intro_ = std::make_unique<IntroAnimation>(scheduler_, *introPictures_);
-  transitionTimer_ = scheduler_.createTimer([this] {
-    transitionTimer_->stop();
-    intro_->startIfAtFirstStep();
-  });
   // 14. A transparent background needs the desktop as it shows through
   // the window, so the first screen waits for the first paint.
   if (ws_.decor.programBackground == cp1251("Прозорий")) {
@@ -126,7 +125,6 @@ MainWindow::MainWindow(MainWindowOptions options)
     drawFirstScreen();
     introPictures_->prepareLogoFrames();
     intro_->reset();
-    startOpeningTransition();
   }
 
   // 16. The test set's name; 17. the Ukrainian keyboard layout.
@@ -148,7 +146,7 @@ void MainWindow::showOnScreen() {
 void MainWindow::createScreens() {
   const WindowParts parts{this,         ws_,     *shell_, scheduler_, random_,
                           screen_,      background_, desktop_, artwork_, look_,
-                          [this] { update(); }, messages_};
+                          [this] { update(); }, messages_, *transition_};
   menu_ = std::make_unique<MenuConductor>(
       parts, *actions_,
       MenuConductor::Host{
@@ -160,6 +158,13 @@ void MainWindow::createScreens() {
           [this] { return attemptRunning(); },
           [this] { return transitionRunning(); },
           [this](PresentationKey key) { attempt_->desk().presentationKey(key); },
+          [this](HotKeyAction action) {
+            if (action == HotKeyAction::ClockColour)
+              look_.clockColourOffset = nextClockColourOffset(look_.clockColourOffset);
+            else
+              look_.diagramColourOffset = nextDiagramColourOffset(look_.diagramColourOffset);
+            attempt_->desk().coloursTurned();
+          },
       });
   title_ = std::make_unique<TitleScreen>(
       parts, TitleScreen::Host{
@@ -229,15 +234,11 @@ void MainWindow::applyAppearance() {
   rereadDecor(ws_, startedTransparent_);
   loadClassListsAtStart();
   appearance_->classListsRead();
-  ws_.decor.effect = settledEffect(ws_.decor.effect);
-  applyScheme(look_, ws_.decor);
-  attempt_->applyDecor();
   title_->appearanceChanged();
   drawFirstScreen();
   introPictures_->drawTitle(1);
   title_->showTestSetCaption();
   menu_->makeAvailable();
-  startOpeningTransition();
   update();
 }
 
@@ -278,26 +279,26 @@ void MainWindow::resumeAttempt(const WaitingAttempt& attempt) {
 void MainWindow::openSettingsDialog(bool afterPassword) { settings_->openOver(afterPassword); }
 
 void MainWindow::drawFirstScreen() {
+  // The appearance's pictures, all anew; names that gave none are
+  // rewritten in the settings.
   const QSize size = screen_.size();
-  ProgramBackground b{ws_.decor.programBackground, ws_.programFolder,
-                      desktop_.copy(ws_.placement.window.x, ws_.placement.window.y, size.width(),
-                                    size.height()),
-                      cardFrameDrawn(ws_.decor.effect, ws_.decor.questionBackground)};
-  background_ = buildProgramBackground(size, ws_.scale, artwork_, look_, b);
-  // A name that gave no picture is kept as the one drawn.
-  ws_.decor.programBackground = b.name;
+  const AppearanceSource source{ws_.programFolder,
+                                desktop_.copy(ws_.placement.window.x, ws_.placement.window.y,
+                                              size.width(), size.height()),
+                                ws_.scale, size, corsivaInstalled_};
+  background_ = ApplyAppearance(ws_.decor, source, artwork_, noise_, look_);
+  attempt_->applyDecor();
   screen_ = background_.copy();
   introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
-                          titleArchLight(ws_.decor.colourScheme));
+                          look_.lightTitle);
   paintFirstScreen(screen_, ws_.scale, look_);
-  title_->showAnnouncement();
-}
-
-void MainWindow::startOpeningTransition() {
-  // Without an effect the new content is on screen at once; the next tick
-  // carries on with what waited for the transition.
-  transitionTimer_->setSingleShot(false);
-  transitionTimer_->start(1);
+  const QRect card = qrect(ws_.scale.rect(layout::kCardArea));
+  transition_->setLook({effectOf(ws_.decor.effect), ws_.scale.scaleX, ws_.scale.scaleY,
+                        Pixel(look_.frameColour.rgb() | 0xFF000000u),
+                        cardFrameDrawn(ws_.decor.effect, ws_.decor.questionBackground)},
+                       toPicture(background_.copy(card)));
+  // The opening transition; after it, at start-up, the intro.
+  title_->showAnnouncement([this] { intro_->startIfAtFirstStep(); });
 }
 
 void MainWindow::loadClassListsAtStart() {
@@ -316,7 +317,6 @@ void MainWindow::paintEvent(QPaintEvent*) {
     // nothing.
     transparentStartPending_ = false;
     drawFirstScreen();
-    startOpeningTransition();
     intro_->reset();
   }
   QPainter p(this);

@@ -16,7 +16,9 @@
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/Transition.h"
+#include "presentation/qt/QtCardScreen.h"
+#include "presentation/qt/FirstScreen.h"
 #include "shell/IntroAnimation.h"
 #include "shell/SectionActions.h"
 #include "shell/Terminator.h"
@@ -77,6 +79,10 @@ class MainWindow : public QWidget {
 
   // "Установки" chosen, and the password given when the test has one.
   void openSettingsDialog(bool afterPassword);
+  // A transition of the card area, or what waits for it, is under way:
+  // clicks on the window wait for it.
+  bool transitionRunning() const { return transition_->active(); }
+
   // "Вихід" chosen (from its caption or a hot key).
   void requestExit() { exit_->requestExit(); }
   // "Оформлення" chosen: the appearance dialog opens.
@@ -103,10 +109,8 @@ class MainWindow : public QWidget {
  private:
   void createScreens();
   void drawFirstScreen();
-  void startOpeningTransition();
   void loadClassListsAtStart();
   bool attemptRunning() const { return attempt_ && attempt_->running(); }
-  bool transitionRunning() const { return transitionTimer_->isActive(); }
   // Once the menu is available: an attempt a crash cut off is offered to
   // be resumed.
   void offerResume();
@@ -117,6 +121,7 @@ class MainWindow : public QWidget {
   Terminator terminator_;
   QtScheduler scheduler_;
   Random random_;
+  Random noise_;  // the patterns' grain, apart from the attempt's shuffles
   ArtworkList artwork_;
   QImage desktop_;
   QImage background_;
@@ -128,10 +133,12 @@ class MainWindow : public QWidget {
   std::unique_ptr<SurroundWindow> surround_;
   std::unique_ptr<IntroPictures> introPictures_;
   std::unique_ptr<IntroAnimation> intro_;
-  std::unique_ptr<Timer> transitionTimer_;
+  std::unique_ptr<QtCardScreen> cardScreen_;
+  std::unique_ptr<Transition> transition_;
   bool firstFrame_ = true;
   bool transparentStartPending_ = false;
   bool startedTransparent_ = false;
+  bool corsivaInstalled_ = false;
 
   std::unique_ptr<MenuConductor> menu_;
   std::unique_ptr<TitleScreen> title_;

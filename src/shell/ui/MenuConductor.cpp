@@ -12,19 +12,13 @@
 #include "shell/SideListFill.h"
 
 namespace ispyt {
-namespace {
-
-const char* const kCaptionTexts[kMenuCaptionCount] = {"Тест",       "Установки", "Результат",
-                                                      "Оформлення", "Вихід",     "?"};
-
-}  // namespace
 
 MenuConductor::MenuConductor(const WindowParts& parts, SectionActions& actions, Host host)
     : parts_(parts), ws_(parts.ws), actions_(actions), host_(std::move(host)) {
   QWidget* window = parts_.window;
   for (int i = 0; i < kMenuCaptionCount; ++i) {
     auto c = static_cast<MenuCaption>(i);
-    captions_[i] = new MenuCaptionLabel(ui(kCaptionTexts[i]), window);
+    captions_[i] = new MenuCaptionLabel(ui(kMenuCaptionTexts[i]), window);
     connect(captions_[i], &MenuCaptionLabel::entered, this, [this, c] { captionEntered(c); });
     connect(captions_[i], &MenuCaptionLabel::clicked, this, [this, c] { captionClicked(c); });
   }
@@ -312,6 +306,8 @@ void MenuConductor::hotKey(QKeyEvent* event) {
   c.passwordSet = ws_.settings.hasPassword();
   c.resultsUnlocked = ws_.resultsUnlocked;
   c.testOpen = ws_.testOpen();
+  c.clockBackground = ws_.decor.clockBackground;
+  c.pictureReady = parts_.look.textured;
   HotKeyDecision d = decideHotKey(*key, c);
   switch (d.action) {
     case HotKeyAction::None:
@@ -345,7 +341,8 @@ void MenuConductor::hotKey(QKeyEvent* event) {
       break;
     case HotKeyAction::ClockColour:
     case HotKeyAction::DiagramColour:
-      break;  // the clock's and the diagram's colours come with the themes
+      host_.turnColours(d.action);
+      break;
   }
   event->accept();
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "attempt/PresentationKeys.h"
+#include "shell/HotKeys.h"
 #include "shell/MainMenu.h"
 #include "shell/SectionActions.h"
 #include "shell/SideMenuLayout.h"
@@ -34,6 +35,7 @@ class MenuConductor : public QObject {
     std::function<bool()> attemptRunning;
     std::function<bool()> transitionRunning;
     std::function<void(PresentationKey)> presentationKey;
+    std::function<void(HotKeyAction)> turnColours;  // F3: the clock's, F4: the wheel's
   };
 
   MenuConductor(const WindowParts& parts, SectionActions& actions, Host host);

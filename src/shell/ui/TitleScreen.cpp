@@ -6,7 +6,8 @@
 #include "platform/qt/PixelFont.h"
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
-#include "presentation/ui/RenderTitle.h"
+#include "presentation/qt/PictureImage.h"
+#include "presentation/qt/RenderTitle.h"
 #include "shell/OpenTest.h"
 
 namespace ispyt {
@@ -59,17 +60,14 @@ void TitleScreen::drawTitleScreen(const Test& test) {
   showAnnouncement();
 }
 
-void TitleScreen::showAnnouncement() {
+void TitleScreen::showAnnouncement(std::function<void()> followUp) {
   QRect card = parts_.rect(layout::kCardArea);
   std::filesystem::path testFolder =
       ws_.testOpen() ? ws_.openTest.testFolder : std::filesystem::path();
   QImage picture = announcement_.build(
       testFolder, locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet),
       parts_.background.copy(card), parts_.look.frameColour);
-  QPainter p(&parts_.screen);
-  p.drawImage(card.topLeft(), picture);
-  p.end();
-  parts_.repaint();
+  parts_.transition.start(toPicture(picture), std::move(followUp));
 }
 
 }  // namespace ispyt

@@ -11,7 +11,7 @@
 
 #include "platform/Scheduler.h"
 #include "presentation/qt/QtTextSlots.h"
-#include "presentation/ui/Announcement.h"
+#include "presentation/qt/Announcement.h"
 #include "shell/OpenTestView.h"
 #include "shell/ui/WindowParts.h"
 
@@ -34,8 +34,9 @@ class TitleScreen : private OpenTestView {
   // `shuffleState` reads it with the option order it once had.
   bool openTest(const std::string& name, const std::string* shuffleState = nullptr);
 
-  // The announcement of the open test (or of the set) in the card area.
-  void showAnnouncement();
+  // The announcement of the open test (or of the set) comes into the card
+  // area; `followUp` runs on the tick after its transition.
+  void showAnnouncement(std::function<void()> followUp = {});
   // A new appearance: the announcement is made anew on its background.
   void appearanceChanged() { announcement_.forget(); }
   // The title label: the test set's name in maroon, or another text.

@@ -14,7 +14,8 @@
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtGeometry.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/Transition.h"
+#include "presentation/qt/FirstScreen.h"
 #include "shell/Workstation.h"
 
 namespace ispyt {
@@ -32,6 +33,7 @@ struct WindowParts {
   const FirstScreenLook& look;
   std::function<void()> repaint;
   std::function<void(const QString&)> showMessage;  // a message box
+  Transition& transition;  // of the card area
 
   QRect rect(const Rect& design) const { return qrect(ws.scale.rect(design)); }
 };

@@ -8,7 +8,7 @@
 #include "platform/Cp1251.h"
 #include "presentation/RenderTaskText.h"
 #include "presentation/qt/QtTextSlots.h"
-#include "presentation/ui/RenderTitle.h"
+#include "presentation/qt/RenderTitle.h"
 
 using namespace ispyt;
 

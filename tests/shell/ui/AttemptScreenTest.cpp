@@ -43,6 +43,7 @@ class AttemptScreenTest : public QObject {
     QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
                       QPoint(item.position.x + 2, item.position.y + 4));
     QTRY_VERIFY(window->workstation().openTest.testLoaded);
+    QTRY_VERIFY(!window->transitionRunning());  // the announcement comes in
   }
   void pressMainButton() { QTest::mouseClick(window.get(), Qt::LeftButton, {}, centre(layout::kMainButton)); }
   // Option j of the task shown, right or wrong.
@@ -204,6 +205,7 @@ class AttemptScreenTest : public QObject {
     clickOption(option(true));
     pressMainButton();
     QTRY_COMPARE(state().currentTask, 2);
+    QTRY_VERIFY(!window->transitionRunning());  // "Вихід" waits for the next task to come in
     choose(MenuCaption::Exit);
     QCOMPARE(phase(), AttemptPhase::Ended);
     QCOMPARE(state().end, AttemptEnd::BrokenOff);

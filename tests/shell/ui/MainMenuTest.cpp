@@ -111,6 +111,7 @@ class MainMenuTest : public QObject {
     choose(MenuCaption::Test);
     clickItem(2);
     QTRY_VERIFY(window->workstation().testOpen());
+    QTRY_VERIFY(!window->transitionRunning());  // the announcement comes in
     QCOMPARE(window->test().taskCount, 2);
     QCOMPARE(caption(MenuCaption::Appearance)->colour(), CaptionColour::Grey);
     QCOMPARE(caption(MenuCaption::Settings)->colour(), CaptionColour::Navy);

@@ -102,7 +102,7 @@ class MainWindowTest : public QObject {
 
   void exitWithNoTestOpenTerminatesAndRestoresTheDesktop() {
     auto s = start();
-    QTest::qWait(20);  // the opening transition ends first
+    QTRY_VERIFY(!s->window->transitionRunning());  // the opening transition ends first
     s->window->requestExit();
     QCOMPARE(s->ends, 1);
     QVERIFY(s->shell->taskbarVisible());
@@ -111,7 +111,7 @@ class MainWindowTest : public QObject {
 
   void exitWithATestOpenAsksFirst() {
     auto s = start();
-    QTest::qWait(20);
+    QTRY_VERIFY(!s->window->transitionRunning());
     s->window->workstation().openTest.currentTestPath = s->dir.path().toStdString() + "/Base/Algebra/t/";
     s->window->requestExit();
     QCOMPARE(s->ends, 0);

@@ -148,6 +148,8 @@ class ResultsSectionTest : public QObject {
     QCOMPARE(ws().settings.mode, 4);
     QVERIFY(window->screenPicture().copy(plate) != before);  // the name plate
 
+    // Keys wait for the card's transition.
+    QTRY_VERIFY(!window->transitionRunning());
     QTest::keyClick(window.get(), Qt::Key_Insert);
     QTRY_VERIFY(charts() && charts()->isVisible());
     QCOMPARE(charts()->windowTitle(), ui("Результат тесту"));

@@ -81,6 +81,8 @@ class SettingsDialogTest : public QObject {
   }
   // "Установки", and the password when the test has one.
   void openDialog() {
+    // "Установки" waits for the title screen's transition.
+    QTRY_VERIFY(!window->transitionRunning());
     choose(MenuCaption::Settings);
     if (window->passwordPrompt()->isVisible())
       for (char k : std::string("1234")) QTest::keyClick(window->passwordPrompt()->box(), k);

@@ -1,11 +1,12 @@
 #pragma once
-// The announcement picture of the card area: "Anons.bmp" of the test
-// folder; right after such a picture, the one of the test set or else the
-// piece of the screen background under the card, hatched; otherwise the
-// card keeps what it showed.
+// The announcement picture of the card area, of the card area's size:
+// "Anons.bmp" of the test folder, or that of the test set, or the hatched
+// background, as AnnouncementChoice picks.
 
 #include <QImage>
 #include <filesystem>
+
+#include "presentation/AnnouncementChoice.h"
 
 namespace ispyt {
 
@@ -15,10 +16,13 @@ class Announcement {
   QImage build(const std::filesystem::path& testFolder, const std::filesystem::path& setFolder,
                const QImage& backgroundPiece, QColor frameColour);
   // A new background: the next picture is made anew from it.
-  void forget() { current_ = QImage(); }
+  void forget() {
+    choice_.reset();
+    current_ = QImage();
+  }
 
  private:
-  bool lastWasPicture_ = false;
+  AnnouncementChoice choice_;
   QImage current_;
 };
 

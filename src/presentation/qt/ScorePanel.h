@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "presentation/ScreenScale.h"
-#include "presentation/ui/FirstScreen.h"
+#include "presentation/qt/FirstScreen.h"
 
 namespace ispyt {
 
@@ -23,10 +23,8 @@ struct ScorePanelView {
   ModeSign sign = ModeSign::None;
 };
 
-// Draws the whole panel at `panel` of `screen`, over the piece of
-// `background` under it when one is given.
-void paintScorePanel(QImage& screen, QRect panel, const QImage& background,
-                     const ScreenScale& scale, const FirstScreenLook& look,
-                     const ScorePanelView& view);
+// Draws the whole panel at `panel` of `screen` on the appearance's face.
+void paintScorePanel(QImage& screen, QRect panel, const ScreenScale& scale,
+                     const FirstScreenLook& look, const ScorePanelView& view);
 
 }  // namespace ispyt

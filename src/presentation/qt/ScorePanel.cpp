@@ -1,4 +1,4 @@
-#include "presentation/ui/ScorePanel.h"
+#include "presentation/qt/ScorePanel.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -44,16 +44,17 @@ QFont panelFont(int pixels, bool bold, bool italic = false) {
   return f;
 }
 
-void paintWheel(QPainter& p, QRect panel, const ScreenScale& s, const ScorePanelView& v) {
+void paintWheel(QPainter& p, QRect panel, const ScreenScale& s, const ScorePanelView& v,
+                int turn) {
   const int n = static_cast<int>(v.petals.size());
   const TaskWheel wheel = taskWheel(s, std::max(n, 1));
   const QPointF c(panel.left() + wheel.centre.x, panel.top() + wheel.centre.y);
   const double r = wheel.radius;
   p.setPen(QPen(kOutline, std::max(1.0, 1.3 * s.scaleMin)));
   if (n == 0) {
-    p.setBrush(petalColour(PetalLook::Open));
+    p.setBrush(turned(petalColour(PetalLook::Open), turn));
     p.drawEllipse(c, r, r);
-    p.setBrush(kCentre);
+    p.setBrush(turned(kCentre, turn));
     p.drawEllipse(c, r * 0.3, r * 0.3);
     return;
   }
@@ -65,7 +66,7 @@ void paintWheel(QPainter& p, QRect panel, const ScreenScale& s, const ScorePanel
   for (int i = 1; i <= n; ++i) {
     const PointF pc = wheel.petalCentre(i);
     const QPointF at(panel.left() + pc.x, panel.top() + pc.y);
-    p.setBrush(petalColour(v.petals[i - 1]));
+    p.setBrush(turned(petalColour(v.petals[i - 1]), turn));
     p.drawEllipse(at, petal, petal);
     if (petal >= 7) {
       p.setPen(kOutline);
@@ -76,7 +77,7 @@ void paintWheel(QPainter& p, QRect panel, const ScreenScale& s, const ScorePanel
     }
   }
   const double disc = std::max(r - petal * 1.15, r * 0.3);
-  p.setBrush(kCentre);
+  p.setBrush(turned(kCentre, turn));
   p.drawEllipse(c, disc, disc);
   if (v.centreNumber > 0) {
     p.setPen(kLightYellow);
@@ -138,24 +139,19 @@ void paintScore(QPainter& p, QRect box, const QString& score, const ScreenScale&
   p.setPen(QColor(128, 0, 64));
   const int size = score.endsWith('%') || score.size() >= 3 ? 20 : 24;
   QFont f = panelFont(s.font(size * 0.9), true, true);
-  f.setFamily("DejaVu Sans");
+  f.setFamily("Arial");
   p.setFont(f);
   p.drawText(box, Qt::AlignCenter, score);
 }
 
 }  // namespace
 
-void paintScorePanel(QImage& screen, QRect panel, const QImage& background,
-                     const ScreenScale& s, const FirstScreenLook& look,
-                     const ScorePanelView& view) {
+void paintScorePanel(QImage& screen, QRect panel, const ScreenScale& s,
+                     const FirstScreenLook& look, const ScorePanelView& view) {
   QPainter p(&screen);
-  if (!background.isNull()) p.drawImage(panel.topLeft(), background, panel);
+  p.drawImage(panel.topLeft(), look.scoreFace);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(look.frameColour, 2));
-  fillPanel(p, panel, look.panelTop, look.panelBottom, 17);
-  p.setBrush(QBrush(look.frameColour, Qt::DiagCrossPattern));
-  p.drawRoundedRect(panel.adjusted(2, 2, -1, -1), 17, 17);
-  paintWheel(p, panel, s, view);
+  paintWheel(p, panel, s, view, look.diagramColourOffset);
   paintSign(p, onPanel(s, layout::kModeSign, panel), view.sign, look);
   paintScore(p, onPanel(s, layout::kScoreBox, panel), view.score, s);
 }

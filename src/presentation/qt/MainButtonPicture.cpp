@@ -1,4 +1,4 @@
-#include "presentation/ui/MainButtonPicture.h"
+#include "presentation/qt/MainButtonPicture.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "presentation/ui/TitleArchPicture.h"
+#include "presentation/qt/TitleArchPicture.h"
 
 #include <QPainter>
 #include <cmath>
 
 #include "platform/qt/QtText.h"
 #include "presentation/TitleArch.h"
-#include "presentation/ui/BoxReduce.h"
+#include "presentation/qt/BoxReduce.h"
 
 namespace ispyt {
 

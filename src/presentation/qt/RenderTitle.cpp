@@ -1,6 +1,6 @@
-#include "presentation/ui/RenderTitle.h"
+#include "presentation/qt/RenderTitle.h"
 
-#include "presentation/ui/BoxReduce.h"
+#include "presentation/qt/BoxReduce.h"
 
 namespace ispyt {
 

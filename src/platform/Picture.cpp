@@ -1,0 +1,104 @@
+#include "platform/Picture.h"
+
+#include <algorithm>
+
+namespace ispyt {
+
+Picture::Picture(Size size, Pixel fill)
+    : width_(std::max(0, size.width)), height_(std::max(0, size.height)) {
+  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  pixels_.assign(std::size_t(width_) * height_, fill);
+}
+
+Rect intersect(Rect r, Rect b) {
+  const int x0 = std::max(r.x, b.x), y0 = std::max(r.y, b.y);
+  const int x1 = std::min(r.right(), b.right()), y1 = std::min(r.bottom(), b.bottom());
+  if (x1 <= x0 || y1 <= y0) return {x0, y0, 0, 0};
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
+void Picture::fill(Pixel p) { std::fill(pixels_.begin(), pixels_.end(), p); }
+
+void Picture::fill(Rect part, Pixel p) {
+  const Rect r = intersect(part, rect());
+  for (int y = r.y; y < r.bottom(); ++y) std::fill(row(y) + r.x, row(y) + r.right(), p);
+}
+
+namespace {
+
+// The source and target rectangles of a copy, both clipped.
+struct Span {
+  Rect from;
+  Point to;
+};
+Span clip(const Picture& source, Rect from, Point to, const Picture& target) {
+  Rect f = intersect(from, source.rect());
+  Point t{to.x + f.x - from.x, to.y + f.y - from.y};
+  const Rect onTarget = intersect({t.x, t.y, f.width, f.height}, target.rect());
+  f = {f.x + onTarget.x - t.x, f.y + onTarget.y - t.y, onTarget.width, onTarget.height};
+  return {f, {onTarget.x, onTarget.y}};
+}
+
+}  // namespace
+
+void Picture::copy(const Picture& source, Rect from, Point to) {
+  const Span s = clip(source, from, to, *this);
+  for (int y = 0; y < s.from.height; ++y)
+    std::copy_n(source.row(s.from.y + y) + s.from.x, s.from.width, row(s.to.y + y) + s.to.x);
+}
+
+void Picture::copyKeyed(const Picture& source, Rect from, Point to, Pixel key) {
+  const Span s = clip(source, from, to, *this);
+  for (int y = 0; y < s.from.height; ++y) {
+    const Pixel* in = source.row(s.from.y + y) + s.from.x;
+    Pixel* out = row(s.to.y + y) + s.to.x;
+    for (int x = 0; x < s.from.width; ++x)
+      if (in[x] != key) out[x] = in[x];
+  }
+}
+
+Picture Picture::part(Rect r) const {
+  Picture p({r.width, r.height});
+  p.copy(*this, r, {0, 0});
+  return p;
+}
+
+}  // namespace ispyt
+
+namespace ispyt {
+
+Picture enlargeByThree(const Picture& small) {
+  Picture big({3 * small.width(), 3 * small.height()});
+  for (int y = 0; y < small.height(); ++y) {
+    const Pixel* in = small.row(y);
+    Pixel* out = big.row(3 * y);
+    for (int x = 0; x < small.width(); ++x) out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x];
+    std::copy_n(out, big.width(), big.row(3 * y + 1));
+    std::copy_n(out, big.width(), big.row(3 * y + 2));
+  }
+  return big;
+}
+
+Picture reduceByThree(const Picture& big) {
+  const int w = big.width() / 3, h = big.height() / 3;
+  Picture out({w, h});
+  for (int y = 0; y < h; ++y) {
+    const Pixel* rows[3] = {big.row(3 * y), big.row(3 * y + 1), big.row(3 * y + 2)};
+    Pixel* dst = out.row(y);
+    for (int x = 0; x < w; ++x) {
+      unsigned r = 0, g = 0, b = 0;
+      for (const Pixel* row : rows) {
+        for (int i = 0; i < 3; ++i) {
+          const Pixel c = row[3 * x + i];
+          r += (c >> 16) & 0xFF;
+          g += (c >> 8) & 0xFF;
+          b += c & 0xFF;
+        }
+      }
+      dst[x] = 0xFF000000u | ((r / 9) << 16) | ((g / 9) << 8) | (b / 9);
+    }
+  }
+  return out;
+}
+
+}  // namespace ispyt

@@ -1,0 +1,250 @@
+#include "presentation/qt/FirstScreen.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <numbers>
+
+#include "platform/Paths.h"
+#include "platform/qt/QtColour.h"
+#include "platform/qt/QtGeometry.h"
+#include "presentation/MainLayout.h"
+#include "presentation/qt/ClockFace.h"
+#include "presentation/qt/PanelComposition.h"
+#include "presentation/qt/PictureImage.h"
+#include "presentation/qt/ScorePanel.h"
+
+namespace ispyt {
+namespace {
+
+const QColor kPublisherInk(90, 40, 0);
+
+QImage loadPicture(const std::filesystem::path& programFolder, const std::string& folder,
+                   const std::string& name) {
+  if (name.empty() || !exists(programFolder, folder + "/" + name + ".bmp")) return {};
+  std::u8string u = locate(programFolder, folder + "/" + name + ".bmp").u8string();
+  QImage picture(QString::fromUtf8(reinterpret_cast<const char*>(u.data()),
+                                   static_cast<qsizetype>(u.size())));
+  return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage tile(const QImage& picture, Backdrop kind, const ArtworkList& artwork) {
+  switch (kind) {
+    case Backdrop::Picture:
+      return picture;
+    case Backdrop::Parchment:
+      return artwork.cut(artwork::kParchmentTile);
+    case Backdrop::Transparent:
+      break;
+  }
+  return {};
+}
+
+Picture panelFill(QSize size, const Fill& fill, Random& noise) {
+  Picture p({3 * size.width(), 3 * size.height()});
+  fillPicture(p, fill, noise);
+  return p;
+}
+
+QImage screenBackground(ScreenBackground kind, const QImage& picture, const AppearanceSource& src,
+                        const ArtworkList& artwork, const ColourScheme& scheme, Random& noise) {
+  const ScreenScale& s = src.scale;
+  const QRect design(0, 0, s.x(kDesignWidth), s.y(kDesignHeight));
+  if (kind == ScreenBackground::Gradient) {
+    Picture gradient({src.windowSize.width(), src.windowSize.height()});
+    fillPicture(gradient, scheme.background, noise);
+    return toImage(gradient);
+  }
+  QImage background(src.windowSize, QImage::Format_RGB32);
+  background.fill(qcolor(scheme.window));
+  QPainter p(&background);
+  switch (kind) {
+    case ScreenBackground::Stretched:
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawImage(background.rect(), picture);
+      break;
+    case ScreenBackground::Tiled:
+      p.fillRect(design, QBrush(picture));
+      break;
+    case ScreenBackground::Roller:
+      p.fillRect(design, QBrush(artwork.cut(artwork::kRollerTile)));
+      break;
+    case ScreenBackground::Desktop:
+      if (!src.desktop.isNull()) p.drawImage(QPoint(0, 0), src.desktop, design);
+      break;
+    case ScreenBackground::Gradient:
+      break;
+  }
+  return background;
+}
+
+void frameCard(QImage& background, const ScreenScale& s, QColor frame) {
+  QPainter p(&background);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRect card = qrect(s.rect(layout::kCardArea));
+  p.setPen(QPen(frame, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(card.left() + 1, card.top() + 1, card.width() - 2, card.height() - 2),
+                    16.5, 16.5);
+}
+
+// The hatching around the clock and the score panel, and the border of an
+// unscaled window.
+void hatchAndBorder(QImage& background, const AppearanceSource& src, QColor frame) {
+  const ScreenScale& s = src.scale;
+  QPainter p(&background);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(frame, 2));
+  p.setBrush(QBrush(frame, Qt::DiagCrossPattern));
+  for (const Rect& design : {layout::kClockBox, layout::kScorePanel}) {
+    const QRect r = qrect(s.rect(design));
+    p.drawRoundedRect(QRectF(r.left() + 2, r.top() + 2, r.width() - 3, r.height() - 3), 17.5,
+                      17.5);
+  }
+  if (src.windowSize == QSize(kDesignWidth, kDesignHeight) && s.scaleX == 1 && s.scaleY == 1) {
+    const int w = background.width();
+    QPainterPath rounded, upper, outside;
+    rounded.addRoundedRect(QRectF(0, 0, w, 590), 17.5, 17.5);
+    upper.addRect(QRectF(0, 0, w, 450));
+    outside.addRect(QRectF(background.rect()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(frame);
+    p.drawPath(outside.subtracted(rounded.united(upper)));
+    p.setPen(QPen(frame, 1));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.drawLine(0, 0, 0, background.height());
+    p.drawLine(w - 1, 0, w - 1, background.height());
+  }
+}
+
+// The shapes of the panels, drawn at three times the size.
+void drawClockShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame) {
+  const double u = 3 * s.scaleMin;
+  p.setPen(QPen(frame, 2 * u));
+  p.setBrush(QColor::fromRgb(kPanelKey));
+  const QRectF panel = r.adjusted(6 * u, 6 * u, -6 * u, -6 * u);
+  p.drawRoundedRect(panel, 15 * u, 15 * u);
+  const QRectF dial = r.adjusted(r.width() * 0.13, r.height() * 0.13, -r.width() * 0.13,
+                                 -r.height() * 0.13);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(frame, 1.5 * u));
+  p.drawEllipse(dial);
+  const QPointF c = dial.center();
+  const double rx = dial.width() / 2, ry = dial.height() / 2;
+  for (int i = 0; i < 60; ++i) {
+    const double a = i * std::numbers::pi / 30;
+    const double inner = i % 5 == 0 ? 0.80 : 0.90;
+    p.setPen(QPen(frame, (i % 5 == 0 ? 2 : 1) * u));
+    p.drawLine(QPointF(c.x() + std::sin(a) * rx * inner, c.y() - std::cos(a) * ry * inner),
+               QPointF(c.x() + std::sin(a) * rx * 0.96, c.y() - std::cos(a) * ry * 0.96));
+  }
+}
+
+void drawScoreShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame) {
+  const double u = 3 * s.scaleMin;
+  p.setPen(QPen(frame, 2 * u));
+  p.setBrush(QColor::fromRgb(kPanelKey));
+  p.drawRoundedRect(r.adjusted(7 * u, 7 * u, -7 * u, -7 * u), 15 * u, 15 * u);
+}
+
+void drawMenuStripShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame) {
+  const double u = 3 * s.scaleMin;
+  const double corner = r.height() * 0.4;
+  p.setPen(QPen(frame, 1.5 * u));
+  p.setBrush(QColor::fromRgb(kPanelKey));
+  p.drawRoundedRect(QRectF(r.left() - corner, r.top() - corner, r.width() + 2 * corner,
+                           r.height() + corner - 2 * u),
+                    corner, corner);
+}
+
+void drawStatusShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame,
+                     const QString& caption, const ScriptFont& font) {
+  const double u = 3 * s.scaleMin;
+  p.setPen(QPen(frame, 2 * u));
+  p.setBrush(QColor::fromRgb(kPanelKey));
+  const QRectF pill = r.adjusted(2 * u, 2 * u, -2 * u, -2 * u);
+  p.drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
+  // The caption keeps clear of the pill's ends, where the transparent
+  // colour is taken from, and is made smaller until it fits between them.
+  const QRectF line = pill.adjusted(pill.width() * 0.13, 0, -pill.width() * 0.13, 0);
+  QFont f(QString::fromStdString(font.family));
+  f.setItalic(true);
+  int pixels = std::max(1, roundHalfEven(font.designSize * s.scaleMin * 3 * 4 / 3.0));
+  f.setPixelSize(pixels);
+  while (pixels > 6 && QFontMetrics(f).horizontalAdvance(caption) > line.width())
+    f.setPixelSize(--pixels);
+  p.setFont(f);
+  p.setPen(kPublisherInk);
+  p.drawText(line, Qt::AlignCenter,
+             p.fontMetrics().elidedText(caption, Qt::ElideRight, int(line.width())));
+}
+
+}  // namespace
+
+QColor turned(QColor colour, int degrees) {
+  if (degrees == 0) return colour;
+  int h, s, v;
+  colour.getHsv(&h, &s, &v);
+  if (h < 0) return colour;  // a grey has no hue to turn
+  return QColor::fromHsv((h + degrees) % 360, s, v);
+}
+
+QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
+                       const ArtworkList& artwork, Random& noise, FirstScreenLook& look) {
+  const ScreenScale& s = src.scale;
+  const QImage picture = loadPicture(src.programFolder, "Decor/Fon1", decor.programBackground);
+  const QImage cardPicture = loadPicture(src.programFolder, "Decor/Fon2", decor.questionBackground);
+  const QImage optionPicture =
+      loadPicture(src.programFolder, "Decor/Fon2", decor.answerBackground);
+  const SettledAppearance settled =
+      settleAppearance(decor, picture.width(), !cardPicture.isNull(), !optionPicture.isNull());
+  const ColourScheme& scheme = colourSchemeOf(decor.colourScheme);
+
+  look.windowColour = qcolor(scheme.window);
+  look.secondHand = qcolor(settled.secondHand);
+  look.textured = settled.textured;
+  look.clockFaceOn = decor.clockBackground;
+  look.lightTitle = titleArchLight(decor.colourScheme);
+  look.cardTile = tile(cardPicture, settled.card, artwork);
+  look.optionTile = tile(optionPicture, settled.options, artwork);
+
+  QImage background = screenBackground(settled.background, picture, src, artwork, scheme, noise);
+  const QColor frame = look.frameColour;
+  if (settled.cardFrame) frameCard(background, s, frame);
+  // The hatching shows around the panels' shapes, not inside them.
+  const QRect clock = qrect(s.rect(layout::kClockBox));
+  const QRect score = qrect(s.rect(layout::kScorePanel));
+  const QImage plainClock = background.copy(clock), plainScore = background.copy(score);
+  hatchAndBorder(background, src, frame);
+
+  look.clockFace = composePanel(
+      background.copy(clock),
+      settled.textured && decor.clockBackground ? panelFill(clock.size(), scheme.panels, noise)
+                                                : Picture(),
+      [&](QPainter& p, QRectF r) { drawClockShape(p, r, s, frame); }, plainClock);
+  look.scoreFace = composePanel(
+      background.copy(score),
+      settled.textured ? panelFill(score.size(), scheme.panels, noise) : Picture(),
+      [&](QPainter& p, QRectF r) { drawScoreShape(p, r, s, frame); }, plainScore);
+  const QRect menu = qrect(s.rect(layout::kMenuStrip));
+  look.menuStrip =
+      composePanel(background.copy(menu), panelFill(menu.size(), scheme.strip, noise),
+                   [&](QPainter& p, QRectF r) { drawMenuStripShape(p, r, s, frame); });
+  const QRect status = qrect(s.rect(layout::kStatusStrip));
+  const ScriptFont font = scriptFont(src.corsivaInstalled);
+  look.statusStrip = composePanel(
+      background.copy(status), panelFill(status.size(), scheme.strip, noise),
+      [&](QPainter& p, QRectF r) { drawStatusShape(p, r, s, frame, look.publisherLine, font); });
+  return background;
+}
+
+void paintFirstScreen(QImage& screen, const ScreenScale& s, const FirstScreenLook& look) {
+  QPainter p(&screen);
+  p.drawImage(qrect(s.rect(layout::kMenuStrip)).topLeft(), look.menuStrip);
+  p.drawImage(qrect(s.rect(layout::kStatusStrip)).topLeft(), look.statusStrip);
+  p.end();
+  paintScorePanel(screen, qrect(s.rect(layout::kScorePanel)), s, look, {});
+  paintClock(screen, qrect(s.rect(layout::kClockBox)), s, look, {});
+}
+
+}  // namespace ispyt

@@ -1,0 +1,36 @@
+#include "presentation/qt/PictureImage.h"
+
+#include <cstring>
+
+namespace ispyt {
+
+QImage imageView(Picture& picture) {
+  if (picture.empty()) return {};
+  return QImage(reinterpret_cast<uchar*>(picture.row(0)), picture.width(), picture.height(),
+                picture.width() * 4, QImage::Format_RGB32);
+}
+
+QImage toImage(const Picture& picture) {
+  if (picture.empty()) return {};
+  QImage image(picture.width(), picture.height(), QImage::Format_RGB32);
+  for (int y = 0; y < picture.height(); ++y)
+    std::memcpy(image.scanLine(y), picture.row(y), std::size_t(picture.width()) * 4);
+  return image;
+}
+
+Picture toPicture(const QImage& image) {
+  if (image.isNull()) return {};
+  const QImage rgb =
+      image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+          ? image
+          : image.convertToFormat(QImage::Format_RGB32);
+  Picture picture({rgb.width(), rgb.height()});
+  for (int y = 0; y < rgb.height(); ++y) {
+    const auto* in = reinterpret_cast<const Pixel*>(rgb.constScanLine(y));
+    Pixel* out = picture.row(y);
+    for (int x = 0; x < rgb.width(); ++x) out[x] = in[x] | 0xFF000000u;
+  }
+  return picture;
+}
+
+}  // namespace ispyt

@@ -1,0 +1,17 @@
+#pragma once
+// Pictures of the core and QImages of Qt: the same pixel words, so a
+// picture is painted on in place or crosses by copying rows.
+
+#include <QImage>
+
+#include "platform/Picture.h"
+
+namespace ispyt {
+
+// A QImage painting straight into `picture`, which must outlive it and
+// keep its size.
+QImage imageView(Picture& picture);
+QImage toImage(const Picture& picture);
+Picture toPicture(const QImage& image);
+
+}  // namespace ispyt
