@@ -19,6 +19,8 @@
 #include "platform/Cp1251.h"
 #include "platform/ManualScheduler.h"
 #include "platform/Paths.h"
+#include "presentation/DecorFile.h"
+#include "presentation/Sound.h"
 #include "results/ResultFilesWriter.h"
 #include "shell/OpenTest.h"
 
@@ -79,7 +81,10 @@ run (mode 3) is repeated by the next answer.  Then the result diagram is
 clicked away and the closing animation runs.
 
 --seed N fixes the option shuffle and the attempt code (default 1).
---events adds every screen and sound event to the summary.
+--events adds every screen and sound event to the summary, and every sound
+requested ("soundRequests"), in order: its name, whether it is music,
+whether its file is in Sound of the program folder, and whether it was
+played (the file found and the sound switch of Decor/decor.ini on).
 Exit status: 0 done, 1 the test or the script could not be run, 2 bad usage,
 3 the attempt ran but its result could not be stored.
 )";
@@ -126,8 +131,32 @@ class ScriptCard : public AttemptCard {
   RegistrationCard card_;
 };
 
+// The sounds as the program would play them, through a player that only
+// notes them; every request is kept for the summary.
+class SoundTrail : public AttemptSounds {
+ public:
+  SoundTrail(const Workstation& ws, AttemptLog& log)
+      : sound_(player_, ws.programFolder, ws.decor), log_(log) {}
+
+  std::vector<SoundRequest> requests;
+
+  void play(const std::string& name) override {
+    log_.play(name);
+    requests.push_back(sound_.PlaySound(name));
+  }
+  void playMusic(const std::string& name, bool start) {
+    requests.push_back(sound_.PlayMusic(name, start));
+  }
+
+ private:
+  RecordingAudio player_;
+  Sound sound_;
+  AttemptLog& log_;
+};
+
 class SilentView : public OpenTestView {
  public:
+  explicit SilentView(SoundTrail& sounds) : sounds_(sounds) {}
   std::vector<std::string> messages;
   void resetAttempt() override {}
   void resetAttemptTables() override {}
@@ -140,7 +169,10 @@ class SilentView : public OpenTestView {
   void loadClassLists() override {}
   void startTitleRedraw() override {}
   void clearAttemptCounters() override {}
-  void playSound(const std::string&) override {}
+  void playMusic(const std::string& name, bool start) override { sounds_.playMusic(name, start); }
+
+ private:
+  SoundTrail& sounds_;
 };
 
 const char* endName(AttemptEnd end) {
@@ -175,8 +207,10 @@ struct StepRecord {
 
 class Simulation {
  public:
-  Simulation(Workstation& ws, Test& test, Random& random, const AttemptScript& script)
-      : ws_(ws),
+  Simulation(Workstation& ws, Test& test, Random& random, const AttemptScript& script,
+             AttemptLog& log, SoundTrail& sounds)
+      : log(log),
+        ws_(ws),
         test_(test),
         random_(random),
         script_(script),
@@ -186,10 +220,10 @@ class Simulation {
                                     card_.student, result_, random, {}, {}},
                  {}),
         engine_(AttemptContext{ws.settings, ws.openTest, ws.decor, test, state, scheduler_, random,
-                               log, log, log, judges_, card_, assembly_, results_}) {}
+                               log, log, sounds, judges_, card_, assembly_, results_}) {}
 
   AttemptState state;
-  AttemptLog log;
+  AttemptLog& log;
   std::vector<StepRecord> steps;
   std::string failure;  // why the script could not go on
   int failureLine = 0;
@@ -523,7 +557,8 @@ class Simulation {
   AttemptEngine engine_;
 };
 
-void printSummary(const Simulation& sim, const Workstation& ws, const Test& test, bool events) {
+void printSummary(const Simulation& sim, const Workstation& ws, const Test& test,
+                  const SoundTrail* sounds) {
   const AttemptState& s = sim.state;
   Json json;
   json.beginObject();
@@ -598,9 +633,19 @@ void printSummary(const Simulation& sim, const Workstation& ws, const Test& test
   json.key("sounds").beginArray();
   for (const std::string& sound : sim.log.sounds) json.text(sound);
   json.endArray();
-  if (events) {
+  if (sounds) {
     json.key("events").beginArray();
     for (const std::string& e : sim.log.events) json.text(e);
+    json.endArray();
+    json.key("soundRequests").beginArray();
+    for (const SoundRequest& r : sounds->requests) {
+      json.beginObject();
+      json.key("name").text(r.name);
+      json.key("music").boolean(r.music);
+      json.key("found").boolean(r.found);
+      json.key("played").boolean(r.played);
+      json.endObject();
+    }
     json.endArray();
   }
   json.endObject();
@@ -662,9 +707,16 @@ int runSimulate(const Args& args) {
   ws.baseFolderName = cp1251FromPath(folder.parent_path().parent_path().filename());
   ws.testSet = cp1251FromPath(folder.parent_path().filename());
   Test& test = ws.test;
+  // Only the sound switch is taken from decor.ini: the rest stays at its
+  // start-up values, so that a script gives the same summary everywhere.
+  DecorSettings decor;
+  ReadDecor(ws.programFolder, ws.baseFolderName, decor, false);
+  ws.decor.sound = decor.sound;
   Random random(seed);
   RecordingSystemShell shell;
-  SilentView view;
+  AttemptLog log;
+  SoundTrail sounds(ws, log);
+  SilentView view(sounds);
   if (OpenTest(cp1251FromPath(folder.filename()), ws, random, shell, view) == 0) {
     std::fprintf(stderr, "simulate: the test cannot be opened: %s\n",
                  view.messages.empty() ? "no test" : cp1251ToUtf8(view.messages.back()).c_str());
@@ -673,9 +725,9 @@ int runSimulate(const Args& args) {
 
   if (reading.script.mode >= 0) ws.settings.mode = reading.script.mode;
   if (reading.script.timeLimit > 0) ws.settings.timeLimitMinutes = reading.script.timeLimit;
-  Simulation sim(ws, test, random, reading.script);
+  Simulation sim(ws, test, random, reading.script, log, sounds);
   const bool ran = sim.run();
-  printSummary(sim, ws, test, events);
+  printSummary(sim, ws, test, events ? &sounds : nullptr);
   if (!ran) {
     std::fprintf(stderr, "simulate: %s:%d: %s\n", scriptArg.c_str(), sim.failureLine,
                  sim.failure.c_str());

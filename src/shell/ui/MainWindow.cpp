@@ -15,6 +15,7 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
+#include "platform/sdl/SdlAudio.h"
 #include "presentation/AppearanceRules.h"
 #include "presentation/ColourSchemes.h"
 #include "presentation/MainLayout.h"
@@ -45,6 +46,8 @@ class OwnActions : public SectionActions {
 MainWindow::MainWindow(MainWindowOptions options)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       shell_(options.shell ? std::move(options.shell) : makeSystemShell()),
+      audio_(options.audio ? std::move(options.audio) : openSystemAudio()),
+      sound_(*audio_, ws_.programFolder, ws_.decor),
       terminator_(*shell_, options.endProcess ? options.endProcess : [] {
         std::fflush(nullptr);
         std::_Exit(0);
@@ -108,6 +111,7 @@ MainWindow::MainWindow(MainWindowOptions options)
     transparentStartPending_ = startedTransparent_ = true;
   } else {
     drawFirstScreen();
+    sound_.PlayMusic(kMainScreenMusic, true);
     introPictures_->prepareLogoFrames();
     intro_->reset();
     startOpeningTransition();
@@ -132,7 +136,7 @@ void MainWindow::showOnScreen() {
 void MainWindow::createScreens() {
   const WindowParts parts{this,         ws_,     *shell_, scheduler_, random_,
                           screen_,      background_, desktop_, artwork_, look_,
-                          [this] { update(); }, messages_};
+                          [this] { update(); }, messages_, sound_};
   menu_ = std::make_unique<MenuConductor>(
       parts, *actions_,
       MenuConductor::Host{
@@ -192,6 +196,7 @@ void MainWindow::applyAppearance() {
   applyScheme(look_, ws_.decor);
   attempt_->applyDecor();
   title_->appearanceChanged();
+  sound_.ResumeMusic(kMainScreenMusic);
   drawFirstScreen();
   introPictures_->drawTitle(1);
   title_->showTestSetCaption();
@@ -239,6 +244,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     // nothing.
     transparentStartPending_ = false;
     drawFirstScreen();
+    sound_.PlayMusic(kMainScreenMusic, true);
     startOpeningTransition();
     intro_->reset();
   }

@@ -14,6 +14,7 @@
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtGeometry.h"
+#include "presentation/Sound.h"
 #include "presentation/ui/FirstScreen.h"
 #include "shell/Workstation.h"
 
@@ -32,6 +33,8 @@ struct WindowParts {
   const FirstScreenLook& look;
   std::function<void()> repaint;
   std::function<void(const QString&)> showMessage;  // a message box
+  // The one player of effects and music.
+  Sound& sound;
 
   QRect rect(const Rect& design) const { return qrect(ws.scale.rect(design)); }
 };
