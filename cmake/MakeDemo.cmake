@@ -1,8 +1,9 @@
 # Lays out the demo program folder: the static files of demo/program are
 # copied as they are; tests are compiled from their sources by ispyt-tool:
 # demo/tests/<set>/<test>.txt becomes Base/<set>/<test>/test.txt, with the
-# pictures the source names.  A fixed seed keeps the folder the same from
-# build to build.
+# pictures the source names; the sounds of Sound/ are made by
+# ispyt-demo-sounds.  A fixed seed keeps the folder the same from build to
+# build.
 file(REMOVE_RECURSE ${DST})
 file(MAKE_DIRECTORY ${DST}/Base)
 file(COPY ${SRC}/ DESTINATION ${DST})
@@ -27,3 +28,8 @@ foreach(set_dir ${SETS})
     endif()
   endforeach()
 endforeach()
+
+execute_process(COMMAND ${SOUNDS} ${DST}/Sound RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "demo sounds: ${errors}")
+endif()

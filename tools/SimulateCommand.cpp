@@ -13,17 +13,19 @@
 #include "attempt/AllTaskJudges.h"
 #include "attempt/AssembleAttempt.h"
 #include "attempt/AttemptEngine.h"
+#include "attempt/AttemptJournal.h"
 #include "attempt/AttemptLog.h"
 #include "attempt/AttemptScript.h"
+#include "attempt/RebuildAttempt.h"
 #include "attempt/RegionalData.h"
 #include "attempt/RegistrationCard.h"
 #include "attempt/TypedText.h"
+#include "content/ReadTestFolder.h"
 #include "platform/Cp1251.h"
 #include "platform/ManualScheduler.h"
 #include "platform/Paths.h"
-#include "attempt/AttemptJournal.h"
-#include "attempt/RebuildAttempt.h"
-#include "content/ReadTestFolder.h"
+#include "presentation/DecorFile.h"
+#include "presentation/Sound.h"
 #include "results/ResultFilesWriter.h"
 #include "shell/OpenTest.h"
 
@@ -84,7 +86,10 @@ run (mode 3) is repeated by the next answer.  Then the result diagram is
 clicked away and the closing animation runs.
 
 --seed N fixes the option shuffle and the attempt code (default 1).
---events adds every screen and sound event to the summary.
+--events adds every screen and sound event to the summary, and every sound
+requested ("soundRequests"), in order: its name, whether it is music,
+whether its file is in Sound of the program folder, and whether it was
+played (the file found and the sound switch of Decor/decor.ini on).
 The run keeps the attempt's journal in Journal/ of the program folder, as
 the program does.  --crash-after N kills the process after the script's
 N-th step, as a power cut would; --resume then rebuilds the attempt of this
@@ -136,8 +141,32 @@ class ScriptCard : public AttemptCard {
   RegistrationCard card_;
 };
 
+// The sounds as the program would play them, through a player that only
+// notes them; every request is kept for the summary.
+class SoundTrail : public AttemptSounds {
+ public:
+  SoundTrail(const Workstation& ws, AttemptLog& log)
+      : sound_(player_, ws.programFolder, ws.decor), log_(log) {}
+
+  std::vector<SoundRequest> requests;
+
+  void play(const std::string& name) override {
+    log_.play(name);
+    requests.push_back(sound_.PlaySound(name));
+  }
+  void playMusic(const std::string& name, bool start) {
+    requests.push_back(sound_.PlayMusic(name, start));
+  }
+
+ private:
+  RecordingAudio player_;
+  Sound sound_;
+  AttemptLog& log_;
+};
+
 class SilentView : public OpenTestView {
  public:
+  explicit SilentView(SoundTrail& sounds) : sounds_(sounds) {}
   std::vector<std::string> messages;
   void resetAttempt() override {}
   void resetAttemptTables() override {}
@@ -150,7 +179,10 @@ class SilentView : public OpenTestView {
   void loadClassLists() override {}
   void startTitleRedraw() override {}
   void clearAttemptCounters() override {}
-  void playSound(const std::string&) override {}
+  void playMusic(const std::string& name, bool start) override { sounds_.playMusic(name, start); }
+
+ private:
+  SoundTrail& sounds_;
 };
 
 const char* endName(AttemptEnd end) {
@@ -185,8 +217,10 @@ struct StepRecord {
 
 class Simulation {
  public:
-  Simulation(Workstation& ws, Test& test, Random& random, const AttemptScript& script)
-      : ws_(ws),
+  Simulation(Workstation& ws, Test& test, Random& random, const AttemptScript& script,
+             AttemptLog& log, SoundTrail& sounds)
+      : log(log),
+        ws_(ws),
         test_(test),
         random_(random),
         script_(script),
@@ -197,11 +231,11 @@ class Simulation {
                  {}),
         journal_(ws.programFolder, diskFileSystem()),
         engine_(AttemptContext{ws.settings, ws.openTest, ws.decor, test, state, scheduler_, random,
-                               log, log, log, judges_, card_, assembly_, results_, ws.student,
+                               log, log, sounds, judges_, card_, assembly_, results_, ws.student,
                                &journal_}) {}
 
   AttemptState state;
-  AttemptLog log;
+  AttemptLog& log;
   std::vector<StepRecord> steps;
   std::string failure;  // why the script could not go on
   int failureLine = 0;
@@ -558,7 +592,8 @@ class Simulation {
   AttemptEngine engine_;
 };
 
-void printSummary(const Simulation& sim, const Workstation& ws, const Test& test, bool events) {
+void printSummary(const Simulation& sim, const Workstation& ws, const Test& test,
+                  const SoundTrail* sounds) {
   const AttemptState& s = sim.state;
   Json json;
   json.beginObject();
@@ -633,9 +668,19 @@ void printSummary(const Simulation& sim, const Workstation& ws, const Test& test
   json.key("sounds").beginArray();
   for (const std::string& sound : sim.log.sounds) json.text(sound);
   json.endArray();
-  if (events) {
+  if (sounds) {
     json.key("events").beginArray();
     for (const std::string& e : sim.log.events) json.text(e);
+    json.endArray();
+    json.key("soundRequests").beginArray();
+    for (const SoundRequest& r : sounds->requests) {
+      json.beginObject();
+      json.key("name").text(r.name);
+      json.key("music").boolean(r.music);
+      json.key("found").boolean(r.found);
+      json.key("played").boolean(r.played);
+      json.endObject();
+    }
     json.endArray();
   }
   json.endObject();
@@ -707,9 +752,16 @@ int runSimulate(const Args& args) {
   ws.baseFolderName = cp1251FromPath(folder.parent_path().parent_path().filename());
   ws.testSet = cp1251FromPath(folder.parent_path().filename());
   Test& test = ws.test;
+  // Only the sound switch is taken from decor.ini: the rest stays at its
+  // start-up values, so that a script gives the same summary everywhere.
+  DecorSettings decor;
+  ReadDecor(ws.programFolder, ws.baseFolderName, decor, false);
+  ws.decor.sound = decor.sound;
   Random random(seed);
   RecordingSystemShell shell;
-  SilentView view;
+  AttemptLog log;
+  SoundTrail sounds(ws, log);
+  SilentView view(sounds);
   // A resumed run reads the test as the attempt's opening did.
   std::optional<JournalReading> journal;
   std::filesystem::path journalFile;
@@ -741,10 +793,10 @@ int runSimulate(const Args& args) {
 
   if (reading.script.mode >= 0) ws.settings.mode = reading.script.mode;
   if (reading.script.timeLimit > 0) ws.settings.timeLimitMinutes = reading.script.timeLimit;
-  Simulation sim(ws, test, random, reading.script);
+  Simulation sim(ws, test, random, reading.script, log, sounds);
   sim.journalFile = journalFile;
   const bool ran = sim.run(journal ? &*journal : nullptr, crashAfter);
-  printSummary(sim, ws, test, events);
+  printSummary(sim, ws, test, events ? &sounds : nullptr);
   if (!ran) {
     std::fprintf(stderr, "simulate: %s:%d: %s\n", scriptArg.c_str(), sim.failureLine,
                  sim.failure.c_str());

@@ -238,8 +238,9 @@ void AttemptDesk::attemptClosed() {
   host_.attemptClosed();
 }
 
-// The sound player comes with the sounds; the attempt asks for them by name.
-void AttemptDesk::play(const std::string&) {}
+void AttemptDesk::play(const std::string& name) {
+  if (host_.playSound) host_.playSound(name);
+}
 
 // ---- the score panel -------------------------------------------------------------
 

@@ -38,6 +38,8 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
     // Typed answers are on the screen (the layout chosen in the keyboard
     // selector loaded, the selector shown when `showSelector`), or gone.
     std::function<void(bool typing, bool showSelector)> keyboardForTyping;
+    // A sound the attempt names, for the workstation's player.
+    std::function<void(const std::string& name)> playSound;
   };
 
   // What the attempt works on; the workstation owns it.

@@ -51,6 +51,7 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
         if (typing) parts_.shell.activateKeyboardLayout(layoutChoice_);
         layoutSelector_->setVisible(showSelector);
       },
+      [this](const std::string& name) { parts_.sound.PlaySound(name); },
   };
   desk_ = std::make_unique<AttemptDesk>(
       AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, ws.test, ws.attempt,

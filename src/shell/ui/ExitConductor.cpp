@@ -44,6 +44,7 @@ void ExitConductor::requestExit() {
 }
 
 void ExitConductor::showConfirmation() {
+  parts_.sound.PlaySound("end");
   for (MenuCaption c : {MenuCaption::Test, MenuCaption::Settings, MenuCaption::Results})
     menu_.menu().setColour(c, CaptionColour::Grey);
   menu_.syncCaptions();

@@ -16,6 +16,7 @@
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
+#include "platform/sdl/SdlAudio.h"
 #include "presentation/AppearanceRules.h"
 #include "presentation/qt/PictureImage.h"
 #include "presentation/MainLayout.h"
@@ -56,6 +57,8 @@ class OwnActions : public SectionActions {
 MainWindow::MainWindow(MainWindowOptions options)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       shell_(options.shell ? std::move(options.shell) : makeSystemShell()),
+      audio_(options.audio ? std::move(options.audio) : openSystemAudio()),
+      sound_(*audio_, ws_.programFolder, ws_.decor),
       terminator_(*shell_, options.endProcess ? options.endProcess : [] {
         std::fflush(nullptr);
         std::_Exit(0);
@@ -123,6 +126,7 @@ MainWindow::MainWindow(MainWindowOptions options)
     transparentStartPending_ = startedTransparent_ = true;
   } else {
     drawFirstScreen();
+    sound_.PlayMusic(kMainScreenMusic, true);
     introPictures_->prepareLogoFrames();
     intro_->reset();
   }
@@ -146,7 +150,7 @@ void MainWindow::showOnScreen() {
 void MainWindow::createScreens() {
   const WindowParts parts{this,         ws_,     *shell_, scheduler_, random_,
                           screen_,      background_, desktop_, artwork_, look_,
-                          [this] { update(); }, messages_, *transition_};
+                          [this] { update(); }, messages_, *transition_, sound_};
   menu_ = std::make_unique<MenuConductor>(
       parts, *actions_,
       MenuConductor::Host{
@@ -235,6 +239,7 @@ void MainWindow::applyAppearance() {
   loadClassListsAtStart();
   appearance_->classListsRead();
   title_->appearanceChanged();
+  sound_.ResumeMusic(kMainScreenMusic);
   drawFirstScreen();
   introPictures_->drawTitle(1);
   title_->showTestSetCaption();
@@ -317,6 +322,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     // nothing.
     transparentStartPending_ = false;
     drawFirstScreen();
+    sound_.PlayMusic(kMainScreenMusic, true);
     intro_->reset();
   }
   QPainter p(this);

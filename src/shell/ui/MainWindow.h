@@ -12,13 +12,15 @@
 #include <memory>
 #include <optional>
 
+#include "platform/Audio.h"
 #include "platform/Random.h"
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
+#include "presentation/Sound.h"
 #include "presentation/Transition.h"
-#include "presentation/qt/QtCardScreen.h"
 #include "presentation/qt/FirstScreen.h"
+#include "presentation/qt/QtCardScreen.h"
 #include "shell/IntroAnimation.h"
 #include "shell/SectionActions.h"
 #include "shell/Terminator.h"
@@ -44,6 +46,8 @@ struct MainWindowOptions {
   std::function<void()> endProcess;
   // The desktop service; the system's own when not given.
   std::unique_ptr<SystemShell> shell;
+  // The media player; the system's audio device when not given.
+  std::unique_ptr<Audio> audio;
   // What the sections start in other subsystems; none when not given.
   std::unique_ptr<SectionActions> actions;
   // Shows a message box; a non-blocking one when not given.
@@ -118,6 +122,8 @@ class MainWindow : public QWidget {
 
   Workstation ws_;
   std::unique_ptr<SystemShell> shell_;
+  std::unique_ptr<Audio> audio_;
+  Sound sound_;
   Terminator terminator_;
   QtScheduler scheduler_;
   Random random_;

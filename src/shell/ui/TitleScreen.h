@@ -60,7 +60,9 @@ class TitleScreen : private OpenTestView {
   void loadClassLists() override {}        // the registration card's class lists
   void startTitleRedraw() override { redraw_->start(1); }
   void clearAttemptCounters() override {}  // the attempt engine's counters
-  void playSound(const std::string&) override {}  // the sound player
+  void playMusic(const std::string& name, bool start) override {
+    parts_.sound.PlayMusic(name, start);
+  }
 
   WindowParts parts_;
   Workstation& ws_;

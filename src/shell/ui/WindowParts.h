@@ -14,6 +14,7 @@
 #include "platform/SystemShell.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtGeometry.h"
+#include "presentation/Sound.h"
 #include "presentation/Transition.h"
 #include "presentation/qt/FirstScreen.h"
 #include "shell/Workstation.h"
@@ -34,6 +35,8 @@ struct WindowParts {
   std::function<void()> repaint;
   std::function<void(const QString&)> showMessage;  // a message box
   Transition& transition;  // of the card area
+  // The one player of effects and music.
+  Sound& sound;
 
   QRect rect(const Rect& design) const { return qrect(ws.scale.rect(design)); }
 };
