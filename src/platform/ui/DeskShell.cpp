@@ -29,8 +29,8 @@ bool coversItsScreen(const QWidget* w) {
 
 DeskShell::DeskShell()
     : inhibitor_([this](const QString& why) {
-        sayOnce("inhibit", "the session's screen saver refused to stay off (" + why.toStdString() +
-                               "); the screen may blank during a test");
+        sayOnce("inhibit",
+                "the desktop's screen saver was not asked to stay off (" + why.toStdString() + ")");
       }) {}
 
 DeskShell::~DeskShell() = default;
@@ -62,7 +62,9 @@ void DeskShell::setScreenSaverRunning(bool running) {
   if (running == screenSaverRunning_) return;
   screenSaverRunning_ = running;
   if (running && !inhibitor_.available())
-    sayOnce("inhibit", "no session bus to keep the screen from blanking during a test");
+    sayOnce(
+        "inhibit",
+        "no session bus: the desktop's own screen saver is not asked to stay off during a test");
   inhibitor_.hold(running);
   holdKeyboard(running);
 }
