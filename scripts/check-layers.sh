@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Holds the order of the source folders: each uses only itself and the
-# folders before it, and the core (everything outside ui/, qt/, win32/ and
-# app/) never sees Qt.  Prints every include that breaks the order as
+# folders before it, and the core (everything outside ui/, qt/, win32/,
+# x11/ and app/) never sees Qt.  Prints every include that breaks the order as
 # FILE:LINE and exits 1; prints nothing and exits 0 when the house is in
 # order.  Run from anywhere; `check-layers.sh DIR` checks another checkout.
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root"
 
-# The order, bottom first.  A folder's ui/, qt/, win32/ and sdl/ take its
+# The order, bottom first.  A folder's ui/, qt/, win32/, x11/ and sdl/ take its
 # place; app/, receiver/ and tools/ stand at the top.
 order="platform content presentation attempt results shell app receiver tools"
 
@@ -25,7 +25,7 @@ awk -v order="$order" '
     return parts[1] == "src" ? parts[2] : parts[1]
   }
   function core(path) {
-    return path ~ /^src\// && path !~ /\/(ui|qt|win32|sdl|app)\//
+    return path ~ /^src\// && path !~ /\/(ui|qt|win32|x11|sdl|app)\//
   }
   FNR == 1 {
     file = FILENAME
@@ -46,7 +46,7 @@ awk -v order="$order" '
     if (rank[used] > rank[own]) {
       printf "%s:%d: includes %s, but %s comes after %s\n", file, FNR, inc, used, own
       bad = 1
-    } else if (core(file) && inc ~ /\/(ui|qt|sdl)\//) {
+    } else if (core(file) && inc ~ /\/(ui|qt|x11|sdl)\//) {
       printf "%s:%d: includes %s: the core sees no widget or Qt code\n", file, FNR, inc
       bad = 1
     }
@@ -54,6 +54,12 @@ awk -v order="$order" '
   /^[ \t]*#[ \t]*include[ \t]*<Q/ {
     if (core(FILENAME)) {
       printf "%s:%d: includes a Qt header: the core never sees Qt\n", FILENAME, FNR
+      bad = 1
+    }
+  }
+  /^[ \t]*#[ \t]*include[ \t]*<X11\// {
+    if (core(FILENAME)) {
+      printf "%s:%d: includes an Xlib header: the core never sees the window system\n", FILENAME, FNR
       bad = 1
     }
   }

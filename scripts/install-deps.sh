@@ -10,6 +10,11 @@ packages=(
   libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps xdotool imagemagick fonts-liberation2 fonts-dejavu-core
+  # The X11 desktop: Xlib and XKB, and the server's screen-saver extension.
+  libx11-dev libxss-dev
+  # Its tests: keyboard layouts set on the test server, and a session bus
+  # with a screen-saver service of their own.
+  x11-xkb-utils dbus-daemon dbus-session-bus-common
 )
 
 missing=()

@@ -32,6 +32,7 @@ int dumpClassLists(const std::filesystem::path& file, const Args& options);
 int dumpDecor(const std::filesystem::path& file, const Args& options);
 // The result files, in tools/DumpResults.cpp.
 int dumpReport(const std::filesystem::path& file, const Args& options);
+int dumpFocusLosses(const std::filesystem::path& file, const Args& options);
 int dumpMonitor(const std::filesystem::path& file, const Args& options);
 int dumpResultDb(const std::filesystem::path& file, const Args& options);
 

@@ -18,6 +18,7 @@ const DumpKind kKinds[] = {
     {"decor*.ini", "             the appearance and options (Decor/decor.ini), and the lines not used",
      dumpDecor},
     {"*.rez", "             an attempt's report", dumpReport},
+    {"*.foc", "             the focus losses of an attempt, beside its report", dumpFocusLosses},
     {"monitor.dm", "[--tasks N]  monitoring records (N: the tasks of the test.txt beside it)",
      dumpMonitor},
     {"*.db", "             an attempt's result database (REZULT/<code>_<test>.Db)", dumpResultDb},

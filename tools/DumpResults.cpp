@@ -1,6 +1,7 @@
-// dump of the result files: a report ("*.rez"), the monitoring records
-// ("Monitor.dm", which needs the test's task count) and a result database
-// ("*.Db"), exactly as the program reads them.
+// dump of the result files: a report ("*.rez"), the focus losses beside
+// it ("*.foc"), the monitoring records ("Monitor.dm", which needs the
+// test's task count) and a result database ("*.Db"), exactly as the
+// program reads them.
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "results/ComputeGrade.h"
+#include "results/FocusLossFile.h"
 #include "results/MonitorFile.h"
 #include "results/MonitorRow.h"
 #include "results/ReportFile.h"
@@ -151,6 +153,30 @@ int dumpReport(const fs::path& file, const Args& options) {
   json.key("tasks").beginArray();
   int position = 0;
   for (const ReportTask& t : r.tasks) reportTask(json, ++position, t);
+  json.endArray();
+  json.endObject();
+  std::fputs(json.str().c_str(), stdout);
+  return 0;
+}
+
+int dumpFocusLosses(const fs::path& file, const Args& options) {
+  if (!noOptions(options)) return 2;
+  auto bytes = readAll(file);
+  if (!bytes) return 1;
+  Parsed<FocusLossRecord> read = ReadFocusLossFile(*bytes);
+  if (!read.ok()) return fault(file, "line", read.fault);
+  Json json;
+  json.beginObject();
+  json.key("file").utf8(file.string());
+  json.key("count").number(std::int64_t{read.value->count});
+  json.key("losses").beginArray();
+  for (const FocusLoss& loss : read.value->listed) {
+    json.beginObject();
+    json.key("at").number(std::int64_t{loss.at});
+    json.key("back").number(std::int64_t{loss.back});
+    json.key("kind").utf8(loss.kind == FocusLossKind::Window ? "window" : "pointer");
+    json.endObject();
+  }
   json.endArray();
   json.endObject();
   std::fputs(json.str().c_str(), stdout);

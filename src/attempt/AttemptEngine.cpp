@@ -286,6 +286,7 @@ void AttemptEngine::beginRun() {
     s.bestInExam = 0;
     s.pass = s.mode == kModeExam ? 1 : 0;
     s.timeOver = false;
+    s.focusLosses.clear();
     fileWeights_ = settings.taskWeights;
     clock_->start(kClockMs);
     if (!replaying_) {

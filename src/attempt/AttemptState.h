@@ -10,6 +10,7 @@
 #include <array>
 #include <string>
 
+#include "attempt/FocusLosses.h"
 #include "content/Test.h"
 
 namespace ispyt {
@@ -91,6 +92,8 @@ struct AttemptState {
   // The file number of the task shown at each wheel position (identity
   // until the order is shuffled).
   std::array<int, kMaxTasks + 1> displayOrder{};
+  // Since the clock started (a repeat in mode 3 goes on counting).
+  FocusLosses focusLosses;
 
   TaskRecord& task(int k) { return tasks[k]; }
   const TaskRecord& task(int k) const { return tasks[k]; }

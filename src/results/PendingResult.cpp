@@ -6,6 +6,7 @@
 #include "content/ConfigFile.h"
 #include "content/Test.h"
 #include "platform/Paths.h"
+#include "results/FocusLossFile.h"
 #include "results/MonitorFile.h"
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
@@ -85,6 +86,8 @@ fs::path PendingResult::databaseFile() const {
 
 fs::path PendingResult::configFile() const { return configPath(testFolder); }
 
+fs::path PendingResult::focusFile() const { return focusLossFile(testFolder, attemptCode); }
+
 void recode(PendingResult& r, const std::string& code) {
   if (!r.monitor.empty()) {
     if (auto group = readMonitorGroup(r.monitor, r.taskCount)) {
@@ -119,6 +122,7 @@ std::string pendingResultBytes(const PendingResult& r) {
   block("monitor", r.monitor);
   block("database", r.database);
   block("config", r.launchTarget);
+  if (!r.focus.empty()) block("focus", r.focus);
   return out;
 }
 
@@ -145,6 +149,10 @@ Parsed<PendingResult> ReadPendingResult(std::string_view bytes) {
         r.database.size() != (1 + 2 * static_cast<std::size_t>(r.taskCount)) * kResultDbRecordSize)
       in.fail("the database block is not one attempt's records");
     r.launchTarget = in.block("config", kMaxConfigBytes);
+    if (!in.atEnd()) {
+      r.focus = in.block("focus", kMaxFocusLossBytes);
+      if (!ReadFocusLossFile(r.focus).ok()) in.fail("the focus block is not a record of losses");
+    }
     if (!in.atEnd()) in.fail("bytes follow the last block");
   } catch (const ReadFault& fault) {
     return Parsed<PendingResult>::failure(fault.position, fault.reason);

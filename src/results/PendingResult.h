@@ -15,6 +15,7 @@
 //   monitor=<length> CR LF <bytes> CR LF      (0 when none)
 //   database=<length> CR LF <bytes> CR LF     (0 when none)
 //   config=<length> CR LF <bytes> CR LF       (0 when not yet known)
+//   focus=<length> CR LF <bytes> CR LF        (only when focus was lost)
 //
 // "launch" is 0 when no launch is counted, 1 while one is still to be
 // counted, 2 once it was; "config" is what counting it writes into
@@ -41,11 +42,14 @@ struct PendingResult {
   bool launchCounted = false;
   // What counting the launch writes into "Config.ini", made just before.
   std::string launchTarget;
+  // "<code>.foc" beside the report; empty: the attempt never lost the focus.
+  std::string focus;
 
   std::filesystem::path reportFile() const;
   std::filesystem::path monitorFile() const;
   std::filesystem::path databaseFile() const;
   std::filesystem::path configFile() const;
+  std::filesystem::path focusFile() const;
 };
 
 // The same result under another attempt code of the same letter.

@@ -39,6 +39,7 @@ class Store {
       if (!r_.monitor.empty()) out_.monitorFile = r_.monitorFile();
       if (!r_.database.empty()) out_.resultDb = r_.databaseFile();
       out_.launchCounted = r_.launchCounted;
+      keepFocusLosses();
       return out_;
     }
     if (!checkSpace()) return out_;
@@ -68,6 +69,7 @@ class Store {
       undoDatabase();
       return out_;
     }
+    keepFocusLosses();
     if (!step(files_.rename(temporary, report), report)) {
       undoLaunch();
       undoDatabase();
@@ -83,6 +85,15 @@ class Store {
     out_.error = ec;
     out_.failedFile = file;
     return false;
+  }
+
+  // The focus losses go beside the report before it is renamed, so that
+  // whoever lists it finds them.  Wanted, never needed: a file that cannot
+  // be written keeps no result from being stored.
+  void keepFocusLosses() {
+    if (r_.focus.empty()) return;
+    const fs::path file = r_.focusFile();
+    if (holds(file, r_.focus) || !files_.replace(file, r_.focus)) out_.focusFile = file;
   }
 
   bool checkFolder() {

@@ -9,7 +9,8 @@
 //     keeps the code from being drawn elsewhere;
 //  3. the result database in "REZULT";
 //  4. the group appended to "Monitor.dm";
-//  5. a launch counted in "Config.ini";
+//  5. a launch counted in "Config.ini", and the focus losses written to
+//     "<code>.foc" (a failure there stops nothing);
 //  6. "<code>.rez.new" renamed to "<code>.rez": from now on the result is
 //     stored.
 //
@@ -35,6 +36,7 @@ struct StoreOutcome {
   std::filesystem::path monitorFile;  // empty when the result has no group
   std::filesystem::path resultDb;     // empty when the result has no database
   bool launchCounted = false;
+  std::filesystem::path focusFile;  // empty when there is none, or it could not be written
 
   bool stored() const { return !error; }
 };

@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "results/AttemptRecords.h"
 #include "results/DateTimeText.h"
+#include "results/FocusLossFile.h"
 #include "results/MonitorFile.h"
 #include "results/PendingResults.h"
 #include "results/ReportFile.h"
@@ -24,6 +25,7 @@ void takeStore(const ResultFilesContext& c, WriteReportOutcome& out, const Store
   out.reportFile = stored.reportFile;
   out.monitorFile = stored.monitorFile;
   out.resultDb = stored.resultDb;
+  out.focusFile = stored.focusFile;
   out.launchCounted = stored.launchCounted;
   // The code may have been drawn anew.
   c.openTest.attemptCode = out.result.attemptCode;
@@ -78,6 +80,7 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
   // Every stored result of a launch-limited test uses up a launch, with or
   // without a name.
   r.countsLaunch = c.openTest.launchCounting;
+  r.focus = focusLossBytes(focusLossRecordOf(attempt.focusLosses, attempt.elapsed));
   out.sends = taskRecords && !card.fullName.empty();
 
   takeStore(c, out, storeKept(r, out.keptFile, files, c.random, false));

@@ -46,6 +46,7 @@ struct WriteReportOutcome {
   std::filesystem::path reportFile;
   std::filesystem::path monitorFile;  // empty when not written
   std::filesystem::path resultDb;     // empty when not written
+  std::filesystem::path focusFile;    // empty when none, or not written
   bool launchCounted = false;
   // Why the result is not stored, and the file it concerns; nothing of it
   // is stored then.

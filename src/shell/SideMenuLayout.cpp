@@ -30,8 +30,14 @@ SideMenuLayout layoutTestList(const std::vector<std::string>& tests, const Scree
   return l;
 }
 
+std::string focusLossNote(int count) {
+  if (count == 0) return {};
+  return count < 0 ? "!?" : "!" + std::to_string(count);
+}
+
 SideMenuLayout layoutResultList(const std::vector<std::string>& codes, int page, int captionLeft,
-                                const ScreenScale& s, const ItemMetrics& m) {
+                                const ScreenScale& s, const ItemMetrics& m,
+                                const std::vector<int>& focusLosses) {
   SideMenuLayout l;
   l.position = {captionLeft, s.font(21)};
   const int count = static_cast<int>(codes.size());
@@ -45,6 +51,8 @@ SideMenuLayout layoutResultList(const std::vector<std::string>& codes, int page,
     if (!has && page == 0) continue;
     SideMenuItem& item = l.items[i];
     item.text = has ? codes[index] : std::string();
+    if (has && index < static_cast<int>(focusLosses.size()))
+      item.note = focusLossNote(focusLosses[index]);
     item.position = {s.font(10), s.font(20 * (i - 1) + 5)};
     item.visible = true;
     lastTop = item.position.y;
@@ -57,8 +65,10 @@ SideMenuLayout layoutResultList(const std::vector<std::string>& codes, int page,
   bool more = first + kResultsPerPage < count;
   l.items[18] = {"      ---->", {s.font(6), t + s.font(10) + s.font(60)}, more};
   const SideMenuItem& last = count > 14 ? l.items[18] : l.items[17];
-  l.size = {s.font(10) + m.width(l.items[17].text) + m.fontSize,
-            roundHalfEven(1.7 * m.height) + last.position.y};
+  int width = m.width(l.items[17].text);
+  for (const SideMenuItem& item : l.items)
+    if (!item.note.empty()) width = std::max(width, m.width(item.text + "  " + item.note));
+  l.size = {s.font(10) + width + m.fontSize, roundHalfEven(1.7 * m.height) + last.position.y};
   return l;
 }
 

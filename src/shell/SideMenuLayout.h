@@ -21,6 +21,8 @@ struct SideMenuItem {
   Point position;
   bool visible = false;
   bool enabled = true;
+  // Drawn after the text, apart from it: a stored result's focus losses.
+  std::string note;
 };
 
 struct SideMenuLayout {
@@ -40,8 +42,15 @@ SideMenuLayout layoutTestList(const std::vector<std::string>& tests, const Scree
                               const ItemMetrics& metrics);
 
 // Page 0 is the first; later pages show every position, empty ones blank.
+// `focusLosses` (by code, as focusLossCounts gives them) notes a result
+// whose attempt lost the focus.
 SideMenuLayout layoutResultList(const std::vector<std::string>& codes, int page, int captionLeft,
-                                const ScreenScale& scale, const ItemMetrics& metrics);
+                                const ScreenScale& scale, const ItemMetrics& metrics,
+                                const std::vector<int>& focusLosses = {});
+
+// The note of a result whose attempt lost the focus `count` times ("!3";
+// "!?" for a record that cannot be read); empty for none.
+std::string focusLossNote(int count);
 
 // The page a click on "      ---->" shows: the next one, or the first
 // after the last.

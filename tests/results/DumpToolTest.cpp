@@ -1,4 +1,4 @@
-// ispyt-tool dump over the three files a stored attempt leaves.
+// ispyt-tool dump over the files a stored attempt leaves.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -49,6 +49,23 @@ TEST_F(DumpTool, ShowsTheReportTheMonitoringRecordsAndTheDatabase) {
   ASSERT_EQ(db.code, 0) << db.err;
   EXPECT_NE(db.out.find("\"result120\": 22"), std::string::npos) << db.out;
   EXPECT_NE(db.out.find("\"classGroup\": \"10-Б\""), std::string::npos);
+}
+
+TEST_F(DumpTool, ShowsTheFocusLossesBesideAReportAndWhereOnesAreDamaged) {
+  attempt.focusLosses.observe(12, false, true);
+  attempt.focusLosses.observe(40, true, true);
+  WriteReportOutcome stored = WriteReport(context());
+  ASSERT_TRUE(stored.stored());
+  ToolRun losses = dump(stored.focusFile);
+  ASSERT_EQ(losses.code, 0) << losses.err;
+  EXPECT_NE(losses.out.find("\"count\": 1"), std::string::npos) << losses.out;
+  EXPECT_NE(losses.out.find("\"back\": 40"), std::string::npos) << losses.out;
+  EXPECT_NE(losses.out.find("\"kind\": \"window\""), std::string::npos) << losses.out;
+
+  std::ofstream(folder / "Y100.FOC", std::ios::binary) << "2\r\n1 2 1\r\n";
+  ToolRun damaged = dump(folder / "Y100.FOC");
+  EXPECT_EQ(damaged.code, 1);
+  EXPECT_NE(damaged.err.find("line 3"), std::string::npos) << damaged.err;
 }
 
 TEST_F(DumpTool, DamagedReportNamesItsLine) {

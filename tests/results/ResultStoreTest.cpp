@@ -45,6 +45,11 @@ class ResultStoreTest : public ResultFilesFixture {
   void SetUp() override {
     ResultFilesFixture::SetUp();
     attempt = finishedAttempt(kModeMonitoring);
+    // The pupil went to another window once, and the pointer to another
+    // screen until the end.
+    attempt.focusLosses.observe(10, false, true);
+    attempt.focusLosses.observe(20, true, true);
+    attempt.focusLosses.observe(30, true, false);
     // A monitoring test with a password counts its launches: 5 left.
     SettingsDialogState limited = readConfig(std::nullopt, kTasks, 1).dialog;
     limited.values.password = 4321;
@@ -74,8 +79,13 @@ class ResultStoreTest : public ResultFilesFixture {
   }
 
   // The result of `code` is there once, whole: its report, its one group,
-  // its database, one launch used up, and nothing kept or left over.
-  void expectStoredOnce(const std::string& code) {
+  // its database, one launch used up, its focus losses (unless they could
+  // not be written), and nothing kept or left over.
+  void expectStoredOnce(const std::string& code, bool withFocusLosses = true) {
+    if (withFocusLosses)
+      EXPECT_EQ(read(folder / (code + ".foc")), "2\r\n10 20 1\r\n30 754 2\r\n");
+    else
+      EXPECT_FALSE(fs::exists(folder / (code + ".foc")));
     EXPECT_EQ(filesOf(folder, ".rez"), std::vector<fs::path>{folder / (code + ".rez")});
     EXPECT_EQ(groupsOf(code), 1);
     auto db = ReadResultDb(read(rezult() / (code + "_Algebra.Db")));
@@ -105,9 +115,13 @@ TEST_F(ResultStoreTest, EachChangeFailingInTurnStoresNothingAndWritingAgainStore
     SCOPED_TRACE(failed);
     const std::string code = out.result.attemptCode;
     if (out.stored()) {
-      // Only the kept copy could not be written: the result itself is.
-      EXPECT_TRUE(failed.find(".pending") != std::string::npos || failed == "folder Pending");
-      expectStoredOnce(code);
+      // Only the kept copy, or the focus losses beside the report, could
+      // not be written: the result itself is.
+      const bool focus = failed.find(".foc") != std::string::npos;
+      EXPECT_TRUE(focus || failed.find(".pending") != std::string::npos ||
+                  failed == "folder Pending");
+      EXPECT_TRUE(out.focusFile.empty() == focus);
+      expectStoredOnce(code, !focus);
       continue;
     }
     EXPECT_TRUE(out.error) << "a failure is said";
@@ -351,8 +365,18 @@ TEST(PendingResultFile, RefusesWhatIsNotAWholeKeptResult) {
       {"another first line", "ispyt pending result 2" + bytes.substr(bytes.find("\r\n"))},
       {"a monitor block of another size",
        bytes.substr(0, bytes.find("monitor=")) + "monitor=3\r\nabc\r\ndatabase=0\r\n\r\nconfig=0\r\n\r\n"},
+      {"a focus block that records no loss", bytes + "focus=3\r\n0\r\n\r\n"},
+      {"an empty focus block", bytes + "focus=0\r\n\r\n"},
   };
   for (const auto& c : cases) EXPECT_FALSE(ReadPendingResult(c.bytes).ok()) << c.why;
+
+  // The focus losses follow the blocks of a kept result that has them.
+  r.focus = "1\r\n5 9 1\r\n";
+  const std::string withFocus = pendingResultBytes(r);
+  EXPECT_EQ(withFocus, bytes + "focus=10\r\n1\r\n5 9 1\r\n\r\n");
+  Parsed<PendingResult> read = ReadPendingResult(withFocus);
+  ASSERT_TRUE(read.ok()) << read.fault.reason;
+  EXPECT_EQ(read.value->focus, r.focus);
 }
 
 }  // namespace

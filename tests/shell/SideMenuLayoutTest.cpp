@@ -61,6 +61,26 @@ TEST(SideMenuLayout, AFewResultsEndTheListEarly) {
   EXPECT_EQ(l.size.height, 27 + l.items[17].position.y);
 }
 
+TEST(SideMenuLayout, AResultThatLostTheFocusCarriesItsCountOnEveryPage) {
+  ScreenScale one;
+  auto all = codes(17);
+  std::vector<int> losses(17, 0);
+  losses[1] = 3;
+  losses[16] = -1;  // a record that cannot be read
+  auto first = layoutResultList(all, 0, 0, one, kMetrics, losses);
+  EXPECT_EQ(first.items[1].note, "");
+  EXPECT_EQ(first.items[2].note, "!3");
+  EXPECT_EQ(first.items[2].text, "A101");         // the code the dispatcher gets
+  EXPECT_EQ(first.size.width, 10 + 10 * 7 + 10);  // "Моніторинг" is still the widest
+  auto second = layoutResultList(all, 1, 0, one, kMetrics, losses);
+  EXPECT_EQ(second.items[2].note, "!?");
+  // A note wider than the list widens it.
+  losses[0] = 123456;
+  EXPECT_EQ(layoutResultList(all, 0, 0, one, kMetrics, losses).size.width,
+            10 + 13 * 7 + 10);  // "A100  !123456"
+  EXPECT_EQ(focusLossNote(0), "");
+}
+
 TEST(SideMenuLayout, MonitoringNeedsAMonitoringModeCode) {
   EXPECT_TRUE(offersMonitoring({"X100", "B200"}));
   EXPECT_FALSE(offersMonitoring({"X100", "Y200", "Z300", "a400"}));

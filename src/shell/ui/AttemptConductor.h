@@ -12,6 +12,7 @@
 #include "attempt/ui/AttemptDesk.h"
 #include "attempt/ui/CardDropDown.h"
 #include "attempt/ui/CardPanel.h"
+#include "attempt/ui/FocusWatch.h"
 #include "attempt/ui/TaskCanvas.h"
 #include "results/ui/ResultScreen.h"
 #include "shell/ui/WindowParts.h"
@@ -59,6 +60,7 @@ class AttemptConductor {
   TaskCanvas canvas_;
   ResultScreen results_;
   std::unique_ptr<AttemptDesk> desk_;
+  FocusWatch focus_;
 };
 
 }  // namespace ispyt

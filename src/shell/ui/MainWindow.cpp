@@ -17,6 +17,7 @@
 #include "platform/qt/QtGeometry.h"
 #include "platform/qt/QtText.h"
 #include "platform/sdl/SdlAudio.h"
+#include "platform/ui/DeskShell.h"
 #include "presentation/AppearanceRules.h"
 #include "presentation/qt/PictureImage.h"
 #include "presentation/MainLayout.h"
@@ -56,7 +57,7 @@ class OwnActions : public SectionActions {
 
 MainWindow::MainWindow(MainWindowOptions options)
     : QWidget(nullptr, Qt::FramelessWindowHint),
-      shell_(options.shell ? std::move(options.shell) : makeSystemShell()),
+      shell_(options.shell ? std::move(options.shell) : makeDeskShell()),
       audio_(options.audio ? std::move(options.audio) : openSystemAudio()),
       sound_(*audio_, ws_.programFolder, ws_.decor),
       terminator_(*shell_, options.endProcess ? options.endProcess : [] {
@@ -98,6 +99,8 @@ MainWindow::MainWindow(MainWindowOptions options)
 
   surround_ = std::make_unique<SurroundWindow>(ws_.placement, desktop_, look_.frameColour);
   surround_->setSmallCaption(ui(kSurroundCaption));
+  if (auto* desk = dynamic_cast<DeskShell*>(shell_.get()))
+    desk->holdWindows({this, surround_.get()});
 
   // 13. Controls scaled to the screen; 15. the first screen and its intro.
   look_.publisherLine = publisherLine_;

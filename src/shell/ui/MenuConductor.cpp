@@ -6,6 +6,7 @@
 #include "platform/qt/PixelFont.h"
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
+#include "results/FocusLossFile.h"
 #include "shell/Dispatcher.h"
 #include "shell/HotKeys.h"
 #include "shell/MenuCaptionLayout.h"
@@ -179,9 +180,11 @@ void MenuConductor::openResultList() {
   sideMenu_->hide();
   resultPage_ = 0;
   const ScreenScale& s = ws_.scale;
-  SideMenuLayout l = layoutResultList(ws_.openTest.results.codes, resultPage_,
-                                      caption(MenuCaption::Results)->x(),
-                                      s, sideMenu_->metrics(s.font(10)));
+  // Read anew each time: the teacher sees what the attempts left so far.
+  resultFocusLosses_ = focusLossCounts(ws_.openTest.testFolder, ws_.openTest.results.codes);
+  SideMenuLayout l =
+      layoutResultList(ws_.openTest.results.codes, resultPage_, caption(MenuCaption::Results)->x(),
+                       s, sideMenu_->metrics(s.font(10)), resultFocusLosses_);
   openSideMenu(l, parts_.window->mapToGlobal(QPoint(l.position.x, l.position.y)));
 }
 
@@ -191,7 +194,7 @@ void MenuConductor::sideItemClicked(int index) {
     resultPage_ = nextResultPage(resultPage_, static_cast<int>(codes.size()));
     const ScreenScale& s = ws_.scale;
     openSideMenu(layoutResultList(codes, resultPage_, caption(MenuCaption::Results)->x(), s,
-                                  sideMenu_->metrics(s.font(10))),
+                                  sideMenu_->metrics(s.font(10)), resultFocusLosses_),
                  sideMenu_->pos());
     return;
   }

@@ -85,6 +85,7 @@ class MenuConductor : public QObject {
   std::unique_ptr<Timer> dispatcherTimer_;
   std::string chosenItem_;
   int resultPage_ = 0;
+  std::vector<int> resultFocusLosses_;  // of the codes listed
 };
 
 }  // namespace ispyt

@@ -61,7 +61,13 @@ void SideMenuWindow::paintEvent(QPaintEvent*) {
                     : i == hovered_ ? QColor(255, 255, 0)
                                     : QColor(0, 0, 128);
     p.setPen(colour);
-    p.drawText(item.position.x, item.position.y + fm.ascent(), fromCp1251(item.text));
+    const QString text = fromCp1251(item.text);
+    p.drawText(item.position.x, item.position.y + fm.ascent(), text);
+    if (!item.note.empty()) {
+      p.setPen(QColor(176, 0, 0));
+      p.drawText(item.position.x + fm.horizontalAdvance(text + "  "), item.position.y + fm.ascent(),
+                 fromCp1251(item.note));
+    }
   }
   // The separator: a row of underscores across the list.
   p.setPen(QColor(0, 0, 128));
