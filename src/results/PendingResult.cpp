@@ -8,6 +8,7 @@
 #include "results/MonitorFile.h"
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
+#include "results/ResultMessage.h"
 #include "results/WriteReport.h"
 
 namespace ispyt {
@@ -91,6 +92,10 @@ void recode(PendingResult& r, const std::string& code) {
   }
   setReportCode(r.report, code);
   setResultDbCode(r.database, code);
+  if (Parsed<ResultMessage> m = ReadResultMessage(r.message); m.ok()) {
+    m.value->attemptCode = code;
+    r.message = resultMessageBytes(*m.value);
+  }
   r.attemptCode = code;
 }
 
@@ -114,6 +119,8 @@ std::string pendingResultBytes(const PendingResult& r) {
   block("monitor", r.monitor);
   block("database", r.database);
   block("config", r.launchTarget);
+  // A result without a message is written as before there were any.
+  if (!r.message.empty()) block("message", r.message);
   return out;
 }
 
@@ -140,6 +147,11 @@ Parsed<PendingResult> ReadPendingResult(std::string_view bytes) {
         r.database.size() != (1 + 2 * static_cast<std::size_t>(r.taskCount)) * kResultDbRecordSize)
       in.fail("the database block is not one attempt's records");
     r.launchTarget = in.block("config", kMaxConfigBytes);
+    if (!in.atEnd()) {
+      r.message = in.block("message", kMaxResultMessage);
+      if (!ReadResultMessage(r.message).ok())
+        in.fail("the message block is not one result message");
+    }
     if (!in.atEnd()) in.fail("bytes follow the last block");
   } catch (const ReadFault& fault) {
     return Parsed<PendingResult>::failure(fault.position, fault.reason);

@@ -15,6 +15,7 @@
 //   monitor=<length> CR LF <bytes> CR LF      (0 when none)
 //   database=<length> CR LF <bytes> CR LF     (0 when none)
 //   config=<length> CR LF <bytes> CR LF       (0 when not yet known)
+//   message=<length> CR LF <bytes> CR LF      (only when there is one)
 //
 // "launch" is 0 when no launch is counted, 1 while one is still to be
 // counted, 2 once it was; "config" is what counting it writes into
@@ -41,6 +42,9 @@ struct PendingResult {
   bool launchCounted = false;
   // What counting the launch writes into "Config.ini", made just before.
   std::string launchTarget;
+  // The message for the teacher's computer, put in the outbox once the
+  // result is stored; empty: none.
+  std::string message;
 
   std::filesystem::path reportFile() const;
   std::filesystem::path monitorFile() const;
