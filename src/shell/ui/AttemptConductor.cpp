@@ -21,7 +21,7 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
       results_(canvas_, parts.look,
                ResultFilesContext{parts.ws.settings, parts.ws.programFolder, parts.ws.openTest,
                                   parts.ws.attempt, parts.ws.test, parts.ws.student,
-                                  parts.ws.result, parts.random, {}, {}}) {
+                                  parts.ws.result, parts.random, {}, host.results}) {
   Workstation& ws = parts_.ws;
   // The keyboard language for typed answers: a list that takes no keys.
   layoutSelector_ = new CardDropDown(parts_.window);

@@ -14,6 +14,7 @@
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
+#include "platform/qt/QtTcpClient.h"
 #include "platform/qt/QtText.h"
 #include "presentation/AppearanceRules.h"
 #include "presentation/ColourSchemes.h"
@@ -35,6 +36,7 @@ class OwnActions : public SectionActions {
   explicit OwnActions(MainWindow& window) : window_(window) {}
   void openAppearanceDialog() override { window_.openAppearanceDialog(); }
   void applyAppearance() override { window_.applyAppearance(); }
+  void sendResult() override { window_.sendResultAgain(); }
 
  private:
   MainWindow& window_;
@@ -72,6 +74,10 @@ MainWindow::MainWindow(MainWindowOptions options)
   resetWorkstation(ws_, random_);
   ws_.decor.effect = settledEffect(ws_.decor.effect);
   applyScheme(look_, ws_.decor);
+  tcp_ = options.tcpClient ? std::move(options.tcpClient) : std::make_unique<QtTcpClient>();
+  sender_ = std::make_unique<ResultSender>(
+      *tcp_, scheduler_,
+      ResultSender::Setup{ws_.programFolder, [this] { return teacherAddressOf(ws_.decor); }});
   // 7. The picture sheet, drawn once.
   artwork_ = ArtworkList::build();
   // 12. Placement and the desktop take-over.
@@ -118,6 +124,8 @@ MainWindow::MainWindow(MainWindowOptions options)
   shell_->activateKeyboardLayout(kLayoutUkrainian);
   // Answers that are still not stored are the teacher's to know of.
   if (kept.left > 0) messages_(fromCp1251(keptResultsText(kept)));
+  // Results an earlier run could not deliver go first.
+  sender_->deliver();
 }
 
 MainWindow::~MainWindow() = default;
@@ -162,6 +170,7 @@ void MainWindow::createScreens() {
                    menu_->menu().setOpen(MenuCaption::Exit, false);
                    menu_->syncCaptions();
                  },
+                 sender_.get(),
              });
   exit_ = std::make_unique<ExitConductor>(
       parts, *menu_, terminator_,

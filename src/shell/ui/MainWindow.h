@@ -14,9 +14,11 @@
 
 #include "platform/Random.h"
 #include "platform/SystemShell.h"
+#include "platform/TcpClient.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
 #include "presentation/ui/FirstScreen.h"
+#include "results/ResultSender.h"
 #include "shell/IntroAnimation.h"
 #include "shell/SectionActions.h"
 #include "shell/Terminator.h"
@@ -44,6 +46,8 @@ struct MainWindowOptions {
   std::function<void(const QString&)> showMessage;
   // Seeds the random generator; the clock does when not given.
   std::optional<std::uint64_t> seed;
+  // The connection to the teacher's computer; the network's own when not given.
+  std::unique_ptr<TcpClient> tcpClient;
 };
 
 class MainWindow : public QWidget {
@@ -78,6 +82,9 @@ class MainWindow : public QWidget {
   // The dispatcher after the dialog was confirmed: decor.ini read back and
   // the first screen drawn anew in its appearance.
   void applyAppearance();
+  // The End key: the last result to the teacher's computer once more.
+  void sendResultAgain() { sender_->resendLast(); }
+  ResultSender& resultSender() { return *sender_; }
 
  signals:
   void firstFramePainted();
@@ -102,6 +109,8 @@ class MainWindow : public QWidget {
   Terminator terminator_;
   QtScheduler scheduler_;
   Random random_;
+  std::unique_ptr<TcpClient> tcp_;
+  std::unique_ptr<ResultSender> sender_;
   ArtworkList artwork_;
   QImage desktop_;
   QImage background_;

@@ -304,6 +304,8 @@ void MenuConductor::hotKey(QKeyEvent* event) {
   c.passwordSet = ws_.settings.hasPassword();
   c.resultsUnlocked = ws_.resultsUnlocked;
   c.testOpen = ws_.testOpen();
+  c.shortNameKnown = !ws_.student.fullName.empty();
+  c.sendingEnabled = ws_.decor.sendResults;
   HotKeyDecision d = decideHotKey(*key, c);
   switch (d.action) {
     case HotKeyAction::None:
