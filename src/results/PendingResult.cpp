@@ -43,9 +43,9 @@ class Reader {
     std::string_view text = field(key);
     long long value = -1;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    // Written by the program, a number has no leading zeros.
+    // Written by the program, a number has no sign and no leading zeros.
     if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > most ||
-        (text.size() > 1 && text[0] == '0'))
+        (text.size() > 1 && text[0] == '0') || text.empty() || text[0] == '-')
       fail(std::string(key) + " is not a number from 0 to " + std::to_string(most));
     return value;
   }

@@ -108,7 +108,8 @@ class LineParser {
         m_.fullName = text;
         return;
       case 9:
-        m_.classGroup = text;
+        // As the writer sends no class.
+        m_.classGroup = text.empty() ? std::string_view(" -") : text;
         return;
       case 10:
         m_.dateText = text;

@@ -47,6 +47,12 @@ TEST(ResultMessage, NothingJudgedIsNoPerCentRatherThanADivisionByZero) {
   EXPECT_EQ(m.taskPercent[1], 100);
 }
 
+std::string replaceLine(std::string bytes, int line, const std::string& text) {
+  std::size_t at = 0;
+  for (int i = 1; i < line; ++i) at = bytes.find("\r\n", at) + 2;
+  return bytes.replace(at, bytes.find("\r\n", at) - at, text);
+}
+
 TEST(ResultMessage, WhatIsWrittenReadsBack) {
   ResultMessage m = threeTaskResultMessage(kModeTraining);
   m.atEnd = false;
@@ -60,12 +66,9 @@ TEST(ResultMessage, WhatIsWrittenReadsBack) {
   m.answerText[2].resize(kMaxMessageLine);
   m.fullName = "a b c d";
   EXPECT_EQ(*back.value, m);
-}
-
-std::string replaceLine(std::string bytes, int line, const std::string& text) {
-  std::size_t at = 0;
-  for (int i = 1; i < line; ++i) at = bytes.find("\r\n", at) + 2;
-  return bytes.replace(at, bytes.find("\r\n", at) - at, text);
+  // No class at all reads as the writer sends it.
+  const std::string noClass = replaceLine(resultMessageBytes(m), 9, "");
+  EXPECT_EQ(ReadResultMessage(noClass).value->classGroup, " -");
 }
 
 TEST(ResultMessage, RefusesWhatIsNotOneAndSaysWhere) {
