@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QtTest>
 #include <filesystem>
@@ -95,6 +96,12 @@ class EndToEndTest : public QObject {
     QProcess receiver;
     receiver.start(ISPYT_RECEIVER, {"--headless", "--port", "0", "--db", path(database)});
     QVERIFY(receiver.waitForStarted());
+    // Stopped however the test ends.
+    const auto stop = qScopeGuard([&] {
+      receiver.terminate();
+      if (!receiver.waitForFinished(10000)) receiver.kill();
+      receiver.waitForFinished();
+    });
     QByteArray said;
     QRegularExpressionMatch port;
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -135,9 +142,6 @@ class EndToEndTest : public QObject {
     std::size_t rows = 0;
     for (std::string line; std::getline(in, line);) rows += !line.empty();
     QCOMPARE(rows, std::size_t{2});
-
-    receiver.terminate();
-    QVERIFY(receiver.waitForFinished(10000));
   }
 };
 
