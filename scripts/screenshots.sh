@@ -5,10 +5,11 @@
 # then one attempt at 800x600: the card filled in, a task with an option
 # picked, the end message with its diagram, and the result after it; then
 # the monitoring charts of a few simulated attempts, a stored result with
-# its name plate and its own chart; last the appearance dialog's three tabs
-# and the main screen after OK with another scheme and background.  The
-# program runs on a copy of the demo folder, so no result or decor.ini is
-# left behind.
+# its name plate and its own chart; the appearance dialog's three tabs and
+# the main screen after OK with another scheme and background; last the
+# teacher's receiver with the results of a few simulated attempts sent to
+# it.  The program runs on a copy of the demo folder, so no result or
+# decor.ini is left behind.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ISPYT_BUILD_DIR:-$root/build}"
@@ -203,4 +204,32 @@ attempt_series result-not-stored
 rm -rf "$monitor" "$folder/Pending"
 results_series
 appearance_series
+
+# The teacher's receiver: a few pupils' attempts sent to it by simulate,
+# the first one chosen to show its tasks.
+receiver_series() {
+  start_xvfb 1024x700
+  local log="$folder/receiver.log"
+  "$build/ispyt-receiver" --port 0 --db "$folder/receiver.db" 2>"$log" &
+  local app=$!
+  local port=""
+  for _ in $(seq 50); do
+    port="$(sed -n 's/.*listening on port \([0-9]*\).*/\1/p' "$log")"
+    [ -n "$port" ] && break
+    sleep 0.2
+  done
+  local set="$folder/Base/Шкільні тести"
+  for run in "mode2-all-types-key:Усі типи завдань" "mode2-test-paper:Усі типи завдань" \
+             "mode1-training:Українська мова 7 клас" "mode4-monitoring:Алгебра 8 клас"; do
+    "$build/ispyt-tool" simulate "$set/${run#*:}" "$root/demo/scripts/${run%%:*}.script" \
+      --teacher "127.0.0.1:$port" >/dev/null 2>&1 || true
+  done
+  sleep 1
+  click 60 74 0.6                     # the first result: its tasks below
+  import -window root "$out/receiver-1024x700.png"
+  kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+receiver_series
 echo "screenshots in $out"

@@ -46,6 +46,7 @@ int dumpDecor(const std::filesystem::path& file, const Args& options) {
   for (const std::string& part : d.address) json.text(part);
   json.endArray();
   json.key("sendResults").boolean(d.sendResults);
+  json.key("teacherPort").number(static_cast<std::int64_t>(d.teacherPort));
   json.key("byList").boolean(d.byList);
   json.key("listClass").text(d.listClass);
   json.key("listLetter").text(d.listLetter);

@@ -10,6 +10,7 @@
 
 #include "Commands.h"
 #include "Json.h"
+#include "TeacherSending.h"
 #include "attempt/AllTaskJudges.h"
 #include "attempt/AssembleAttempt.h"
 #include "attempt/AttemptEngine.h"
@@ -33,6 +34,7 @@ namespace ispyt::tool {
 namespace {
 
 const char* const kHelp = R"(usage: ispyt-tool simulate TEST_FOLDER SCRIPT [--seed N] [--events]
+                         [--teacher HOST:PORT]
 
 Opens TEST_FOLDER (Base/<set>/<test> of a program folder) as the program
 does, with its Config.ini, and runs one attempt through the program's attempt
@@ -40,9 +42,17 @@ engine on a virtual clock, as the script says.  Prints a JSON summary: the
 end message, the attempt's counters, every task's record and the result.
 The result files are written as after a real attempt: the report and the
 monitoring records in the test folder, the result database in REZULT of the
-program folder (a launch-limited test uses up a launch).  Nothing is sent.
+program folder (a launch-limited test uses up a launch).
 A result that cannot be stored is said on standard error, with the file and
 why, and kept in Pending of the program folder: the next run writes it out.
+
+When the program folder's Decor/decor.ini switches sending on ("сервер"),
+the result message goes to the teacher's computer as the program sends it,
+through Outbox of the program folder: what an earlier run left there goes
+first, and a message that cannot be delivered waits there for the next run
+(said on standard error; the run still succeeds).  --teacher HOST:PORT
+sends to that address and port instead, and switches sending on, for this
+run only.  The summary's "sending" tells what was delivered and what waits.
 
 The script is UTF-8 text, one line each ('#' starts a comment):
   mode: N          the working mode 0..4 instead of the test's own
@@ -218,7 +228,7 @@ struct StepRecord {
 class Simulation {
  public:
   Simulation(Workstation& ws, Test& test, Random& random, const AttemptScript& script,
-             AttemptLog& log, SoundTrail& sounds)
+             AttemptLog& log, SoundTrail& sounds, ResultOutlet* outlet)
       : log(log),
         ws_(ws),
         test_(test),
@@ -227,8 +237,7 @@ class Simulation {
         card_(script, ws.student),
         assembly_(random),
         results_(ResultFilesContext{ws.settings, ws.programFolder, ws.openTest, state, test,
-                                    card_.student, result_, random, {}, {}},
-                 {}),
+                                    card_.student, result_, random, {}, outlet}),
         journal_(ws.programFolder, diskFileSystem()),
         engine_(AttemptContext{ws.settings, ws.openTest, ws.decor, test, state, scheduler_, random,
                                log, log, sounds, judges_, card_, assembly_, results_, ws.student,
@@ -586,14 +595,13 @@ class Simulation {
   ScriptCard card_;
   AttemptAssembler assembly_;
   AttemptResult result_;
-  // Sending is off: the tool never uses the network.
   ResultFilesWriter results_;
   FileJournal journal_;
   AttemptEngine engine_;
 };
 
 void printSummary(const Simulation& sim, const Workstation& ws, const Test& test,
-                  const SoundTrail* sounds) {
+                  const SoundTrail* sounds, const TeacherSending& sending) {
   const AttemptState& s = sim.state;
   Json json;
   json.beginObject();
@@ -668,6 +676,7 @@ void printSummary(const Simulation& sim, const Workstation& ws, const Test& test
   json.key("sounds").beginArray();
   for (const std::string& sound : sim.log.sounds) json.text(sound);
   json.endArray();
+  sending.writeJson(json);
   if (sounds) {
     json.key("events").beginArray();
     for (const std::string& e : sim.log.events) json.text(e);
@@ -695,6 +704,7 @@ int runSimulate(const Args& args) {
   bool events = false;
   bool resume = false;
   std::size_t crashAfter = 0;
+  std::optional<TeacherAddress> teacher;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
@@ -709,6 +719,12 @@ int runSimulate(const Args& args) {
       crashAfter = std::strtoul(args[++i].c_str(), nullptr, 10);
       if (crashAfter == 0) {
         std::fprintf(stderr, "simulate: --crash-after takes a number of steps from 1\n");
+        return 2;
+      }
+    } else if (a == "--teacher" && i + 1 < args.size()) {
+      teacher = parseTeacherAddress(args[++i]);
+      if (!teacher) {
+        std::fprintf(stderr, "simulate: --teacher takes HOST:PORT\n");
         return 2;
       }
     } else if (a == "--seed" && i + 1 < args.size()) {
@@ -752,11 +768,15 @@ int runSimulate(const Args& args) {
   ws.baseFolderName = cp1251FromPath(folder.parent_path().parent_path().filename());
   ws.testSet = cp1251FromPath(folder.parent_path().filename());
   Test& test = ws.test;
-  // Only the sound switch is taken from decor.ini: the rest stays at its
-  // start-up values, so that a script gives the same summary everywhere.
+  // Of the workstation's options only the sound switch and sending's: the
+  // rest stays at its start-up values, so that a script gives the same
+  // summary everywhere.
   DecorSettings decor;
   ReadDecor(ws.programFolder, ws.baseFolderName, decor, false);
   ws.decor.sound = decor.sound;
+  ws.decor.sendResults = decor.sendResults;
+  ws.decor.address = decor.address;
+  ws.decor.teacherPort = decor.teacherPort;
   Random random(seed);
   RecordingSystemShell shell;
   AttemptLog log;
@@ -793,10 +813,15 @@ int runSimulate(const Args& args) {
 
   if (reading.script.mode >= 0) ws.settings.mode = reading.script.mode;
   if (reading.script.timeLimit > 0) ws.settings.timeLimitMinutes = reading.script.timeLimit;
-  Simulation sim(ws, test, random, reading.script, log, sounds);
+  TeacherSending sending(ws, teacher);
+  // As at the workstation's start: what waits goes first.
+  sending.deliver();
+  Simulation sim(ws, test, random, reading.script, log, sounds, sending.outlet());
   sim.journalFile = journalFile;
   const bool ran = sim.run(journal ? &*journal : nullptr, crashAfter);
-  printSummary(sim, ws, test, events ? &sounds : nullptr);
+  sending.deliver();
+  sending.reportWaiting();
+  printSummary(sim, ws, test, events ? &sounds : nullptr, sending);
   if (!ran) {
     std::fprintf(stderr, "simulate: %s:%d: %s\n", scriptArg.c_str(), sim.failureLine,
                  sim.failure.c_str());

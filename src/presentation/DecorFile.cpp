@@ -25,7 +25,7 @@ struct Entry {
 };
 
 using D = DecorSettings;
-constexpr int kEntryCount = 27;
+constexpr int kEntryCount = 28;
 
 const Entry kEntries[kEntryCount] = {
     {"набор тестів", "ComboBox7", Kind::Text, &D::testSet},
@@ -51,6 +51,9 @@ const Entry kEntries[kEntryCount] = {
     {"Адрес3", "Edit5.Text", Kind::Address, nullptr, nullptr, nullptr, 0, 0, 2},
     {"Адрес4", "Edit6.Text", Kind::Address, nullptr, nullptr, nullptr, 0, 0, 3},
     {"сервер", "CheckBox6", Kind::Flag, nullptr, &D::sendResults},
+    // No control edits it: a school sets it by hand, so that the teacher's
+    // receiver can run without the privileges port 62 needs.
+    {"порт", "Port", Kind::Number, nullptr, nullptr, &D::teacherPort, 1, 65535},
     {"За списком", "CheckBox7", Kind::Flag, nullptr, &D::byList},
     // The class number's section begins with a Latin capital K.
     {"Kлас", "ComboBox4", Kind::Text, &D::listClass},
@@ -218,6 +221,8 @@ std::string decorBytes(const DecorSettings& decor) {
   std::string out;
   const std::vector<std::string>& sections = sectionNames();
   for (int i = 0; i < kEntryCount; ++i) {
+    // Files of the usual port stay as they always were.
+    if (kEntries[i].number == &D::teacherPort && decor.teacherPort == kDefaultTeacherPort) continue;
     if (i > 0) out += "\r\n";
     out += '[' + sections[static_cast<std::size_t>(i)] + "]\r\n";
     out += std::string(kEntries[i].key) + '=' + textOf(kEntries[i], decor) + "\r\n";

@@ -14,7 +14,8 @@
 //   [На весь екран] CheckBox3     [Пропорційно] CheckBox5
 //   [Стиль питання] Button1       [Стиль відповідей] Button2
 //   [Адрес1..4] Edit3.Text..Edit6.Text (up to 3 digits each)
-//   [сервер] CheckBox6            [За списком] CheckBox7
+//   [сервер] CheckBox6            [порт] Port (1..65535, only when not 62)
+//   [За списком] CheckBox7
 //   [Kлас] ComboBox4 (a Latin K)  [буква] ComboBox11
 //   [підгрупа] ComboBox12
 //

@@ -10,6 +10,9 @@
 
 namespace ispyt {
 
+// The teacher's computer listens on this port unless decor.ini names another.
+inline constexpr int kDefaultTeacherPort = 62;
+
 struct DecorSettings {
   std::string testSet;  // empty: the last set the scan finds
   std::string programBackground = cp1251("Накат");
@@ -31,6 +34,7 @@ struct DecorSettings {
   bool answerBold = false;
   std::array<std::string, 4> address;  // the teacher's computer, four parts of up to 3 digits
   bool sendResults = false;
+  int teacherPort = kDefaultTeacherPort;  // [порт] Port=, written only when not 62
   bool byList = false;  // names on the card are picked from a class list
   std::string listClass;  // the class list's number, letter and sub-group entry
   std::string listLetter;

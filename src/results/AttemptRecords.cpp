@@ -44,6 +44,14 @@ void chargeBrokenOff(const AttemptState& a, bool reviewed, GradingCounts& c) {
   c.wrongElements = clampedInt(wrong);
 }
 
+// The per cent right of the task at position k, as the result files give it.
+int taskPercentAt(const AttemptState& a, const Test& test, int k) {
+  const int elements = test.task(k).elementCount;
+  return chargedInFull(a, k)
+             ? TaskPercent(0, elements, elements)
+             : TaskPercent(a.task(k).judgedElements, a.task(k).wrongCount, elements);
+}
+
 // The marks line of a task from its per-option marks, '0' for the rest.
 std::string marksOf(const TaskRecord& record, int count) {
   std::string marks = record.optionMarks.substr(0, std::max(count, 0));
@@ -263,13 +271,40 @@ ResultDbEntry resultDbEntryOf(const AttemptState& a, const Test& test, const Set
   const std::vector<int> order = fileOrder(a);
   for (int i = 1; i <= e.taskCount; ++i) {
     const int k = order[i - 1];
-    const int elements = test.task(k).elementCount;
-    e.taskPercent[i] = chargedInFull(a, k)
-                           ? TaskPercent(0, elements, elements)
-                           : TaskPercent(a.task(k).judgedElements, a.task(k).wrongCount, elements);
+    e.taskPercent[i] = taskPercentAt(a, test, k);
     e.answerText[i] = a.task(k).answerText.substr(0, 20);
   }
   return e;
+}
+
+ResultMessage resultMessageOf(const AttemptState& a, const Test& test, const Settings& settings,
+                              const StudentCard& card, const AttemptResult& result,
+                              const std::string& testName) {
+  ResultMessage m;
+  m.attemptCode = result.attemptCode;
+  m.cardCode = card.cardCode;
+  if (isMonitoringMode(a.mode)) m.cardCode += "-" + std::to_string(settings.password);
+  m.elapsed = a.elapsed;
+  m.timeText = result.timeText;
+  m.mode = a.mode;
+  m.shuffle = settings.shuffle;
+  m.fullName = card.fullName;
+  m.classGroup = card.classGroup;
+  m.dateText = result.dateText;
+  m.testName = testName;
+  // As the database has it: nothing judged is 0 per cent, not a division
+  // by zero.
+  const GradingCounts counts = gradingCounts(a, test, settings);
+  m.percent = attemptPercent(counts.wrongElements, counts.elementsJudged);
+  m.result120 = result.result120;
+  m.taskCount = taskCountOf(a);
+  const std::vector<int> order = fileOrder(a);
+  for (int i = 1; i <= m.taskCount; ++i) {
+    const int k = order[i - 1];
+    m.taskPercent[i] = taskPercentAt(a, test, k);
+    m.answerText[i] = a.task(k).answerText;
+  }
+  return m;
 }
 
 void applyReport(const Report& r, AttemptState& a, Test& test, Settings& settings,

@@ -16,6 +16,7 @@
 #include "results/MonitorFile.h"
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
+#include "results/ResultMessage.h"
 
 namespace ispyt {
 
@@ -45,6 +46,11 @@ MonitorGroup monitorGroupOf(const AttemptState& attempt, const Test& test,
 ResultDbEntry resultDbEntryOf(const AttemptState& attempt, const Test& test,
                               const Settings& settings, const StudentCard& card,
                               const AttemptResult& result, const std::string& testName, int wrong);
+// The message to the teacher's computer, sent at the end of the attempt;
+// `card` as for the database.
+ResultMessage resultMessageOf(const AttemptState& attempt, const Test& test,
+                              const Settings& settings, const StudentCard& card,
+                              const AttemptResult& result, const std::string& testName);
 
 // Loads a stored report for review: its header into the attempt, the card
 // and the result, the shuffle flag into the settings, and each block under

@@ -10,6 +10,7 @@
 #include "results/MonitorFile.h"
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
+#include "results/ResultMessage.h"
 #include "results/WriteReport.h"
 
 namespace ispyt {
@@ -64,6 +65,7 @@ class Reader {
     return out;
   }
   bool atEnd() const { return at_ == bytes_.size(); }
+  bool startsWith(std::string_view text) const { return bytes_.substr(at_).starts_with(text); }
   [[noreturn]] void fail(std::string reason) const { throw ReadFault{line_ + 1, std::move(reason)}; }
 
  private:
@@ -99,6 +101,10 @@ void recode(PendingResult& r, const std::string& code) {
   }
   setReportCode(r.report, code);
   setResultDbCode(r.database, code);
+  if (Parsed<ResultMessage> m = ReadResultMessage(r.message); m.ok()) {
+    m.value->attemptCode = code;
+    r.message = resultMessageBytes(*m.value);
+  }
   r.attemptCode = code;
 }
 
@@ -123,6 +129,7 @@ std::string pendingResultBytes(const PendingResult& r) {
   block("database", r.database);
   block("config", r.launchTarget);
   if (!r.focus.empty()) block("focus", r.focus);
+  if (!r.message.empty()) block("message", r.message);
   return out;
 }
 
@@ -149,9 +156,15 @@ Parsed<PendingResult> ReadPendingResult(std::string_view bytes) {
         r.database.size() != (1 + 2 * static_cast<std::size_t>(r.taskCount)) * kResultDbRecordSize)
       in.fail("the database block is not one attempt's records");
     r.launchTarget = in.block("config", kMaxConfigBytes);
-    if (!in.atEnd()) {
+    // The blocks a result has only when it needs them, each named.
+    if (!in.atEnd() && in.startsWith("focus=")) {
       r.focus = in.block("focus", kMaxFocusLossBytes);
       if (!ReadFocusLossFile(r.focus).ok()) in.fail("the focus block is not a record of losses");
+    }
+    if (!in.atEnd() && in.startsWith("message=")) {
+      r.message = in.block("message", kMaxResultMessage);
+      if (!ReadResultMessage(r.message).ok())
+        in.fail("the message block is not one result message");
     }
     if (!in.atEnd()) in.fail("bytes follow the last block");
   } catch (const ReadFault& fault) {

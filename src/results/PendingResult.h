@@ -16,6 +16,7 @@
 //   database=<length> CR LF <bytes> CR LF     (0 when none)
 //   config=<length> CR LF <bytes> CR LF       (0 when not yet known)
 //   focus=<length> CR LF <bytes> CR LF        (only when focus was lost)
+//   message=<length> CR LF <bytes> CR LF      (only when there is one)
 //
 // "launch" is 0 when no launch is counted, 1 while one is still to be
 // counted, 2 once it was; "config" is what counting it writes into
@@ -44,6 +45,9 @@ struct PendingResult {
   std::string launchTarget;
   // "<code>.foc" beside the report; empty: the attempt never lost the focus.
   std::string focus;
+  // The message for the teacher's computer, put in the outbox once the
+  // result is stored; empty: none.
+  std::string message;
 
   std::filesystem::path reportFile() const;
   std::filesystem::path monitorFile() const;

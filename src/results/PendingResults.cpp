@@ -5,6 +5,7 @@
 #include "platform/Cp1251.h"
 #include "platform/FileErrorText.h"
 #include "platform/Paths.h"
+#include "results/Outbox.h"
 
 namespace ispyt {
 namespace {
@@ -41,6 +42,11 @@ StoreOutcome storeKept(PendingResult& result, fs::path& kept, FileSystem& files,
   keep();
   StoreOutcome out = StoreResult(result, files, random, again, keep);
   if (out.stored()) {
+    // The teacher's message goes with the stored result; should the outbox
+    // not take it, the kept copy stays, is found stored at the next try,
+    // and hands its message over then.
+    if (!result.message.empty() && keepMessage(result.programFolder, result.message, files))
+      return out;
     // A copy left behind is found stored at the next try, and removed.
     if (!kept.empty()) files.remove(kept);
     kept.clear();

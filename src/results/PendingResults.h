@@ -16,7 +16,8 @@ std::filesystem::path pendingFolder(const std::filesystem::path& programFolder);
 
 // Stores `result` (StoreResult): first keeps it in "Pending" (in `kept`,
 // or under a new name there when `kept` is empty), then writes its files,
-// and removes the kept copy once they are all written.  On return `kept`
+// puts its message for the teacher's computer into the outbox, and removes
+// the kept copy once both are done.  On return `kept`
 // names the kept copy, or is empty when the result is stored or could not
 // be kept (a full or read-only program folder: the caller still holds it).
 StoreOutcome storeKept(PendingResult& result, std::filesystem::path& kept, FileSystem& files,

@@ -12,12 +12,4 @@ int ResultFilesWriter::grade() const { return outcome_.grade.shown ? outcome_.gr
 
 std::string ResultFilesWriter::gradeSound() const { return outcome_.grade.sound; }
 
-void ResultFilesWriter::sendResult() {
-  if (network_.sendAfterClosing) network_.sendAfterClosing();
-}
-
-void ResultFilesWriter::closeNetwork() {
-  if (network_.close) network_.close();
-}
-
 }  // namespace ispyt

@@ -1,9 +1,8 @@
 #pragma once
 // The attempt engine's hand-over of a finished attempt, served by the result
 // files: grading and writing them when the engine asks, the grade for the
-// closing animation, and the network steps passed on to whoever sends.
+// closing animation, and the message to the teacher's computer.
 
-#include <functional>
 #include <string>
 
 #include "attempt/ResultWriter.h"
@@ -13,13 +12,7 @@ namespace ispyt {
 
 class ResultFilesWriter : public ResultWriter {
  public:
-  struct Network {
-    std::function<void()> sendAfterClosing;  // empty: sending is off
-    std::function<void()> close;
-  };
-
-  ResultFilesWriter(ResultFilesContext context, Network network)
-      : context_(std::move(context)), network_(std::move(network)) {}
+  explicit ResultFilesWriter(ResultFilesContext context) : context_(std::move(context)) {}
 
   // Mode 3: the code the exam result is stored under.
   void evaluateExam(const std::string& attemptCode) override;
@@ -29,8 +22,9 @@ class ResultFilesWriter : public ResultWriter {
   // "1".."12" with a shown grade, "Last" without; empty before the results
   // are graded.
   std::string gradeSound() const override;
-  void sendResult() override;
-  void closeNetwork() override;
+  void sendResult() override { sendAfterClosing(context_, outcome_); }
+  // Every message closes its own connection once it is written.
+  void closeNetwork() override {}
   bool answersSafe() const override { return outcome_.stored() || !outcome_.keptFile.empty(); }
 
   // A result that could not be stored, written once more; true when it now
@@ -42,7 +36,6 @@ class ResultFilesWriter : public ResultWriter {
 
  private:
   ResultFilesContext context_;
-  Network network_;
   WriteReportOutcome outcome_;
 };
 

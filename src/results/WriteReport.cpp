@@ -17,9 +17,12 @@ namespace {
 
 FileSystem& filesOf(const ResultFilesContext& c) { return c.files ? *c.files : diskFileSystem(); }
 
-// The files the store wrote, and what follows a stored result: the message
-// to the teacher, and no test open any more.
-void takeStore(const ResultFilesContext& c, WriteReportOutcome& out, const StoreOutcome& stored) {
+// The files the store wrote, and what follows a stored result: its message
+// (in the outbox now) on its way to the teacher, and no test open any more.
+// A result stored only when written again may have missed its closing, so
+// its message goes at once in every mode.
+void takeStore(const ResultFilesContext& c, WriteReportOutcome& out, const StoreOutcome& stored,
+               bool again) {
   out.error = stored.error;
   out.failedFile = stored.failedFile;
   out.reportFile = stored.reportFile;
@@ -31,7 +34,7 @@ void takeStore(const ResultFilesContext& c, WriteReportOutcome& out, const Store
   c.openTest.attemptCode = out.result.attemptCode;
   c.result.attemptCode = out.result.attemptCode;
   if (!stored.stored()) return;
-  if (out.sends && c.sendResult) c.sendResult();
+  if ((out.sends || (again && !out.result.message.empty())) && c.outlet) c.outlet->deliver();
   c.openTest.currentTestPath = kNoTestOpen;
 }
 
@@ -76,21 +79,30 @@ WriteReportOutcome WriteReport(const ResultFilesContext& c) {
       r.database = resultDbBytes(resultDbEntryOf(
           attempt, c.test, c.settings, card, result, r.testName,
           wrongPercent(counts.wrongElements, counts.elementsJudged)));
+    // Mode 3 never reports to the teacher.
+    if (c.outlet && c.outlet->on() && attempt.mode != kModeExam && !card.fullName.empty())
+      r.message = resultMessageBytes(
+          resultMessageOf(attempt, c.test, c.settings, card, result, r.testName));
   }
   // Every stored result of a launch-limited test uses up a launch, with or
   // without a name.
   r.countsLaunch = c.openTest.launchCounting;
   r.focus = focusLossBytes(focusLossRecordOf(attempt.focusLosses, attempt.elapsed));
-  out.sends = taskRecords && !card.fullName.empty();
+  out.sends = taskRecords && !r.message.empty();
 
-  takeStore(c, out, storeKept(r, out.keptFile, files, c.random, false));
+  takeStore(c, out, storeKept(r, out.keptFile, files, c.random, false), false);
   return out;
 }
 
 bool WriteReportAgain(const ResultFilesContext& c, WriteReportOutcome& out) {
   if (out.stored()) return true;
-  takeStore(c, out, storeKept(out.result, out.keptFile, filesOf(c), c.random, true));
+  takeStore(c, out, storeKept(out.result, out.keptFile, filesOf(c), c.random, true), true);
   return out.stored();
+}
+
+void sendAfterClosing(const ResultFilesContext& c, const WriteReportOutcome& out) {
+  // Not yet stored, it goes once it is.
+  if (out.stored() && !out.result.message.empty() && c.outlet) c.outlet->send(out.result.message);
 }
 
 std::string resultNotStoredText(const WriteReportOutcome& out) {

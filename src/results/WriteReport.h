@@ -22,6 +22,7 @@
 #include "results/AttemptResult.h"
 #include "results/ComputeGrade.h"
 #include "results/PendingResult.h"
+#include "results/ResultOutlet.h"
 
 namespace ispyt {
 
@@ -36,9 +37,9 @@ struct ResultFilesContext {
   StudentCard& card;
   AttemptResult& result;
   Random& random;
-  std::function<std::tm()> now;      // empty: the local clock
-  std::function<void()> sendResult;  // empty: sending is off
-  FileSystem* files = nullptr;       // empty: the disk's own
+  std::function<std::tm()> now;    // empty: the local clock
+  ResultOutlet* outlet = nullptr;  // to the teacher's computer; empty: nothing is sent
+  FileSystem* files = nullptr;     // empty: the disk's own
 };
 
 struct WriteReportOutcome {
@@ -56,7 +57,9 @@ struct WriteReportOutcome {
   // (empty when it is stored, or could not be kept on disk).
   PendingResult result;
   std::filesystem::path keptFile;
-  bool sends = false;  // stored, it goes to the teacher's computer
+  // Stored, it goes to the teacher's computer at once (modes 1, 2 and 4
+  // under a name, with sending on); the message is in `result`.
+  bool sends = false;
 
   bool stored() const { return !error; }
 };
@@ -65,6 +68,10 @@ WriteReportOutcome WriteReport(const ResultFilesContext& context);
 
 // Writes a result that could not be stored once more; true when it now is.
 bool WriteReportAgain(const ResultFilesContext& context, WriteReportOutcome& outcome);
+
+// The end of the closing animation: a stored result's message goes to the
+// teacher's computer once more.
+void sendAfterClosing(const ResultFilesContext& context, const WriteReportOutcome& outcome);
 
 // What the result screen says when the result is not stored (Windows-1251
 // plain text, lines ending in '\n'): which file, why, and that the answers

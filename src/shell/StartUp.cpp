@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "presentation/DecorFile.h"
+#include "results/Outbox.h"
 #include "shell/AppearanceApply.h"
 
 namespace ispyt {
@@ -21,6 +22,7 @@ void prepareWorkingFolders(const std::filesystem::path& programFolder) {
 RetryOutcome storeKeptResults(const std::filesystem::path& programFolder, Random& random) {
   removeLeftoverReplacements(locate(programFolder, "REZULT"));
   removeLeftoverReplacements(pendingFolder(programFolder));
+  removeLeftoverReplacements(outboxFolder(programFolder));
   return retryKeptResults(programFolder, diskFileSystem(), random);
 }
 

@@ -78,6 +78,7 @@ DecorSettings everythingChanged() {
   d.answerBold = true;
   d.address = {"192", "168", "0", "17"};
   d.sendResults = true;
+  d.teacherPort = 6200;
   d.byList = true;
   d.listClass = "10";
   d.listLetter = " ";  // a chosen blank letter
@@ -90,7 +91,7 @@ TEST(DecorFileTest, EverySettingIsWrittenAndReadBack) {
   DecorSettings back;
   DecorReading r = readDecor(decorBytes(d), back, true);
   EXPECT_EQ(back, d);
-  EXPECT_EQ(r.keysRead, 27);
+  EXPECT_EQ(r.keysRead, 28);
   EXPECT_TRUE(r.unusable.empty());
 }
 
@@ -135,6 +136,22 @@ TEST(DecorFileTest, TheFileStandsInTheOrderOfTheTable) {
     std::size_t next = bytes.find(cp1251(s), at);
     ASSERT_NE(next, std::string::npos) << s;
     at = next;
+  }
+}
+
+TEST(DecorFileTest, TheStationsPortIsWrittenOnlyWhenNotTheUsualOne) {
+  DecorSettings d;
+  EXPECT_EQ(decorBytes(d).find(cp1251("[порт]")), std::string::npos);
+  d.teacherPort = 6200;
+  const std::string bytes = decorBytes(d);
+  EXPECT_NE(bytes.find(cp1251("[сервер]\r\nCheckBox6=0\r\n\r\n[порт]\r\nPort=6200\r\n\r\n[За")),
+            std::string::npos);
+  for (const char* bad : {"0", "65536", "x"}) {
+    DecorSettings back;
+    DecorReading r = readDecor(ini(std::string("[порт]\r\nPort=") + bad + "\r\n"), back, true);
+    EXPECT_EQ(back.teacherPort, 62) << bad;
+    ASSERT_EQ(r.unusable.size(), 1u) << bad;
+    EXPECT_EQ(r.unusable[0].problem, "not a number in 1..65535");
   }
 }
 

@@ -13,6 +13,7 @@
 #include "results/ReportFile.h"
 #include "results/ResultDbFile.h"
 #include "results/ResultFilesWriter.h"
+#include "results/ResultMessage.h"
 #include "results/StoredReports.h"
 
 namespace ispyt::results_test {
@@ -155,22 +156,32 @@ TEST_F(WriteReportTest, RecordsGoInFileOrder) {
 
 TEST_F(WriteReportTest, NoNameSkipsTheDatabaseAndTheMessage) {
   card.fullName.clear();
-  bool sent = false;
+  struct Outlet : ResultOutlet {
+    int deliveries = 0;
+    std::vector<std::string> sent;
+    bool on() const override { return true; }
+    void deliver() override { ++deliveries; }
+    void send(const std::string& m) override { sent.push_back(m); }
+  } outlet;
   ResultFilesContext c = context();
-  c.sendResult = [&] { sent = true; };
+  c.outlet = &outlet;
   WriteReportOutcome out = WriteReport(c);
   ASSERT_TRUE(out.stored());
   EXPECT_TRUE(out.resultDb.empty());
-  EXPECT_FALSE(sent);
+  EXPECT_FALSE(out.sends);
+  EXPECT_EQ(outlet.deliveries, 0);
+  EXPECT_TRUE(out.result.message.empty());
   auto monitor = ReadMonitor(read(out.monitorFile), kTasks);
   EXPECT_EQ(monitor.value->groups.at(0).name, "Y537");  // the code stands for the name
   EXPECT_TRUE(card.classGroup == "10-" + cp1251("Б"));  // untouched without a name
 
   card.fullName = "Ann Lee";
   ws.openTest.attemptCode = "Y538";
-  c.sendResult = [&] { sent = true; };
-  EXPECT_TRUE(WriteReport(c).stored());
-  EXPECT_TRUE(sent);
+  out = WriteReport(c);
+  EXPECT_TRUE(out.stored());
+  EXPECT_TRUE(out.sends);
+  EXPECT_EQ(outlet.deliveries, 1);
+  EXPECT_EQ(ReadResultMessage(out.result.message).value->fullName, "Ann Lee");
 }
 
 TEST_F(WriteReportTest, AttemptCodeTakenGetsNewDigits) {
@@ -229,8 +240,7 @@ TEST_F(WriteReportTest, LaunchCountAndClosingState) {
 }
 
 TEST_F(WriteReportTest, EngineHandOverWritesTheFilesAndGivesTheShownGrade) {
-  int closed = 0;
-  ResultFilesWriter writer(context(), {nullptr, [&] { ++closed; }});
+  ResultFilesWriter writer(context());
   EXPECT_EQ(writer.gradeSound(), "");  // nothing graded yet
   writer.writeResults();
   EXPECT_TRUE(writer.outcome().stored());
@@ -239,7 +249,6 @@ TEST_F(WriteReportTest, EngineHandOverWritesTheFilesAndGivesTheShownGrade) {
   EXPECT_EQ(writer.gradeSound(), "2");
   writer.sendResult();  // sending off: nothing happens
   writer.closeNetwork();
-  EXPECT_EQ(closed, 1);
 
   attempt = finishedAttempt(kModeMonitoring);  // monitoring shows no grade
   ws.openTest.attemptCode = "A100";

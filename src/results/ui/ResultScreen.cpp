@@ -16,8 +16,8 @@
 namespace ispyt {
 
 ResultScreen::ResultScreen(TaskCanvas& canvas, const FirstScreenLook& look,
-                           ResultFilesContext files, ResultFilesWriter::Network network)
-    : canvas_(canvas), look_(look), writer_(std::move(files), std::move(network)) {}
+                           ResultFilesContext files)
+    : canvas_(canvas), look_(look), writer_(std::move(files)) {}
 
 namespace {
 

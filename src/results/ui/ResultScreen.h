@@ -20,8 +20,7 @@ namespace ispyt {
 
 class ResultScreen : public AttemptEndScreen, public ResultWriter {
  public:
-  ResultScreen(TaskCanvas& canvas, const FirstScreenLook& look, ResultFilesContext files,
-               ResultFilesWriter::Network network = {});
+  ResultScreen(TaskCanvas& canvas, const FirstScreenLook& look, ResultFilesContext files);
 
   const WriteReportOutcome& outcome() const { return writer_.outcome(); }
   // A left click on the window; true when it wrote the result again.

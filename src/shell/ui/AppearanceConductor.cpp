@@ -5,6 +5,7 @@
 #include "platform/qt/QtText.h"
 #include "presentation/ColourSchemes.h"
 #include "presentation/DecorFile.h"
+#include "results/Outbox.h"
 #include "results/ResultDatabases.h"
 #include "shell/AppearanceApply.h"
 
@@ -36,6 +37,7 @@ void AppearanceConductor::open() {
       cardBackgroundChoices(ws.programFolder),
       testSetChoices(locate(ws.programFolder, ws.baseFolderName)),
       resultDatabaseNames(ws.programFolder),
+      static_cast<int>(waitingMessages(ws.programFolder, diskFileSystem()).size()),
   };
   // Before a set was ever chosen the list shows the one in use.
   DecorSettings shown = ws.decor;

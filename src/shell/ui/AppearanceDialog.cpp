@@ -188,6 +188,9 @@ void AppearanceDialog::buildOptionsTab() {
     address_[static_cast<std::size_t>(i)] = box;
     if (i > 0) page->addLabel(".", {100 + i * 46 - 6, 110});
   }
+  unsent_ = new QLabel(page);
+  unsent_->setGeometry(100, 127, 184, 12);
+  unsent_->setFont(pixelFont(kFamily, 8));
 
   const std::tuple<QCheckBox**, const char*, QPoint, int> boxes[] = {
       {&sound_, "Звук", {10, 138}, 9},
@@ -275,6 +278,8 @@ void AppearanceDialog::fill(const DecorSettings& d, const Choices& c,
   answerStyle_->setText(d.answerBold ? ui("Ж") : "");
   for (std::size_t i = 0; i < address_.size(); ++i) address_[i]->setText(fromCp1251(d.address[i]));
   server_->setChecked(d.sendResults);
+  teacherPort_ = d.teacherPort;
+  unsent_->setText(ui("Не надіслано результатів: ") + QString::number(c.unsentResults));
   byList_->setChecked(d.byList);
   showClassList(d.listClass, d.listLetter, d.listGroup);
 
@@ -314,6 +319,7 @@ DecorSettings AppearanceDialog::chosen() const {
   d.answerBold = !answerStyle_->text().isEmpty();
   for (std::size_t i = 0; i < address_.size(); ++i) d.address[i] = toCp1251(address_[i]->text());
   d.sendResults = server_->isChecked();
+  d.teacherPort = teacherPort_;
   d.byList = byList_->isChecked();
   d.listClass = chosenText(classNumber_);
   d.listLetter = chosenText(classLetter_);

@@ -43,6 +43,7 @@ class AppearanceDialog : public QDialog {
     std::vector<std::string> cardBackgrounds;
     std::vector<std::string> testSets;
     std::vector<std::string> resultDatabases;
+    int unsentResults = 0;  // messages waiting for the teacher's computer
   };
 
   AppearanceDialog(Scheduler& scheduler, SystemShell& shell, ClassListEditor& classLists,
@@ -87,6 +88,7 @@ class AppearanceDialog : public QDialog {
   QPushButton* applyButton() const { return apply_; }
   QPushButton* cleanButton() const { return clean_; }
   QCheckBox* byListBox() const { return byList_; }
+  QLabel* unsentLabel() const { return unsent_; }
   AppearancePage* page(AppearanceTab tab) const { return pages_[static_cast<std::size_t>(tab)]; }
 
  signals:
@@ -144,6 +146,8 @@ class AppearanceDialog : public QDialog {
   QPushButton* clean_ = nullptr;
   QCheckBox* server_ = nullptr;
   std::array<QLineEdit*, 4> address_{};
+  QLabel* unsent_ = nullptr;
+  int teacherPort_ = kDefaultTeacherPort;  // set by hand in the file, kept
   QCheckBox* sound_ = nullptr;
   QCheckBox* keyboard_ = nullptr;
   QCheckBox* byList_ = nullptr;

@@ -23,7 +23,7 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
       results_(canvas_, parts.look,
                ResultFilesContext{parts.ws.settings, parts.ws.programFolder, parts.ws.openTest,
                                   parts.ws.attempt, parts.ws.test, parts.ws.student,
-                                  parts.ws.result, parts.random, {}, {}}),
+                                  parts.ws.result, parts.random, {}, host.results}),
       focus_(parts.window, parts.ws.attempt, parts.scheduler) {
   Workstation& ws = parts_.ws;
   // The keyboard language for typed answers: a list that takes no keys.

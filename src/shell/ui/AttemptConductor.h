@@ -26,6 +26,7 @@ class AttemptConductor {
     std::function<void(const QString& text, QColor colour)> setTitle;  // the title label
     std::function<void()> showTestSetTitle;
     std::function<void()> attemptClosed;  // "Тест" may be chosen again
+    ResultOutlet* results = nullptr;      // to the teacher's computer
   };
 
   AttemptConductor(const WindowParts& parts, Host host);

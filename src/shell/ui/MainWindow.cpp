@@ -15,6 +15,7 @@
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
+#include "platform/qt/QtTcpClient.h"
 #include "platform/qt/QtText.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/ui/DeskShell.h"
@@ -48,6 +49,7 @@ class OwnActions : public SectionActions {
   void monitorAllResults() override { window_.results().monitorAllResults(); }
   void cleanResults() override { window_.results().cleanResults(); }
   void hideCharts() override { window_.results().hideCharts(); }
+  void sendResult() override { window_.sendResultAgain(); }
 
  private:
   MainWindow& window_;
@@ -87,6 +89,10 @@ MainWindow::MainWindow(MainWindowOptions options)
   prepareWorkingFolders(ws_.programFolder);
   const RetryOutcome kept = storeKeptResults(ws_.programFolder, random_);
   resetWorkstation(ws_, random_);
+  tcp_ = options.tcpClient ? std::move(options.tcpClient) : std::make_unique<QtTcpClient>();
+  sender_ = std::make_unique<ResultSender>(
+      *tcp_, scheduler_,
+      ResultSender::Setup{ws_.programFolder, [this] { return teacherAddressOf(ws_.decor); }});
   // 7. The picture sheet, drawn once.
   artwork_ = ArtworkList::build();
   // 12. Placement and the desktop take-over.
@@ -139,6 +145,8 @@ MainWindow::MainWindow(MainWindowOptions options)
   shell_->activateKeyboardLayout(kLayoutUkrainian);
   // Answers that are still not stored are the teacher's to know of.
   if (kept.left > 0) messages_(fromCp1251(keptResultsText(kept)));
+  // Results an earlier run could not deliver go first.
+  sender_->deliver();
 }
 
 MainWindow::~MainWindow() = default;
@@ -206,6 +214,7 @@ void MainWindow::createScreens() {
                    menu_->menu().setOpen(MenuCaption::Exit, false);
                    menu_->syncCaptions();
                  },
+                 sender_.get(),
              });
   exit_ = std::make_unique<ExitConductor>(
       parts, *menu_, terminator_,

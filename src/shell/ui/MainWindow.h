@@ -15,12 +15,14 @@
 #include "platform/Audio.h"
 #include "platform/Random.h"
 #include "platform/SystemShell.h"
+#include "platform/TcpClient.h"
 #include "platform/qt/ArtworkList.h"
 #include "platform/qt/QtScheduler.h"
 #include "presentation/Sound.h"
 #include "presentation/Transition.h"
 #include "presentation/qt/FirstScreen.h"
 #include "presentation/qt/QtCardScreen.h"
+#include "results/ResultSender.h"
 #include "shell/IntroAnimation.h"
 #include "shell/SectionActions.h"
 #include "shell/Terminator.h"
@@ -54,6 +56,8 @@ struct MainWindowOptions {
   std::function<void(const QString&)> showMessage;
   // Seeds the random generator; the clock does when not given.
   std::optional<std::uint64_t> seed;
+  // The connection to the teacher's computer; the network's own when not given.
+  std::unique_ptr<TcpClient> tcpClient;
 };
 
 class MainWindow : public QWidget {
@@ -99,6 +103,9 @@ class MainWindow : public QWidget {
   void applyAppearance();
   // The offer to resume an attempt a crash cut off, while it is shown.
   ResumeOffer* resumeOffer() const { return resumeOffer_; }
+  // The End key: the last result to the teacher's computer once more.
+  void sendResultAgain() { sender_->resendLast(); }
+  ResultSender& resultSender() { return *sender_; }
 
  signals:
   void firstFramePainted();
@@ -128,6 +135,8 @@ class MainWindow : public QWidget {
   QtScheduler scheduler_;
   Random random_;
   Random noise_;  // the patterns' grain, apart from the attempt's shuffles
+  std::unique_ptr<TcpClient> tcp_;
+  std::unique_ptr<ResultSender> sender_;
   ArtworkList artwork_;
   QImage desktop_;
   QImage background_;

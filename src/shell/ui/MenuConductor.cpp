@@ -311,6 +311,8 @@ void MenuConductor::hotKey(QKeyEvent* event) {
   c.testOpen = ws_.testOpen();
   c.clockBackground = ws_.decor.clockBackground;
   c.pictureReady = parts_.look.textured;
+  c.shortNameKnown = !ws_.student.fullName.empty();
+  c.sendingEnabled = ws_.decor.sendResults;
   HotKeyDecision d = decideHotKey(*key, c);
   switch (d.action) {
     case HotKeyAction::None:

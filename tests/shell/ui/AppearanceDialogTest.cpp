@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -163,12 +164,16 @@ class AppearanceDialogTest : public QObject {
     d.answerBold = true;
     d.address = {"10", "0", "0", "254"};
     d.sendResults = true;
+    d.teacherPort = 6200;  // set by hand in the file: no control shows it, none loses it
     d.byList = true;
     d.listClass = "7";
     d.listLetter = cp1251("А");
     d.listGroup = cp1251("7А");
-    b.dialog.fill(d, Bare::choices(), windowOptionsAvailable(1280, 1.0));
+    AppearanceDialog::Choices choices = Bare::choices();
+    choices.unsentResults = 3;
+    b.dialog.fill(d, choices, windowOptionsAvailable(1280, 1.0));
     QCOMPARE(b.dialog.chosen(), d);
+    QCOMPARE(b.dialog.unsentLabel()->text(), ui("Не надіслано результатів: 3"));
     QCOMPARE(b.dialog.pupilMemo()->toPlainText(), ui("Іван"));
     QCOMPARE(b.dialog.tabs()->currentIndex(), 1);
   }

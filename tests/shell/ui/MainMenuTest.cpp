@@ -27,6 +27,7 @@ struct Recorder : SectionActions {
   void cleanResults() override { *log << "clean"; }
   void monitorAllResults() override { *log << "monitor"; }
   void openAppearanceDialog() override { *log << "appearance"; }
+  void sendResult() override { *log << "send"; }
 };
 
 }  // namespace
@@ -191,6 +192,29 @@ class MainMenuTest : public QObject {
     QTest::keyClick(window.get(), Qt::Key_Insert);  // unlocked: no prompt now
     QCOMPARE(log.size(), 3);
     QVERIFY(!window->passwordPrompt()->isVisible());
+    // End sends the result again: under a name, with sending on, not in mode 3.
+    Workstation& ws = window->workstation();
+    const int mode = ws.settings.mode;
+    struct Case {
+      int mode;
+      const char* name;
+      bool sending;
+      bool sends;
+    } ends[] = {{2, "", true, false},
+                {2, "Ann Lee", false, false},
+                {3, "Ann Lee", true, false},
+                {4, "Ann Lee", true, true}};
+    for (const Case& c : ends) {
+      ws.settings.mode = c.mode;
+      ws.student.fullName = c.name;
+      ws.decor.sendResults = c.sending;
+      QTest::keyClick(window.get(), Qt::Key_End);
+      QCOMPARE(log.size(), c.sends ? 4 : 3);
+    }
+    QCOMPARE(log.last(), QString("send"));
+    log.removeLast();
+    ws.settings.mode = mode;
+    ws.decor.sendResults = false;
     log.clear();
     // Without a password "Очистка " and "Моніторинг" act at once; with one
     // they ask first.

@@ -4,8 +4,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../../platform/FakeTcpClient.h"
 #include "attempt/ClassListFile.h"
+#include "platform/Cp1251.h"
 #include "platform/SystemShell.h"
+#include "results/Outbox.h"
 #include "shell/ui/MainWindow.h"
 
 using namespace ispyt;
@@ -21,8 +24,12 @@ class MainWindowTest : public QObject {
     std::unique_ptr<MainWindow> window;
   };
 
-  std::unique_ptr<Started> start(bool withTests = true, QByteArray schoolDbs = {}) {
+  // `prepare` fills the program folder first.
+  std::unique_ptr<Started> start(bool withTests = true, QByteArray schoolDbs = {},
+                                 std::unique_ptr<TcpClient> client = {},
+                                 std::function<void(const QString&)> prepare = {}) {
     auto s = std::make_unique<Started>();
+    if (prepare) prepare(s->dir.path());
     QDir(s->dir.path()).mkpath(withTests ? "Base/Algebra/Fractions" : "Base/Algebra");
     if (!schoolDbs.isNull()) {
       QFile f(s->dir.path() + "/School.dbs");
@@ -37,6 +44,7 @@ class MainWindowTest : public QObject {
         .endProcess = [raw] { ++raw->ends; },
         .shell = std::move(shell),
         .showMessage = [raw](const QString& text) { raw->messages << text; },
+        .tcpClient = std::move(client),
     });
     s->window->showOnScreen();
     return s;
@@ -54,6 +62,30 @@ class MainWindowTest : public QObject {
     QVERIFY(QDir(s->dir.path() + "/Decor/Fon2").exists());
     QCOMPARE(ws.openTest.currentTestPath, std::string("c"));
     QCOMPARE(ws.testSet, std::string("Algebra"));
+  }
+
+  void startUpFirstDeliversWhatAnEarlierRunCouldNot() {
+    const std::string waiting = cp1251(
+        "b123\r\nA07\r\n754\r\n09:04:07\r\n2\r\n1\r\n1\r\nІваненко Петро\r\n -\r\n"
+        "05.12.26\r\nАлгебра\r\n100\r\n120\r\n0\r\n");
+    auto client = std::make_unique<FakeTcpClient>();
+    FakeTcpClient* network = client.get();
+    auto s = start(true, {}, std::move(client), [&](const QString& dir) {
+      QVERIFY(QDir(dir).mkpath("Decor"));
+      QFile decor(dir + "/Decor/decor.ini");
+      QVERIFY(decor.open(QIODevice::WriteOnly));
+      decor.write(QByteArray::fromStdString(
+          cp1251("[Адрес1]\r\nEdit3.Text=10\r\n[Адрес2]\r\nEdit4.Text=0\r\n[Адрес3]\r\n"
+                 "Edit5.Text=0\r\n[Адрес4]\r\nEdit6.Text=7\r\n[сервер]\r\nCheckBox6=1\r\n")));
+      decor.close();
+      QVERIFY(!keepMessage(dir.toStdString(), waiting, diskFileSystem()));
+    });
+    QCOMPARE(network->connections.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(network->connections[0].host), QString("10.0.0.7"));
+    QCOMPARE(network->connections[0].port, 62);
+    QCOMPARE(network->connections[0].sent, waiting);
+    network->closeCleanly();
+    QVERIFY(waitingMessages(s->dir.path().toStdString(), diskFileSystem()).empty());
   }
 
   void menuCaptionsStandLeftToRight() {
