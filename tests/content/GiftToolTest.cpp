@@ -136,6 +136,16 @@ TEST_F(GiftTool, ExportThenImportGivesTheSameTasks) {
   EXPECT_EQ(test.task(2).accepted[1][1], cp1251("Київ"));
 }
 
+TEST_F(GiftTool, ATestFileThatCannotBeReplacedIsSaidAndLeftAlone) {
+  write(dir_ / "bank.gift", kBank);
+  fs::create_directories(dir_ / "Test" / "test.txt" / "inside");
+  ToolRun r = tool("import-gift " + (dir_ / "bank.gift").string() + " -o " +
+                   (dir_ / "Test").string());
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("import-gift: cannot write"), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::is_directory(dir_ / "Test" / "test.txt" / "inside"));
+}
+
 TEST_F(GiftTool, RefusesWhatItCannotRun) {
   EXPECT_EQ(tool("import-gift").code, 2);
   EXPECT_EQ(tool("import-gift a.gift").code, 2);
