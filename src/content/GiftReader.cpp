@@ -230,21 +230,21 @@ class QuestionParser {
     GiftNumber n;
     n.line = b_.lineAt(from);
     n.weight = weight;
-    std::string_view spec = trim(std::string_view(s_).substr(from, end - from));
-    if (spec.empty()) fail(from, "the numeric answer has no number");
+    std::string_view written = trim(std::string_view(s_).substr(from, end - from));
+    if (written.empty()) fail(from, "the numeric answer has no number");
     auto checked = [&](std::string_view part) {
       part = trim(part);
       if (!giftNumber(part)) fail(from, "'" + std::string(part) + "' is not a number");
       return std::string(part);
     };
-    if (std::size_t dots = spec.find(".."); dots != npos) {
-      n.low = checked(spec.substr(0, dots));
-      n.high = checked(spec.substr(dots + 2));
-    } else if (std::size_t colon = spec.find(':'); colon != npos) {
-      n.value = checked(spec.substr(0, colon));
-      n.tolerance = checked(spec.substr(colon + 1));
+    if (std::size_t dots = written.find(".."); dots != npos) {
+      n.low = checked(written.substr(0, dots));
+      n.high = checked(written.substr(dots + 2));
+    } else if (std::size_t colon = written.find(':'); colon != npos) {
+      n.value = checked(written.substr(0, colon));
+      n.tolerance = checked(written.substr(colon + 1));
     } else {
-      n.value = checked(spec);
+      n.value = checked(written);
     }
     q_.numbers.push_back(std::move(n));
   }
