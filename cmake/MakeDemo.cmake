@@ -1,9 +1,10 @@
 # Lays out the demo program folder: the static files of demo/program are
 # copied as they are; tests are compiled from their sources by ispyt-tool:
 # demo/tests/<set>/<test>.txt becomes Base/<set>/<test>/test.txt, with the
-# pictures the source names; the sounds of Sound/ are made by
-# ispyt-demo-sounds.  A fixed seed keeps the folder the same from build to
-# build.
+# pictures the source names, and a bank of GIFT questions <test>.gift is
+# imported the same way (every question of it must become a task); the
+# sounds of Sound/ are made by ispyt-demo-sounds.  A fixed seed keeps the
+# folder the same from build to build.
 file(REMOVE_RECURSE ${DST})
 file(MAKE_DIRECTORY ${DST}/Base)
 file(COPY ${SRC}/ DESTINATION ${DST})
@@ -20,6 +21,18 @@ foreach(set_dir ${SETS})
     get_filename_component(test ${source} NAME_WLE)
     execute_process(
       COMMAND ${TOOL} make-test ${source} -o ${DST}/Base/${set}/${test} --seed 1
+      RESULT_VARIABLE result
+      ERROR_VARIABLE errors
+      OUTPUT_QUIET)
+    if(NOT result EQUAL 0)
+      message(FATAL_ERROR "demo test ${set}/${test}: ${errors}")
+    endif()
+  endforeach()
+  file(GLOB banks ${set_dir}/*.gift)
+  foreach(bank ${banks})
+    get_filename_component(test ${bank} NAME_WLE)
+    execute_process(
+      COMMAND ${TOOL} import-gift ${bank} -o ${DST}/Base/${set}/${test} --strict --seed 1
       RESULT_VARIABLE result
       ERROR_VARIABLE errors
       OUTPUT_QUIET)

@@ -16,6 +16,8 @@ struct Command {
 };
 
 int runMakeTest(const Args& args);
+int runImportGift(const Args& args);
+int runExportGift(const Args& args);
 int runInspectTest(const Args& args);
 int runDump(const Args& args);
 int runSettings(const Args& args);

@@ -1,18 +1,16 @@
 // make-test: compiles a test source (UTF-8 text a teacher writes) into a
-// test folder, then reads the result back with the program's own loader.
+// test folder, once the program's own loader has read the result back.
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "Commands.h"
 #include "MakeTestSettings.h"
-#include "content/LoadTest.h"
+#include "WriteTestTxt.h"
 #include "content/TestSource.h"
-#include "content/WriteTest.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 
@@ -158,18 +156,8 @@ int runMakeTest(const Args& args) {
       return 1;
     }
   if (!settings.check(source, static_cast<int>(test.tasks.size()))) return 1;
-  std::error_code ec;
-  fs::create_directories(out, ec);
   Random random = seeded ? Random(seed) : Random::clockSeeded();
-  {
-    std::ofstream file(out / "test.txt", std::ios::binary | std::ios::trunc);
-    std::string bytes = writeTestFile(test, random);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
-      std::fprintf(stderr, "make-test: cannot write %s\n", (out / "test.txt").c_str());
-      return 1;
-    }
-  }
+  if (!writeTestTxt(out, test, random, "make-test")) return 1;
   for (std::size_t n = 0; n < test.tasks.size(); ++n)
     if (!test.tasks[n].picture.empty() &&
         !copyInto(from / test.tasks[n].picture, out / ("P" + std::to_string(n + 1) + "-1.bmp")))
@@ -178,15 +166,7 @@ int runMakeTest(const Args& args) {
     if (!copyInto(from / file, out / fs::path(file).filename())) return 1;
   if (!settings.save(out)) return 1;
 
-  // What the program will see: the same loader, on the file just written.
-  Test loaded;
-  LoadResult result = LoadTest(out / "test.txt", loaded, random);
-  if (!result.loaded() || result.taskCount() != static_cast<int>(test.tasks.size())) {
-    std::fprintf(stderr, "make-test: the written file does not load back (line %d: %s)\n",
-                 result.line, result.reason.c_str());
-    return 1;
-  }
-  std::printf("%s: %d tasks\n", (out / "test.txt").c_str(), result.taskCount());
+  std::printf("%s: %d tasks\n", (out / "test.txt").c_str(), static_cast<int>(test.tasks.size()));
   return 0;
 }
 

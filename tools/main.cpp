@@ -15,6 +15,8 @@ using ispyt::tool::Command;
 // named after the command (the empty entry only ends the table).
 const Command kCommands[] = {
     {"make-test", "compile a test source into a test folder", ispyt::tool::runMakeTest},
+    {"import-gift", "make a test folder from GIFT questions", ispyt::tool::runImportGift},
+    {"export-gift", "write a test folder's tasks as GIFT questions", ispyt::tool::runExportGift},
     {"inspect-test", "load a test.txt as the program does and print it as JSON", ispyt::tool::runInspectTest},
     {"dump", "print a settings or result file as JSON", ispyt::tool::runDump},
     {"settings", "print test folders' settings, or change them (--set KEY=VALUE)", ispyt::tool::runSettings},

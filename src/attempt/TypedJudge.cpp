@@ -8,9 +8,6 @@
 namespace ispyt {
 namespace {
 
-// Only the first ten accepted answers of a field are compared.
-constexpr int kComparedAnswers = 10;
-
 int fieldCount(const Task& task) { return std::clamp(task.elementCount, 0, kMaxFields); }
 
 bool isAccepted(const Task& task, int field, const std::string& text) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "content/Test.h"
+
 namespace ispyt {
 
 // Equal, or of the same length with every differing byte a Latin/Cyrillic
@@ -20,8 +22,7 @@ std::string NormaliseTyped(std::string_view s);
 
 // The keys a field accepts while it holds `text`: a space not at the start,
 // not after a space, and not once two neighbouring characters are both a
-// space or a full stop; beyond 25 characters only Backspace.
-inline constexpr int kMaxTypedLength = 25;
+// space or a full stop; beyond kMaxTypedLength characters only Backspace.
 bool acceptsTypedSpace(std::string_view text);
 bool acceptsTypedKey(std::string_view text, char key, bool backspace);
 

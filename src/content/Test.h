@@ -28,6 +28,12 @@ inline constexpr int kMaxItems = 13;      // items, options, blanks, variants, a
 inline constexpr int kMaxOrderItems = 7;  // MultipleChoice, CountedChoice, Sequence
 inline constexpr int kMaxMatchingLeft = 12;
 inline constexpr int kMaxFields = 3;   // DirectInput
+// DirectInput: a field takes keys while it holds at most this many
+// characters, so a typed answer is at most one longer.
+inline constexpr int kMaxTypedLength = 25;
+// DirectInput: a typed answer is compared with the first ten accepted
+// answers of its field only.
+inline constexpr int kComparedAnswers = 10;
 inline constexpr int kGridCells = 90;  // Restoration: 15 columns by 6 rows
 inline constexpr int kGridColumns = 15;
 inline constexpr int kGridRows = 6;

@@ -41,6 +41,23 @@ std::string_view trim(std::string_view s) {
   return s.substr(b, e - b + 1);
 }
 
+std::string restorationFault(SourceTask& t) {
+  if (t.gaps.empty()) return "a restoration task takes at least one gap '[c]' in its rows";
+  if (t.palette.empty()) {
+    std::set<unsigned char> chars;
+    for (const SourceGap& g : t.gaps)
+      if (g.missing != ' ' && g.missing != '\xbb')
+        chars.insert(static_cast<unsigned char>(g.missing));
+    for (unsigned char c : chars) t.palette += static_cast<char>(c);
+    if (t.palette.size() > kPaletteSlots) return "the gaps need more than 18 palette characters";
+  }
+  for (const SourceGap& g : t.gaps)
+    if (g.missing != ' ' && g.missing != '\xbb' && t.palette.find(g.missing) == std::string::npos)
+      return "a gap's character is not in the palette";
+  t.palette.resize(kPaletteSlots, '_');
+  return {};
+}
+
 class Parser {
  public:
   explicit Parser(std::string_view utf8) : rest_(utf8) {
@@ -275,79 +292,10 @@ class Parser {
   void finishTask() {
     rows_ = 0;
     if (!current_) return;
-    SourceTask& t = *current_;
-    int reading = line_;
-    line_ = t.line;  // faults of a whole task are reported at its start
-    int n = static_cast<int>(t.options.size());
-    int correct = static_cast<int>(std::count_if(t.options.begin(), t.options.end(),
-                                                 [](const SourceOption& o) { return o.correct; }));
-    if (t.question.empty()) fail("the task has no question ('?' line)");
-    switch (t.type) {
-      case TaskType::SingleChoice:
-        if (n < 2 || n > kMaxItems) fail("a single-choice task takes 2 to 13 options");
-        if (correct != 1) fail("a single-choice task takes exactly one '+' option");
-        break;
-      case TaskType::MultipleChoice:
-      case TaskType::CountedChoice:
-        if (n < 2 || n > kMaxOrderItems) fail("a multiple-choice task takes 2 to 7 options");
-        if (correct < 1) fail("a multiple-choice task takes at least one '+' option");
-        break;
-      case TaskType::Sequence: {
-        if (n < 2 || n > kMaxOrderItems) fail("a sequence takes 2 to 7 items");
-        std::set<std::string> texts;
-        for (const SourceOption& o : t.options)
-          if (!texts.insert(o.text).second) fail("two items of the sequence have the same text");
-        break;
-      }
-      case TaskType::DirectInput:
-        if (t.fields.empty() || t.fields.size() > kMaxFields)
-          fail("an input task takes 1 to 3 fields");
-        for (const SourceField& f : t.fields)
-          if (f.answers.empty() || f.answers.size() > kMaxItems)
-            fail("every field takes 1 to 13 accepted answers ('=' lines)");
-        break;
-      case TaskType::Matching:
-        if (n < 1 || n > kMaxMatchingLeft) fail("a matching task takes 1 to 12 pairs");
-        if (t.right.size() < t.options.size()) fail("the last left item has no '>' line");
-        if (t.right.size() == t.options.size()) t.right.push_back("--");
-        break;
-      case TaskType::Restoration:
-        finishRestoration(t);
-        break;
-      case TaskType::Completion: {
-        int marks = static_cast<int>(std::count(t.text.begin(), t.text.end(), kGapMark));
-        if (t.blanks.empty() || t.blanks.size() > kMaxItems)
-          fail("a completion task takes 1 to 13 blanks");
-        if (marks != static_cast<int>(t.blanks.size()))
-          fail("the text has " + std::to_string(marks) + " gap marks for " +
-               std::to_string(t.blanks.size()) + " blanks");
-        for (const auto& b : t.blanks) {
-          if (b.size() > kMaxItems) fail("a blank takes at most 13 variants");
-          if (std::count_if(b.begin(), b.end(), [](const SourceOption& o) { return o.correct; }) !=
-              1)
-            fail("every blank takes exactly one '+' variant");
-        }
-        break;
-      }
-    }
+    std::string fault = finishSourceTask(*current_);
+    // A task's faults are reported at its start.
+    if (!fault.empty()) throw Bad{current_->line, std::move(fault)};
     current_ = nullptr;
-    line_ = reading;
-  }
-
-  void finishRestoration(SourceTask& t) {
-    if (t.gaps.empty()) fail("a restoration task takes at least one gap '[c]' in its rows");
-    if (t.palette.empty()) {
-      std::set<unsigned char> chars;
-      for (const SourceGap& g : t.gaps)
-        if (g.missing != ' ' && g.missing != '\xbb')
-          chars.insert(static_cast<unsigned char>(g.missing));
-      for (unsigned char c : chars) t.palette += static_cast<char>(c);
-      if (t.palette.size() > kPaletteSlots) fail("the gaps need more than 18 palette characters");
-    }
-    for (const SourceGap& g : t.gaps)
-      if (g.missing != ' ' && g.missing != '\xbb' && t.palette.find(g.missing) == std::string::npos)
-        fail("a gap's character is not in the palette");
-    t.palette.resize(kPaletteSlots, '_');
   }
 
   std::string_view rest_;
@@ -360,6 +308,61 @@ class Parser {
 };
 
 }  // namespace
+
+std::string finishSourceTask(SourceTask& t) {
+  int n = static_cast<int>(t.options.size());
+  int correct = static_cast<int>(std::count_if(t.options.begin(), t.options.end(),
+                                               [](const SourceOption& o) { return o.correct; }));
+  if (t.question.empty()) return "the task has no question ('?' line)";
+  switch (t.type) {
+    case TaskType::SingleChoice:
+      if (n < 2 || n > kMaxItems) return "a single-choice task takes 2 to 13 options";
+      if (correct != 1) return "a single-choice task takes exactly one '+' option";
+      break;
+    case TaskType::MultipleChoice:
+    case TaskType::CountedChoice:
+      if (n < 2 || n > kMaxOrderItems) return "a multiple-choice task takes 2 to 7 options";
+      if (correct < 1) return "a multiple-choice task takes at least one '+' option";
+      break;
+    case TaskType::Sequence: {
+      if (n < 2 || n > kMaxOrderItems) return "a sequence takes 2 to 7 items";
+      std::set<std::string> texts;
+      for (const SourceOption& o : t.options)
+        if (!texts.insert(o.text).second) return "two items of the sequence have the same text";
+      break;
+    }
+    case TaskType::DirectInput:
+      if (t.fields.empty() || t.fields.size() > kMaxFields)
+        return "an input task takes 1 to 3 fields";
+      for (const SourceField& f : t.fields)
+        if (f.answers.empty() || f.answers.size() > kMaxItems)
+          return "every field takes 1 to 13 accepted answers ('=' lines)";
+      break;
+    case TaskType::Matching:
+      if (n < 1 || n > kMaxMatchingLeft) return "a matching task takes 1 to 12 pairs";
+      if (t.right.size() < t.options.size()) return "the last left item has no '>' line";
+      if (t.right.size() > t.options.size() + 1) return "a second extra right item";
+      if (t.right.size() == t.options.size()) t.right.push_back("--");
+      break;
+    case TaskType::Restoration:
+      return restorationFault(t);
+    case TaskType::Completion: {
+      int marks = static_cast<int>(std::count(t.text.begin(), t.text.end(), kGapMark));
+      if (t.blanks.empty() || t.blanks.size() > kMaxItems)
+        return "a completion task takes 1 to 13 blanks";
+      if (marks != static_cast<int>(t.blanks.size()))
+        return "the text has " + std::to_string(marks) + " gap marks for " +
+               std::to_string(t.blanks.size()) + " blanks";
+      for (const auto& b : t.blanks) {
+        if (b.size() > kMaxItems) return "a blank takes at most 13 variants";
+        if (std::count_if(b.begin(), b.end(), [](const SourceOption& o) { return o.correct; }) != 1)
+          return "every blank takes exactly one '+' variant";
+      }
+      break;
+    }
+  }
+  return {};
+}
 
 ParsedSource parseTestSource(std::string_view utf8) {
   try {

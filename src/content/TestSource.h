@@ -73,6 +73,13 @@ struct ParsedSource {
 
 ParsedSource parseTestSource(std::string_view utf8);
 
+// Checks a whole task against the limits of the test file (counts of
+// options, fields, pairs, blanks; the right answers marked) and fills in
+// what an author may leave out: the "--" closing a matching task's right
+// column, a restoration palette.  Returns what is wrong ("" when nothing),
+// in English.  Every task given to `writeTestFile` has passed it.
+std::string finishSourceTask(SourceTask& task);
+
 // The grid string of a Restoration task: cells, levels, flag, gap triples.
 std::string restorationGrid(const SourceTask& task);
 

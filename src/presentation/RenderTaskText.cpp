@@ -15,20 +15,6 @@ namespace {
 
 constexpr int kTitleShadowShift = -4;
 
-// The file a text names, when it is a plain name of a file in the folder.
-std::optional<fs::path> pictureFile(std::string_view text, std::string_view folder) {
-  if (text.empty() || text.size() > 255 || text == "." || text == ".." ||
-      text.find_first_of("/\\") != std::string_view::npos)
-    return std::nullopt;
-  if (std::any_of(text.begin(), text.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-    return std::nullopt;
-  std::optional<fs::path> file = findEntry(pathFromCp1251(folder), text);
-  std::error_code error;
-  if (!file || !fs::is_regular_file(*file, error)) return std::nullopt;
-  return file;
-}
-
 void drawPicture(Canvas& canvas, const fs::path& file, int slot, Size size) {
   const Rect whole{0, 0, size.width, size.height};
   if (slot == kTitleSlot) {
@@ -113,6 +99,19 @@ int layOut(TextRenderTarget& target, std::string_view text, Canvas* canvas, int 
 }
 
 }  // namespace
+
+std::optional<fs::path> pictureFile(std::string_view text, std::string_view folder) {
+  if (text.empty() || text.size() > 255 || text == "." || text == ".." ||
+      text.find_first_of("/\\") != std::string_view::npos)
+    return std::nullopt;
+  if (std::any_of(text.begin(), text.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+    return std::nullopt;
+  std::optional<fs::path> file = findEntry(pathFromCp1251(folder), text);
+  std::error_code error;
+  if (!file || !fs::is_regular_file(*file, error)) return std::nullopt;
+  return file;
+}
 
 Rgb titleLightColour(std::string_view colourScheme) {
   for (const char* pale : {"Морська", "Сланець", "Дощ"})

@@ -2,6 +2,8 @@
 // Renders a marked-up task text (or a picture named by it) into a text
 // slot, at the largest font size up to maxSize at which it fits.
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +46,10 @@ struct TextRenderTarget {
 // released again before the call returns.
 int RenderTaskText(TextRenderTarget& target, std::string_view text, std::string_view folder,
                    int width, int height, bool bold, bool draw, int slot, Rgb colour, int maxSize);
+
+// The file a text names, when it is a plain name of a file in `folder`
+// (matched ignoring case): such a text is drawn as that picture.
+std::optional<std::filesystem::path> pictureFile(std::string_view text, std::string_view folder);
 
 // The light copy of the title drawn over its dark shadow.
 Rgb titleLightColour(std::string_view colourScheme);
