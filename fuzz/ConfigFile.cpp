@@ -4,6 +4,7 @@
 
 #include "content/ConfigFile.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -20,7 +21,17 @@ void checkRanges(const ispyt::Settings& s, int n) {
   require(s.launchesLeft >= 0 && s.launchesLeft <= 99);
   require(s.password >= 1 && s.password <= 99999);
   require(s.intervalCount >= 1 && s.intervalCount <= ispyt::Settings::kMaxIntervals);
-  require(s.intervals[1].first == 1 && s.intervals[s.intervalCount].last == n);
+  // Intervals are kept as written: gaps are allowed, overlaps and tasks
+  // outside 1..n are not.
+  std::array<bool, ispyt::Settings::kMaxTasks + 1> held{};
+  for (int j = 1; j <= s.intervalCount; ++j) {
+    const auto [first, last] = s.intervals[j];
+    require(first >= 1 && first <= last && last <= n);
+    for (int t = first; t <= last; ++t) {
+      require(!held[t]);
+      held[t] = true;
+    }
+  }
   for (int i = 1; i <= n; ++i) {
     require(s.taskWeights[i] >= 0 && s.taskWeights[i] <= 99);
     require(s.taskLinks[i] >= 0 && s.taskLinks[i] <= 8);
