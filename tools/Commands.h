@@ -26,5 +26,6 @@ int runSimulate(const Args& args);
 int runMonitor(const Args& args);
 int runScreen(const Args& args);
 int runTransition(const Args& args);
+int runResumeCheck(const Args& args);
 
 }  // namespace ispyt::tool

@@ -26,6 +26,8 @@ const Command kCommands[] = {
      ispyt::tool::runMonitor},
     {"screen", "draw the main screen of a program folder into a PNG", ispyt::tool::runScreen},
     {"transition", "run one card transition headless and count its ticks", ispyt::tool::runTransition},
+    {"resume-check", "list the attempts a crash cut off that wait to be resumed",
+     ispyt::tool::runResumeCheck},
     {nullptr, nullptr, nullptr},
 };
 
