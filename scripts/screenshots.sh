@@ -6,9 +6,9 @@
 # picked, the end message with its diagram, and the result after it; then
 # the monitoring charts of a few simulated attempts, a stored result with
 # its name plate and its own chart; the appearance dialog's three tabs and
-# the main screen after OK with another scheme and background; last the
+# the main screen after OK with another scheme and background; then the
 # teacher's receiver with the results of a few simulated attempts sent to
-# it.  The program runs on a copy of the demo folder, so no result or
+# it; last an attempt killed midway offered back at the next start.  The program runs on a copy of the demo folder, so no result or
 # decor.ini is left behind.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -232,4 +232,23 @@ receiver_series() {
   wait 2>/dev/null || true
 }
 receiver_series
+# An attempt killed after its fifth step, as by a power cut: the next start
+# offers it back, and resumed it stands where it stopped.
+resume_series() {
+  ("$build/ispyt-tool" simulate "$folder/Base/Шкільні тести/Усі типи завдань" \
+    "$root/demo/scripts/mode1-all-types.script" --crash-after 5 >/dev/null 2>&1) 2>/dev/null || true
+  start_xvfb 800x600
+  "$build/ispyt" --program-folder "$folder" 2>/dev/null &
+  local app=$!
+  sleep 8
+  import -window root "$out/resume-offer-800x600.png"
+  xdotool key Return                  # "Відновити"
+  sleep 1.5
+  import -window root "$out/resumed-800x600.png"
+  kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$folder/Journal"
+}
+resume_series
 echo "screenshots in $out"
