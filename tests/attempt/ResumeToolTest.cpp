@@ -4,7 +4,8 @@
 // a break, byte for byte but for the date and time; in every mode, with the
 // tasks shuffled too.  A journal cut in the middle of a line resumes from
 // its last whole step; one of a test whose file changed is refused and
-// kept aside.
+// kept aside; one whose result could be neither stored nor kept stays and
+// stores it when resumed.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -205,6 +206,23 @@ TEST(ResumeTool, AJournalOfAChangedTestIsRefusedAndKeptAside) {
   EXPECT_EQ(broken.journals()[0].extension(), ".changed") << "kept aside, not deleted";
   for (const auto& e : fs::directory_iterator(broken.test()))
     EXPECT_NE(e.path().extension(), ".rez") << "nothing stored from it";
+}
+
+TEST(ResumeTool, AnAttemptWhoseAnswersCouldNotBeKeptKeepsItsJournal) {
+  const fs::path script = kScripts / "mode1-all-types.script";
+  ProgramCopy through("unkept-through", kAllTypes);
+  ASSERT_EQ(tool(through.simulate(script)), 0);
+  ProgramCopy broken("unkept", kAllTypes);
+  // Neither Monitor.dm nor the folder of kept results can be written.
+  fs::create_directory(broken.test() / "Monitor.dm");
+  std::ofstream(broken.root / "Pending") << "";
+  EXPECT_EQ(tool(broken.simulate(script)), 3);
+  ASSERT_EQ(broken.journals().size(), 1u) << "the journal is all that holds the answers";
+  fs::remove(broken.test() / "Monitor.dm");
+  fs::remove(broken.root / "Pending");
+  EXPECT_EQ(tool(broken.simulate(script) + " --resume"), 0);
+  EXPECT_TRUE(broken.journals().empty());
+  expectSame(storedIn(broken), storedIn(through));
 }
 
 }  // namespace
