@@ -84,22 +84,28 @@ std::string monitorChartTitle(MonitorChart which, MonitorView view) {
 MonitorChartSet::MonitorChartSet(MonitorCharts data, const ScreenScale& scale, int windowWidth,
                                  char decimalPoint)
     : data_(std::move(data)) {
-  buildTasks(scale);
+  buildBars(MonitorChart::Tasks, kTaskBars, 100, QString(), scale);
   pages_[index(MonitorChart::Testees)].perPage = testeeBarsPerPage(data_, windowWidth);
-  buildTestees(scale, decimalPoint);
+  buildBars(MonitorChart::Testees, kTesteeBars, data_.gradeScale,
+            fromCp1251(cp1251("Середня успішність: ") + averageGradeText(data_, decimalPoint) +
+                       cp1251(" бал")),
+            scale);
   buildLevels(scale);
   for (MonitorChart which : {MonitorChart::Tasks, MonitorChart::Testees}) showPage(which);
 }
 
 MonitorChartSet::~MonitorChartSet() = default;
 
-void MonitorChartSet::buildTasks(const ScreenScale& scale) {
+// The per-task and the per-testee charts: one set of bars, its values
+// over them, a value axis up to `maximum`.
+void MonitorChartSet::buildBars(MonitorChart which, const QColor& colour, int maximum,
+                                const QString& axisTitle, const ScreenScale& scale) {
   const Fonts fonts = fontsFor(scale);
-  auto& view = views_[index(MonitorChart::Tasks)];
-  view = newView(fromCp1251(monitorChartTitle(MonitorChart::Tasks, data_.view)), fonts);
+  auto& view = views_[index(which)];
+  view = newView(fromCp1251(monitorChartTitle(which, data_.view)), fonts);
   auto* set = new QBarSet(QString());
-  set->setColor(kTaskBars);
-  set->setBorderColor(kTaskBars.darker(140));
+  set->setColor(colour);
+  set->setBorderColor(colour.darker(140));
   set->setLabelColor(Qt::black);
   set->setLabelFont(fonts.marks);
   auto* series = new QBarSeries;
@@ -111,41 +117,16 @@ void MonitorChartSet::buildTasks(const ScreenScale& scale) {
   chart->addSeries(series);
   auto* x = new QBarCategoryAxis;
   x->setLabelsFont(fonts.labels);
+  if (!axisTitle.isEmpty()) {
+    x->setTitleText(axisTitle);
+    x->setTitleFont(fonts.title);
+  }
   chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(valueAxis(100, fonts), Qt::AlignLeft);
+  chart->addAxis(valueAxis(maximum, fonts), Qt::AlignLeft);
   series->attachAxis(x);
   series->attachAxis(chart->axes(Qt::Vertical).front());
-  sets_[index(MonitorChart::Tasks)] = set;
-  categories_[index(MonitorChart::Tasks)] = x;
-}
-
-void MonitorChartSet::buildTestees(const ScreenScale& scale, char decimalPoint) {
-  const Fonts fonts = fontsFor(scale);
-  auto& view = views_[index(MonitorChart::Testees)];
-  view = newView(fromCp1251(monitorChartTitle(MonitorChart::Testees, data_.view)), fonts);
-  auto* set = new QBarSet(QString());
-  set->setColor(kTesteeBars);
-  set->setBorderColor(kTesteeBars.darker(140));
-  set->setLabelColor(Qt::black);
-  set->setLabelFont(fonts.marks);
-  auto* series = new QBarSeries;
-  series->append(set);
-  series->setLabelsVisible(true);
-  series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-  series->setLabelsFormat("@value");
-  QChart* chart = view->chart();
-  chart->addSeries(series);
-  auto* x = new QBarCategoryAxis;
-  x->setLabelsFont(fonts.labels);
-  x->setTitleText(fromCp1251(cp1251("Середня успішність: ") +
-                             averageGradeText(data_, decimalPoint) + cp1251(" бал")));
-  x->setTitleFont(fonts.title);
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(valueAxis(data_.gradeScale, fonts), Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(chart->axes(Qt::Vertical).front());
-  sets_[index(MonitorChart::Testees)] = set;
-  categories_[index(MonitorChart::Testees)] = x;
+  sets_[index(which)] = set;
+  categories_[index(which)] = x;
 }
 
 void MonitorChartSet::buildLevels(const ScreenScale& scale) {

@@ -5,6 +5,7 @@
 // charts window shows them, and ispyt-tool draws them the same way.
 
 #include <QChartView>
+#include <QColor>
 #include <QImage>
 #include <array>
 #include <memory>
@@ -67,8 +68,8 @@ class MonitorChartSet {
     int first = 0;
   };
   static int index(MonitorChart which) { return static_cast<int>(which); }
-  void buildTasks(const ScreenScale& scale);
-  void buildTestees(const ScreenScale& scale, char decimalPoint);
+  void buildBars(MonitorChart which, const QColor& colour, int maximum, const QString& axisTitle,
+                 const ScreenScale& scale);
   void buildLevels(const ScreenScale& scale);
   void showPage(MonitorChart which);
 

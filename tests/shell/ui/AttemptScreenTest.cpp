@@ -106,7 +106,7 @@ class AttemptScreenTest : public QObject {
     ws.classLists = {{.classNumber = 7, .letter = cp1251("А"),
                       .pupils = {cp1251("Іван Бойко"), cp1251("Олена Коваль")}}};
     ws.decor.byList = true;
-    ws.decor.listClass = "7";
+    ws.decor.listClass = cp1251("7");
     ws.decor.listLetter = cp1251("А");
     openTheTest();
     auto* pupils = window->card()->findChild<CardDropDown*>("pupils");
