@@ -16,6 +16,9 @@ packages=(
   # Its tests: keyboard layouts set on the test server, and a session bus
   # with a screen-saver service of their own.
   x11-xkb-utils dbus-daemon dbus-session-bus-common
+  # The Debian package: its manual pages made from --help, CPack's
+  # dependency search (dpkg-shlibdeps, which needs file), and its check.
+  help2man dpkg-dev file lintian
 )
 
 missing=()
