@@ -63,7 +63,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ISPYT_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, timgm6mb-soundfont")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, timgm6mb-soundfont, libcap2-bin")
+# Lets ispyt-receiver open port 62 (setcap, from libcap2-bin).
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/dist/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "computer-based testing for schools")
 # Paragraphs part at an empty line; CPack indents them as Debian wants.
 set(CPACK_PACKAGE_DESCRIPTION

@@ -4,10 +4,12 @@
 # run from there: every --version prints the build's one version,
 # ispyt-tool reads the installed example, and ispyt started as its desktop
 # entry starts it makes the user's program folder from the example and
-# paints its first frame (offscreen), and keeps that folder the next time.
+# paints its first frame (offscreen), and keeps that folder the next time;
+# the installation lets the receiver open its port.
 # Last, lintian: its errors and warnings fail the test.
 #   PackageTest.sh BUILD_DIR VERSION
 set -euo pipefail
+export PATH="$PATH:/usr/sbin:/sbin"  # getcap
 build=$1
 version=$2
 work="$(mktemp -d)"
@@ -83,6 +85,12 @@ folder="$work/data/ispyt/program"
 echo kept >"$folder/Base/user.txt"
 first_frame "$work/second.log"
 [ "$(cat "$folder/Base/user.txt")" = kept ] || fail "the second start replaced the user's folder"
+
+# The installation's own step: the receiver may open port 62.
+dpkg-deb -e "$deb" "$work/control"
+DPKG_ROOT="$work/root" "$work/control/postinst" configure
+getcap "$usr/bin/ispyt-receiver" | grep -q cap_net_bind_service ||
+  fail "the receiver was not let open port 62"
 
 status=0
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || status=$?
