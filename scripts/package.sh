@@ -8,4 +8,4 @@ build="${ISPYT_BUILD_DIR:-$root/build}"
 "$root/scripts/build.sh"
 cpack --config "$build/CPackConfig.cmake" -B "$build" >"$build/cpack.log" 2>&1 ||
   { cat "$build/cpack.log"; exit 1; }
-ls "$build"/ispyt_*.deb
+sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log"
