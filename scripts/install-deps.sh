@@ -16,6 +16,10 @@ packages=(
   # Its tests: keyboard layouts set on the test server, and a session bus
   # with a screen-saver service of their own.
   x11-xkb-utils dbus-daemon dbus-session-bus-common
+  # The Debian package: its manual pages made from --help, CPack's
+  # dependency search (dpkg-shlibdeps, which needs file), its check, and
+  # the capability its installation gives the receiver (setcap, getcap).
+  help2man dpkg-dev file lintian libcap2-bin
 )
 
 missing=()

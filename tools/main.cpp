@@ -32,7 +32,7 @@ const Command kCommands[] = {
 };
 
 void usage(std::FILE* to) {
-  std::fputs("usage: ispyt-tool <command> [options]\n\ncommands:\n", to);
+  std::fputs("Usage: ispyt-tool <command> [options]\n\ncommands:\n", to);
   for (const Command& c : kCommands)
     if (c.name) std::fprintf(to, "  %-14s %s\n", c.name, c.summary);
   std::fputs("  --help         show this text (and 'ispyt-tool <command> --help')\n"

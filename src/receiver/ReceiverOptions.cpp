@@ -4,8 +4,8 @@
 
 namespace ispyt::receiver {
 
-const char* const kReceiverHelp = R"(usage: ispyt-receiver [--port N] [--db FILE] [--headless]
-       ispyt-receiver --export-csv OUT [--db FILE]
+const char* const kReceiverHelp = R"(Usage: ispyt-receiver [--port N] [--db FILE] [--headless]
+  or:  ispyt-receiver --export-csv OUT [--db FILE]
 
 The teacher's receiver: takes the results the workstations of a class send
 (their appearance dialog's "Сервер" with this computer's address) and keeps
@@ -24,6 +24,7 @@ for a spreadsheet.
   --export-csv OUT  write the database's attempts to OUT (UTF-8 with a byte
                     order mark, fields split by ';') and exit
   --help            this text
+  --version         the version
 
 Exit status: 0 done, 1 the database or the port could not be used, 2 bad
 usage.
@@ -42,6 +43,8 @@ ReceiverOptions parseReceiverOptions(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
       o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
     } else if (a == "--headless") {
       o.headless = true;
     } else if (a == "--port") {

@@ -14,6 +14,7 @@ struct ReceiverOptions {
   bool headless = false;  // no window: results are stored and logged
   std::string exportCsv;  // export the database to this file and exit
   bool help = false;
+  bool version = false;
   std::string error;  // why the line is not usable; empty when it is
 };
 

@@ -87,6 +87,7 @@ TEST(ReceiverOptions, CommandLine) {
   EXPECT_TRUE(o.headless);
   EXPECT_EQ(parseReceiverOptions({}).port, 62);
   EXPECT_EQ(parseReceiverOptions({"--export-csv", "out.csv"}).exportCsv, "out.csv");
+  EXPECT_TRUE(parseReceiverOptions({"--version"}).version);
   for (auto bad : std::vector<std::vector<std::string>>{
            {"--port"}, {"--port", "x"}, {"--port", "70000"}, {"--db"}, {"--what"}})
     EXPECT_FALSE(parseReceiverOptions(bad).error.empty()) << bad[0];

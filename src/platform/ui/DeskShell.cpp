@@ -90,11 +90,14 @@ std::unique_ptr<SystemShell> makeDeskShell() {
 #ifdef ISPYT_WIN32
   return makeSystemShell();
 #else
+  const QString platform = QGuiApplication::platformName();
 #ifdef ISPYT_X11
-  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+  // Only windows of the xcb platform are X windows; the offscreen platform
+  // offers the X11 interface too, with no display when none is set.
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (platform == "xcb" && x11 && x11->display())
     return std::make_unique<X11SystemShell>(x11->display());
 #endif
-  const QString platform = QGuiApplication::platformName();
   if (platform == "offscreen" || platform == "minimal") return makeSystemShell();
   return std::make_unique<DeskShell>();
 #endif

@@ -58,6 +58,10 @@ int main(int argc, char** argv) {
     std::fputs(kReceiverHelp, stdout);
     return 0;
   }
+  if (o.version) {
+    std::printf("ispyt-receiver %s\n", ISPYT_VERSION);
+    return 0;
+  }
   if (!o.error.empty()) {
     std::fprintf(stderr, "ispyt-receiver: %s\n\n%s", o.error.c_str(), kReceiverHelp);
     return 2;
