@@ -36,7 +36,10 @@ endforeach()
 add_custom_target(man-pages ALL DEPENDS ${ISPYT_MAN_PAGES})
 install(FILES ${ISPYT_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# The package's own documents: its copyright and its changelog.
+# The package's own documents: its copyright and its changelog, which names
+# the maintainer (set first, so that a first configure has it too).
+set(ISPYT_PACKAGE_MAINTAINER "ispyt developers <ispyt@example.org>"
+    CACHE STRING "The Debian package's maintainer, Name <address>")
 configure_file(dist/changelog.in ${CMAKE_BINARY_DIR}/dist/changelog @ONLY)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/dist/changelog.gz
@@ -51,8 +54,6 @@ install(FILES dist/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
 # packages of the libraries the programs link (dpkg-shlibdeps), and those
 # loaded at run time that no link names: Qt's platform plugins (without
 # them no window opens) and the fonts the screens are drawn in.
-set(ISPYT_PACKAGE_MAINTAINER "ispyt developers <ispyt@example.org>"
-    CACHE STRING "The Debian package's maintainer, Name <address>")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ispyt)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
