@@ -9,6 +9,7 @@
 #include <QTextEdit>
 #include <QAbstractTextDocumentLayout>
 
+#include "platform/Cp1251.h"
 #include "platform/qt/QtColour.h"
 #include "platform/qt/QtText.h"
 

@@ -132,9 +132,9 @@ class MatchingPairsTest : public QObject {
     auto* answers = d.find<MatchingAnswersWindow>("matchingAnswers");
     QVERIFY(!answers->isVisible());
     QVERIFY(!d.panel(1)->isVisible());
-    d.scheduler.advance(kListHiddenTicks * kListUnrollTickMs - 1);
+    d.scheduler.advance(kListHiddenTicks * kListUnrollTickMs);
     QVERIFY(!answers->isVisible());
-    d.scheduler.advance(1);
+    d.scheduler.advance(kListUnrollTickMs);
     QVERIFY(answers->isVisible());
     QCOMPARE(answers->height(), kListGrowth);
     d.scheduler.advance(kListUnrollTickMs);
