@@ -39,6 +39,11 @@ std::vector<AboutLine> aboutPage(int page) {
   std::vector<AboutLine> lines;
   for (int k = 0; k < 4; ++k) lines.push_back({page - 1 + k, {5, 15 + 25 * k}, kMaroon, false});
   if (page == kAboutPages) lines.back() = {page + 2, {5, 93}, {255, 0, 0}, true};
+  if (page == kAboutPicturePage)
+    for (AboutLine& line : lines) {
+      line.at.x = kAboutPictureAt.x + kAboutPictureWidth + 8;
+      line.size = 10;
+    }
   return lines;
 }
 

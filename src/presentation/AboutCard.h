@@ -31,16 +31,19 @@ AboutText aboutText(std::string_view version, const AboutContact* contact);
 
 struct AboutLine {
   int index = 0;  // 0-based into the text
-  Point at;       // top-left on the card
+  Point at;       // top-left, from the card's left edge
   Rgb colour;
   bool italic = false;
+  int size = 14;  // points
 };
-// Page p (1..9) shows lines p to p + 3; the last line of page 9 is red
-// and italic, a little lower.
-std::vector<AboutLine> aboutPage(int page);
-// The page that shows the picture, and where.
+// The page that shows the picture, and where on the card.
 inline constexpr int kAboutPicturePage = 5;
-inline constexpr Point kAboutPictureAt{20, 15};
+inline constexpr Point kAboutPictureAt{5, 15};
+inline constexpr int kAboutPictureWidth = 80;
+// Page p (1..9) shows lines p to p + 3; the last line of page 9 is red
+// and italic, a little lower; on the picture's page the lines stand
+// smaller beside the picture.
+std::vector<AboutLine> aboutPage(int page);
 
 // The side bar's colour beside the scroll bar; the window colour for a
 // scheme without one.

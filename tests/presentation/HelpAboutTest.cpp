@@ -123,6 +123,9 @@ TEST(AboutCard, PagesShowFourLinesAndTheLastOneIsRedItalic) {
   EXPECT_EQ(last[3].colour, (Rgb{255, 0, 0}));
   EXPECT_TRUE(last[3].italic);
   EXPECT_FALSE(aboutPage(8)[3].italic);
+  // Beside the picture, not over it.
+  for (const AboutLine& line : aboutPage(kAboutPicturePage))
+    EXPECT_GE(line.at.x, kAboutPictureAt.x + kAboutPictureWidth);
 }
 
 TEST(AboutCard, TheSchoolFromUserTxtIsWhomToAsk) {

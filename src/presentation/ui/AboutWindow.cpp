@@ -16,6 +16,7 @@ const char* const kCaption = "Про програму ";
 const QColor kPen(64, 32, 32);
 // The card on the left, the side bar with the page scroll bar on the right.
 constexpr int kCardWidth = 278;
+constexpr int kCardLeft = 20;
 const QRect kSideBar(kCardWidth, 0, kAboutSize.width - kCardWidth, kAboutSize.height);
 const QRect kScrollBar(kCardWidth + 8, 22, 16, kAboutSize.height - 44);
 
@@ -84,22 +85,25 @@ void AboutWindow::paintClient(QPainter& p) const {
     c.setRenderHint(QPainter::Antialiasing, false);
     c.setPen(QPen(kPen, 2));
     c.setBrush(Qt::white);
-    c.drawRoundedRect(QRect(20, 1, page.width() - 22, page.height() - 3), 35, 35, Qt::AbsoluteSize);
+    c.drawRoundedRect(QRect(kCardLeft, 1, page.width() - 22, page.height() - 3), 35, 35, Qt::AbsoluteSize);
     c.fillRect(QRect(page.width() - 30, 2, 30 - 3, page.height() - 5), Qt::white);
     const int number = pages_->value();
     if (number == kAboutPicturePage)
-      c.drawImage(kAboutPictureAt.x, kAboutPictureAt.y, artwork_.cut(artwork::kAboutPicture));
+      c.drawImage(kCardLeft + kAboutPictureAt.x, kAboutPictureAt.y,
+                  artwork_.cut(artwork::kAboutPicture));
     QFont font("Comic Sans MS");
-    font.setPointSize(14);
+    // The lines stand on the card, whose left edge is 20 pixels in.
     for (const AboutLine& line : aboutPage(number)) {
       font.setItalic(line.italic);
+      font.setPointSize(line.size);
       c.setFont(font);
       c.setPen(qcolor(line.colour));
-      c.drawText(QRect(line.at.x, line.at.y, page.width() - line.at.x - 4, 25),
+      const int x = kCardLeft + line.at.x;
+      c.drawText(QRect(x, line.at.y, page.width() - x - 4, 25),
                  Qt::AlignLeft | Qt::AlignTop, fromCp1251(text_[line.index]));
     }
   }
-  const QRgb clear = page.pixel(20, page.height() - 20);
+  const QRgb clear = page.pixel(kCardLeft, page.height() - 20);
   QImage shown = page.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < shown.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(shown.scanLine(y));

@@ -82,6 +82,7 @@ bool AppendixWindow::showFor(const std::filesystem::path& testFolder, int task) 
   place(appendixOpening(scale_, portrait_));
   show();
   raise();
+  update();  // the same place shows another task's appendix
   return true;
 }
 

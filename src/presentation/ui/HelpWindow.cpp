@@ -18,8 +18,8 @@ namespace {
 
 const QColor kLinkNavy(0, 0, 128);
 const QColor kLinkBlue(0, 0, 255);
-constexpr int kLinkRows = 2;
 constexpr int kLinkRowHeight = 19;
+constexpr int kLinkGap = 8;
 constexpr int kPanelBorder = 2;
 const char* const kCaption = "Довідка ";
 constexpr int kCaptionTicks = 8;
@@ -88,7 +88,7 @@ HelpWindow::HelpWindow(QWidget* mainWindow, Scheduler& scheduler)
     QLabel* link = new QLabel(ui(kHelpSections[i].caption), linkPanel_);
     link->setObjectName(QString("section%1").arg(i + 1));
     QFont f("Arial");
-    f.setPixelSize(13);
+    f.setPixelSize(11);
     f.setBold(true);
     link->setFont(f);
     link->setCursor(Qt::PointingHandCursor);
@@ -101,7 +101,9 @@ HelpWindow::HelpWindow(QWidget* mainWindow, Scheduler& scheduler)
   textPanel_->setLineWidth(kPanelBorder);
   text_->setReadOnly(true);
   text_->setFrameStyle(QFrame::NoFrame);
-  text_->setLineWrapMode(QTextEdit::NoWrap);
+  // Long lines wrap: the page never scrolls sideways.
+  text_->setLineWrapMode(QTextEdit::WidgetWidth);
+  text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text_->setFont(QFont("Arial"));
   layOut();
 }
@@ -110,24 +112,36 @@ void HelpWindow::layOut() {
   const int height = kHelpSize.height + step_ * kHelpStepHeight;
   resize(kHelpSize.width, CaptionBar::kHeight + height);
   caption_->setGeometry(0, 0, kHelpSize.width, CaptionBar::kHeight);
-  const int links = kLinkRows * kLinkRowHeight + 4;
-  linkPanel_->setGeometry(0, CaptionBar::kHeight, kHelpSize.width, links);
-  // Three links in the first row, two in the second.
-  int x = 6;
-  for (std::size_t i = 0; i < links_.size(); ++i) {
-    if (i == 3) x = 6;
-    links_[i]->adjustSize();
-    links_[i]->move(x, 2 + (i < 3 ? 0 : kLinkRowHeight));
-    x += links_[i]->width() + 10;
+  // The links flow in rows across the panel.
+  int x = 6, row = 0;
+  for (QLabel* link : links_) {
+    link->adjustSize();
+    if (x > 6 && x + link->width() > kHelpSize.width - 4) {
+      x = 6;
+      ++row;
+    }
+    link->move(x, 2 + row * kLinkRowHeight);
+    x += link->width() + kLinkGap;
   }
+  const int links = (row + 1) * kLinkRowHeight + 4;
+  linkPanel_->setGeometry(0, CaptionBar::kHeight, kHelpSize.width, links);
   textPanel_->setGeometry(0, CaptionBar::kHeight + links, kHelpSize.width, height - links);
   text_->setGeometry(textPanel_->contentsRect());
+  keepOnScreen();
+}
+
+void HelpWindow::keepOnScreen() {
+  // A taller window moves up rather than below the main window's edge.
+  const int bottom = main_->mapToGlobal(QPoint(0, main_->height())).y();
+  const int top = main_->mapToGlobal(QPoint(0, 0)).y();
+  if (y() + height() > bottom) move(x(), std::max(top, bottom - height()));
 }
 
 void HelpWindow::showOver(const ScreenScale& scale, const std::string& scheme) {
   const QPoint corner = main_->mapToGlobal(QPoint(0, 0));
   const Point at = helpPosition({corner.x(), corner.y()}, scale, {width(), height()});
   move(at.x, at.y);
+  keepOnScreen();
   format();
   const HelpColours colours = helpColours(scheme);
   setBackground(this, qcolor(colours.window), QPalette::Window);

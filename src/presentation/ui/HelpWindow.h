@@ -51,6 +51,7 @@ class HelpWindow : public QWidget {
   void format();
   void layOut();
   void highlight(int section);
+  void keepOnScreen();
 
   QWidget* main_;
   CaptionBar* caption_;
