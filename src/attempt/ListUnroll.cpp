@@ -22,9 +22,7 @@ bool ListUnroll::tick() {
   return !done_;
 }
 
-int ListUnroll::panelsShown() const {
-  return done_ ? std::max(items_, 0) : 0;
-}
+int ListUnroll::panelsShown() const { return done_ ? std::max(items_, 0) : 0; }
 
 ListPlace listPlace(ListButton button, const ScreenScale& s, int mainHeight, int fullHeight) {
   ListPlace place;

@@ -23,10 +23,10 @@ int hexDigit(char c) {
 
 // Groups whose text is no part of the document's text.
 bool skippedDestination(std::string_view word) {
-  static const char* const kSkipped[] = {"fonttbl", "colortbl", "stylesheet", "info",
-                                         "pict",    "header",   "footer",     "object",
-                                         "listtable", "listoverridetable", "generator",
-                                         "themedata", "latentstyles", "xmlnstbl", "rsidtbl"};
+  static const char* const kSkipped[] = {
+      "fonttbl",   "colortbl",  "stylesheet",   "info",      "pict",
+      "header",    "footer",    "object",       "listtable", "listoverridetable",
+      "generator", "themedata", "latentstyles", "xmlnstbl",  "rsidtbl"};
   for (const char* s : kSkipped)
     if (word == s) return true;
   return false;
@@ -40,6 +40,8 @@ std::vector<std::string> rtfText(std::string_view in) {
   int ucCount = 1;
   auto put = [&](char c) {
     if (skip.back()) return;
+    // A coded line end or control byte is no text of a line.
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t') return;
     if (skipUnicode > 0) {
       --skipUnicode;
       return;
@@ -171,8 +173,7 @@ std::vector<std::string> plainLines(std::string_view bytes) {
 }
 
 AppendixForm appendixForm(const ScreenScale& s, bool large, bool portrait) {
-  if (large)
-    return {{s.x(400), s.y(20), s.x(397.5), s.y(portrait ? 540 : 360)}, s.font(21)};
+  if (large) return {{s.x(400), s.y(20), s.x(397.5), s.y(portrait ? 540 : 360)}, s.font(21)};
   return {{s.x(525), s.y(portrait ? 20 : 140), s.x(265), s.y(portrait ? 360 : 240)}, s.font(14)};
 }
 
@@ -185,7 +186,8 @@ Rect appendixOpening(const ScreenScale& s, bool portrait) {
 Size fitKeepingAspect(Size picture, Size box) {
   if (picture.width <= 0 || picture.height <= 0 || box.width <= 0 || box.height <= 0) return {};
   const double k = std::min(double(box.width) / picture.width, double(box.height) / picture.height);
-  return {std::max(1, roundHalfEven(picture.width * k)), std::max(1, roundHalfEven(picture.height * k))};
+  return {std::max(1, roundHalfEven(picture.width * k)),
+          std::max(1, roundHalfEven(picture.height * k))};
 }
 
 }  // namespace ispyt

@@ -30,14 +30,14 @@ enum class HelpStyle {
 };
 
 struct HelpFormat {
-  int line = 0;  // 1-based
+  int line = 0;   // 1-based
   int size = 10;  // points
   HelpStyle style = HelpStyle::Normal;
   Rgb colour;
 };
 
 struct HelpPage {
-  std::vector<std::string> lines;  // Windows-1251
+  std::vector<std::string> lines;   // Windows-1251
   std::vector<HelpFormat> formats;  // applied in this order
 };
 const HelpPage& helpPage();

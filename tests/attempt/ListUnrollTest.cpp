@@ -69,8 +69,7 @@ TEST(ListUnroll, TitleBarButtonsPlaceItAndItNeverOutgrowsItsPicture) {
       {ListButton::Minimise, 1000, {493, 253}},  // 370 and 190 scaled
       {ListButton::Maximise, 1000, {33, 700}},   // 7/8 of 800
       {ListButton::Restore, 1000, {33, 20}},     // the title bar alone
-      {ListButton::Maximise, 153, {33, 153}},
-      {ListButton::Minimise, 153, {493, 153}},
+      {ListButton::Maximise, 153, {33, 153}},   {ListButton::Minimise, 153, {493, 153}},
   };
   for (const Row& r : rows) {
     const ListPlace p = listPlace(r.button, s, 800, r.fullHeight);

@@ -15,9 +15,10 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Folder {
-  fs::path path = fs::temp_directory_path() /
-                  ("ispyt-appendix-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  fs::path path =
+      fs::temp_directory_path() /
+      ("ispyt-appendix-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
   Folder() {
     fs::remove_all(path);
     fs::create_directories(path);
@@ -41,7 +42,7 @@ TEST(Appendix, ThePictureStandsBeforeTheTextLineBeforeTheLines) {
       {{"D3.bmp", "D3.txt", "D3.rtf"}, AppendixKind::Picture, "D3.bmp"},
       {{"D3.txt", "D3.rtf"}, AppendixKind::Text, "D3.txt"},
       {{"D3.rtf"}, AppendixKind::Lines, "D3.rtf"},
-      {{"d3.BMP"}, AppendixKind::Picture, "d3.BMP"},   // any case
+      {{"d3.BMP"}, AppendixKind::Picture, "d3.BMP"},    // any case
       {{"D30.bmp", "D4.txt"}, AppendixKind::None, ""},  // another task's
   };
   for (const Row& r : rows) {
@@ -63,7 +64,8 @@ TEST(Appendix, RichTextShowsItsTextWithoutTheFormatting) {
 }
 
 TEST(Appendix, AFileThatIsNoRichTextShowsItsLinesAsTheyAre) {
-  EXPECT_EQ(plainLines("one\r\n{\\b two}\nthree\x1a" "after"),
+  EXPECT_EQ(plainLines("one\r\n{\\b two}\nthree\x1a"
+                       "after"),
             (std::vector<std::string>{"one", "{\\b two}", "three"}));
   // Broken documents end where they break, and nothing is lost before.
   EXPECT_EQ(plainLines("{\\rtf1 text\\'"), (std::vector<std::string>{"text"}));

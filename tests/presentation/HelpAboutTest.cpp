@@ -90,7 +90,7 @@ TEST(HelpPage, ColoursFollowTheScheme) {
     Rgb window, text;
   };
   const Row rows[] = {
-      {"Гарбуз", {255, 208, 144}, {255, 255, 192}}, {"Дощ", {225, 192, 160}, {240, 210, 210}},
+      {"Гарбуз", {255, 208, 144}, {255, 255, 192}},   {"Дощ", {225, 192, 160}, {240, 210, 210}},
       {"Прозорий", {225, 192, 160}, {240, 210, 210}}, {"Морська", {160, 200, 255}, {240, 228, 255}},
       {"Ялиця", {176, 255, 160}, {200, 255, 200}},
   };
@@ -151,8 +151,8 @@ TEST(CaptionMarquee, TurnsLeftOnceATickForItsTicksThenStops) {
   CaptionMarquee m(scheduler, [&](const std::string& text) { shown.push_back(text); });
   m.start("abc ", 8);
   scheduler.advance(kMarqueeTickMs * 20);
-  EXPECT_EQ(shown, (std::vector<std::string>{"abc ", "bc a", "c ab", " abc", "abc ", "bc a",
-                                             "c ab", " abc", "abc "}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"abc ", "bc a", "c ab", " abc", "abc ", "bc a", "c ab",
+                                             " abc", "abc "}));
   EXPECT_FALSE(m.running());
   // Each opening starts the count anew; closing stops it.
   m.start("xy", 13);

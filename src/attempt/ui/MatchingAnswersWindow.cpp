@@ -19,8 +19,8 @@ MatchingAnswersWindow::MatchingAnswersWindow(QWidget* mainWindow, Scheduler& sch
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
   caption_->setText(ui("Відповідники"));
-  caption_->setButtons({CaptionBar::Button::Minimise, CaptionBar::Button::Maximise,
-                        CaptionBar::Button::Restore});
+  caption_->setButtons(
+      {CaptionBar::Button::Minimise, CaptionBar::Button::Maximise, CaptionBar::Button::Restore});
   caption_->pressed = [this](CaptionBar::Button b) {
     place(b == CaptionBar::Button::Minimise   ? ListButton::Minimise
           : b == CaptionBar::Button::Maximise ? ListButton::Maximise

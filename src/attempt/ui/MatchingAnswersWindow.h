@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
-#include <utility>
 #include <memory>
+#include <utility>
 
 #include "attempt/ListUnroll.h"
 #include "platform/Scheduler.h"

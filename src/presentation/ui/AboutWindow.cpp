@@ -85,7 +85,8 @@ void AboutWindow::paintClient(QPainter& p) const {
     c.setRenderHint(QPainter::Antialiasing, false);
     c.setPen(QPen(kPen, 2));
     c.setBrush(Qt::white);
-    c.drawRoundedRect(QRect(kCardLeft, 1, page.width() - 22, page.height() - 3), 35, 35, Qt::AbsoluteSize);
+    c.drawRoundedRect(QRect(kCardLeft, 1, page.width() - 22, page.height() - 3), 35, 35,
+                      Qt::AbsoluteSize);
     c.fillRect(QRect(page.width() - 30, 2, 30 - 3, page.height() - 5), Qt::white);
     const int number = pages_->value();
     if (number == kAboutPicturePage)
@@ -99,8 +100,8 @@ void AboutWindow::paintClient(QPainter& p) const {
       c.setFont(font);
       c.setPen(qcolor(line.colour));
       const int x = kCardLeft + line.at.x;
-      c.drawText(QRect(x, line.at.y, page.width() - x - 4, 25),
-                 Qt::AlignLeft | Qt::AlignTop, fromCp1251(text_[line.index]));
+      c.drawText(QRect(x, line.at.y, page.width() - x - 4, 25), Qt::AlignLeft | Qt::AlignTop,
+                 fromCp1251(text_[line.index]));
     }
   }
   const QRgb clear = page.pixel(kCardLeft, page.height() - 20);

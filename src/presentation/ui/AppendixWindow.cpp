@@ -148,8 +148,7 @@ void AppendixWindow::place(const Rect& relative) {
   const QPoint corner = main_->mapToGlobal(QPoint(0, 0));
   setGeometry(corner.x() + relative.x, corner.y() + relative.y, relative.width, relative.height);
   caption_->setGeometry(0, 0, relative.width, CaptionBar::kHeight);
-  memo_->setGeometry(0, CaptionBar::kHeight, relative.width,
-                     relative.height - CaptionBar::kHeight);
+  memo_->setGeometry(0, CaptionBar::kHeight, relative.width, relative.height - CaptionBar::kHeight);
 }
 
 void AppendixWindow::paintEvent(QPaintEvent*) {

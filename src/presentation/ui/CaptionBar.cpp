@@ -78,8 +78,7 @@ void CaptionBar::paintEvent(QPaintEvent*) {
   p.setFont(f);
   p.setPen(ink_);
   const int buttons = static_cast<int>(buttons_.size()) * (kButtonWidth + 2) + 6;
-  p.drawText(QRect(5, 0, width() - 5 - buttons, kHeight), Qt::AlignVCenter | Qt::AlignLeft,
-             text_);
+  p.drawText(QRect(5, 0, width() - 5 - buttons, kHeight), Qt::AlignVCenter | Qt::AlignLeft, text_);
   for (Button b : buttons_) {
     const QRect r = buttonRect(b);
     p.fillRect(r, QColor(212, 208, 200));

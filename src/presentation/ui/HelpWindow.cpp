@@ -1,5 +1,6 @@
 #include "presentation/ui/HelpWindow.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFrame>
@@ -7,7 +8,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QAbstractTextDocumentLayout>
 
 #include "platform/Cp1251.h"
 #include "platform/qt/QtColour.h"
@@ -76,8 +76,8 @@ HelpWindow::HelpWindow(QWidget* mainWindow, Scheduler& scheduler)
       }) {
   setObjectName("help");
   setWindowTitle(ui(kCaption));
-  caption_->setButtons({CaptionBar::Button::Minimise, CaptionBar::Button::Maximise,
-                        CaptionBar::Button::Close});
+  caption_->setButtons(
+      {CaptionBar::Button::Minimise, CaptionBar::Button::Maximise, CaptionBar::Button::Close});
   caption_->pressed = [this](CaptionBar::Button b) {
     if (b == CaptionBar::Button::Close)
       hide();

@@ -3,8 +3,8 @@
 // back by the title (which blinks meanwhile), and a task without one
 // keeps its title maroon.
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 
 #include "TaskDesk.h"
 #include "platform/Cp1251.h"

@@ -47,8 +47,8 @@ class AppendixWindowTest : public QObject {
     main_.setGeometry(0, 0, 800, 600);
     main_.show();
     window_ = std::make_unique<AppendixWindow>(&main_, ScreenScale{});
-    for (const QString& name : QDir(folder_.path()).entryList(QDir::Files | QDir::Dirs |
-                                                              QDir::NoDotAndDotDot))
+    for (const QString& name :
+         QDir(folder_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
       QDir(file(name)).removeRecursively() || QFile::remove(file(name));
   }
 
@@ -73,9 +73,9 @@ class AppendixWindowTest : public QObject {
     QCOMPARE(window_->geometry(), QRect(corner() + QPoint(525, 140), QSize(265, 240)));
     QCOMPARE(window_->image().size(), QSize(265, 132));
     QCOMPARE(window_->image().pixelColor(100, 50), QColor(Qt::red));
-    QCOMPARE(window_->caption()->buttons(),
-             (std::vector<CaptionBar::Button>{CaptionBar::Button::Maximise,
-                                              CaptionBar::Button::Close}));
+    QCOMPARE(
+        window_->caption()->buttons(),
+        (std::vector<CaptionBar::Button>{CaptionBar::Button::Maximise, CaptionBar::Button::Close}));
     QTest::mouseClick(window_->caption(), Qt::LeftButton, {},
                       window_->caption()->buttonRect(CaptionBar::Button::Maximise).center());
     QVERIFY(window_->large());
@@ -112,8 +112,9 @@ class AppendixWindowTest : public QObject {
   }
 
   void richTextShowsItsLinesUnformatted() {
-    writeFile(file("D4.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b\\'c4\\'e0\\'ed\\'b3\\par "
-                              "second\\par}");
+    writeFile(file("D4.rtf"),
+              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b\\'c4\\'e0\\'ed\\'b3\\par "
+              "second\\par}");
     QVERIFY(show(4));
     QCOMPARE(window_->kind(), AppendixKind::Lines);
     QVERIFY(window_->memo()->isVisible());
