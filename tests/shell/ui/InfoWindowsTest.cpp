@@ -31,6 +31,8 @@ class InfoWindowsTest : public QObject {
         .showMessage = [](const QString&) {},
     });
     window_->showOnScreen();
+    // The keys wait for the opening transition.
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->transitionRunning(), 10000);
   }
 
   void f1ShowsTheHelpInTheSchemesColours() {
@@ -39,7 +41,7 @@ class InfoWindowsTest : public QObject {
     QTRY_VERIFY(help->isVisible());
     // The default scheme "Гарбуз".
     QCOMPARE(help->palette().color(QPalette::Window), QColor(255, 208, 144));
-    QCOMPARE(help->y(), window_->y() + 135);
+    QCOMPARE(help->y(), window_->y() + window_->workstation().scale.y(135));
     help->hide();
   }
 
