@@ -102,7 +102,8 @@ TEST_F(ToolTest, AnAppendixBecomesDnWithItsExtension) {
   };
   for (const Row& r : rows) {
     write("src2.txt", std::string("title: T\n== single\n? Q\n") + r.line + "\n+ a\n- b\n");
-    ToolRun bad = tool("make-test " + (dir_ / "src2.txt").string() + " -o " + (dir_ / "t2").string());
+    ToolRun bad =
+        tool("make-test " + (dir_ / "src2.txt").string() + " -o " + (dir_ / "t2").string());
     EXPECT_EQ(bad.code, 1) << r.line;
     EXPECT_NE(bad.err.find(r.error), std::string::npos) << bad.err;
   }

@@ -251,7 +251,8 @@ void AttemptDesk::showTitle() {
 
 bool AttemptDesk::showAppendix(int k) {
   if (!appendix_) {
-    if (!canvas_.window() || findAppendix(in_.openTest.testFolder, k).kind == AppendixKind::None) return false;
+    if (!canvas_.window() || findAppendix(in_.openTest.testFolder, k).kind == AppendixKind::None)
+      return false;
     appendix_ = std::make_unique<AppendixWindow>(canvas_.window(), canvas_.scale());
   }
   return appendix_->showFor(in_.openTest.testFolder, k);

@@ -159,9 +159,7 @@ void MatchingPairs::showAnswersWindow(const Task& task, bool unroll) {
   const int h = (size.height() - 4) / rows;
   const int badge = std::max(8, std::min(h - 4, s.font(22)));
   // Read down the first column, then the second.
-  auto cell = [&](int i) {
-    return QRect(4 + (i - 1) / rows * w, 2 + (i - 1) % rows * h, w, h);
-  };
+  auto cell = [&](int i) { return QRect(4 + (i - 1) / rows * w, 2 + (i - 1) % rows * h, w, h); };
   auto textBox = [&](int i) { return cell(i).adjusted(badge + 8, 0, -2, 0); };
   int g = 64;
   for (int i = 1; i <= n; ++i) {
