@@ -205,6 +205,66 @@ rm -rf "$monitor" "$folder/Pending"
 results_series
 appearance_series
 
+# The help window (at its tallest, on the hot keys), the about window on
+# its last and first pages (F2 opens the last), and a test of two tasks
+# with appendices: a text line, then a picture, each beside its task.
+info_series() {  # SIZE SX SY, then where to click: the help window's maximise button
+  # (x y, x y at the next step, the y of its last top) and its hot-keys link, the about window's page-up arrow and close button
+  local size=$1 sx=$2 sy=$3
+  local help_max=($4) help_link=($5) about_up=($6) about_close=($7)
+  at() { click "$(awk "BEGIN{print int($1*$sx+0.5)}")" "$(awk "BEGIN{print int($2*$sy+0.5)}")" "${3:-0.4}"; }
+  local set="$folder/Base/Шкільні тести" source="$folder/Додатки.txt"
+  cp -r "$root/demo/tests/Шкільні тести/додатки" "$folder/"
+  cat >"$source" <<'SOURCE'
+title: Додатки
+mode: training
+card: no
+
+== single
+? Яка річка найдовша в Україні?
+appendix: додатки/річки.txt
++ Дніпро
+- Дністер
+
+== counted
+? Виберіть два хвойні дерева.
+appendix: додатки/дерева.bmp
++ сосна
++ ялина
+- дуб
+SOURCE
+  "$build/ispyt-tool" make-test "$source" -o "$set/Додатки" --seed 1 >/dev/null
+  start_xvfb "$size"
+  "$build/ispyt" --program-folder "$folder" 2>/dev/null &
+  local app=$!
+  sleep 7
+  xdotool key F1; sleep 0.6
+  import -window root "$out/help-$size.png"
+  # Each step makes it taller; a window that would pass the screen's
+  # bottom moves up.
+  click "${help_max[0]}" "${help_max[1]}"; click "${help_max[2]}" "${help_max[3]}"
+  click "${help_link[@]}" 0.6
+  import -window root "$out/help-tall-hot-keys-$size.png"
+  click $((help_max[2] + 20)) "${help_max[4]}"   # its close button
+  xdotool key F2; sleep 0.6
+  import -window root "$out/about-page9-$size.png"
+  click "${about_up[@]}"; click "${about_up[@]}" 0.6
+  import -window root "$out/about-page1-$size.png"
+  click "${about_close[@]}"
+  at 24 10; at 40 55 1                # "Тест", "Додатки"
+  at 474 338 1.5                      # the main button: the first task
+  import -window root "$out/appendix-text-$size.png"
+  at 100 400; at 474 338 1.5          # answered: the second task
+  import -window root "$out/appendix-picture-$size.png"
+  kill "$app" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+  # The attempt was cut off: its journal is no business of the next run.
+  rm -rf "$set/Додатки" "$source" "$folder/додатки" "$folder/Journal"
+}
+info_series 800x600 1 1 "527 145 527 126 31" "323 71" "598 248" "600 210"
+info_series 1280x800 1.6 1.3333 "775 190 775 190 190" "571 230" "873 315" "875 277"
+
 # The teacher's receiver: a few pupils' attempts sent to it by simulate,
 # the first one chosen to show its tasks.
 receiver_series() {

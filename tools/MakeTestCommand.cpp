@@ -81,6 +81,11 @@ raises, {1\2} is a fraction, {x+y=1^x-y=3} a system, #2x# a square root,
   palette: 1234        shown for the task (becomes P<n>-1.bmp); flag: c
                        sets the grid's display flag (default '+')
 
+  appendix: FILE       in any task: a picture (.bmp), a line of text with
+                       the markup (.txt) or lines of text (.rtf) shown in
+                       a window beside the task (becomes D<n>.bmp, .txt
+                       or .rtf)
+
   == completion        the text with a gap mark ‹ (or <gap>) per blank;
   ? Доповніть речення  each 'blank:' line starts a blank, its variants
   text: Кит <gap> ссавцем.    follow, exactly one '+'; '_' may not occur
@@ -149,7 +154,8 @@ int runMakeTest(const Args& args) {
   // Every file the source names must be there before anything is written.
   std::vector<std::string> named = test.extraFiles;
   for (const SourceTask& t : test.tasks)
-    if (!t.picture.empty()) named.push_back(t.picture);
+    for (const std::string* file : {&t.picture, &t.appendix})
+      if (!file->empty()) named.push_back(*file);
   for (const std::string& file : named)
     if (!fs::is_regular_file(from / file)) {
       std::fprintf(stderr, "%s: the file '%s' it names is missing\n", source.c_str(), file.c_str());
@@ -158,10 +164,23 @@ int runMakeTest(const Args& args) {
   if (!settings.check(source, static_cast<int>(test.tasks.size()))) return 1;
   Random random = seeded ? Random(seed) : Random::clockSeeded();
   if (!writeTestTxt(out, test, random, "make-test")) return 1;
-  for (std::size_t n = 0; n < test.tasks.size(); ++n)
-    if (!test.tasks[n].picture.empty() &&
-        !copyInto(from / test.tasks[n].picture, out / ("P" + std::to_string(n + 1) + "-1.bmp")))
+  for (std::size_t n = 0; n < test.tasks.size(); ++n) {
+    const SourceTask& t = test.tasks[n];
+    const std::string number = std::to_string(n + 1);
+    if (!t.picture.empty() && !copyInto(from / t.picture, out / ("P" + number + "-1.bmp")))
       return 1;
+    if (t.appendix.empty()) continue;
+    const std::string extension = appendixExtension(t.appendix);
+    if (!copyInto(from / t.appendix, out / ("D" + number + extension))) return 1;
+    // An appendix of another kind left from an earlier source would stand
+    // before this one, or behind it.
+    for (const char* other : {".bmp", ".txt", ".rtf"})
+      if (other != extension)
+        if (auto stale = findEntry(out, "D" + number + other)) {
+          std::error_code ec;
+          fs::remove(*stale, ec);
+        }
+  }
   for (const std::string& file : test.extraFiles)
     if (!copyInto(from / file, out / fs::path(file).filename())) return 1;
   if (!settings.save(out)) return 1;

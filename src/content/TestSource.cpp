@@ -172,6 +172,13 @@ class Parser {
       task().picture = std::string(v);
       return;
     }
+    if (keyed(l, "appendix", v)) {
+      SourceTask& t = task();
+      if (!t.appendix.empty()) fail("a second 'appendix:' line");
+      if (appendixExtension(v).empty()) fail("an appendix is a .bmp, .txt or .rtf file");
+      t.appendix = std::string(v);
+      return;
+    }
     if (keyed(l, "flag", v)) {
       expect(TaskType::Restoration, "flag:");
       if (v.size() != 1) fail("'flag:' takes one character");
@@ -308,6 +315,14 @@ class Parser {
 };
 
 }  // namespace
+
+std::string appendixExtension(std::string_view file) {
+  const std::size_t dot = file.rfind('.');
+  if (dot == std::string_view::npos) return {};
+  std::string extension(file.substr(dot));
+  for (char& c : extension) c = cp1251Lower(c);
+  return extension == ".bmp" || extension == ".txt" || extension == ".rtf" ? extension : "";
+}
 
 std::string finishSourceTask(SourceTask& t) {
   int n = static_cast<int>(t.options.size());

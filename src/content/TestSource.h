@@ -49,6 +49,10 @@ struct SourceTask {
   std::vector<SourceGap> gaps;
   std::string palette;
   std::string picture;
+  // Any type: the appendix file (relative to the source), shown beside the
+  // task; a ".bmp", ".txt" or ".rtf" file, copied in as D<n> with its
+  // extension.
+  std::string appendix;
   // Completion: the text with gap marks (byte 0x8B) and per blank its
   // variants, the correct one marked.
   std::string text;
@@ -79,6 +83,10 @@ ParsedSource parseTestSource(std::string_view utf8);
 // column, a restoration palette.  Returns what is wrong ("" when nothing),
 // in English.  Every task given to `writeTestFile` has passed it.
 std::string finishSourceTask(SourceTask& task);
+
+// The extension an appendix file is copied with (".bmp", ".txt", ".rtf",
+// whatever the case written); "" for a file that cannot be one.
+std::string appendixExtension(std::string_view file);
 
 // The grid string of a Restoration task: cells, levels, flag, gap triples.
 std::string restorationGrid(const SourceTask& task);

@@ -13,7 +13,8 @@ class SectionActions {
  public:
   virtual ~SectionActions() = default;
   virtual void showHelp() {}
-  virtual void showAbout() {}
+  // On its first page, or on its last (the contact lines).
+  virtual void showAbout(bool firstPage) {}
   virtual void showAppendix() {}
   virtual void openTest(const std::string& name) {}
   virtual void showStoredResult(const std::string& code) {}

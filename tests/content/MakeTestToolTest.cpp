@@ -72,6 +72,43 @@ TEST_F(ToolTest, MakeTestThenInspectTestShowsTheAuthoredTest) {
   EXPECT_EQ(tool("inspect-test " + folder + "/test.txt --seed 1").out, shown.out);
 }
 
+TEST_F(ToolTest, AnAppendixBecomesDnWithItsExtension) {
+  fs::create_directories(dir_ / "extra");
+  write("extra/map.BMP", "BM-map");
+  write("extra/note.txt", "x]2[");
+  write("src.txt",
+        "title: T\n== single\n? Q1\nappendix: extra/map.BMP\n+ a\n- b\n"
+        "== single\n? Q2\n+ a\n- b\n"
+        "== input\n? Q3\nappendix: extra/note.txt\nfield: F\n= x\n");
+  const fs::path folder = dir_ / "Test";
+  fs::create_directories(folder);
+  // Left from an earlier source: D3.bmp would stand before the new D3.txt.
+  write("Test/D3.bmp", "old");
+  write("Test/D2.rtf", "by hand");
+  ToolRun made = tool("make-test " + (dir_ / "src.txt").string() + " -o " + folder.string());
+  ASSERT_EQ(made.code, 0) << made.err;
+  EXPECT_EQ(read(folder / "D1.bmp"), "BM-map");
+  EXPECT_EQ(read(folder / "D3.txt"), "x]2[");
+  EXPECT_FALSE(fs::exists(folder / "D3.bmp"));
+  EXPECT_EQ(read(folder / "D2.rtf"), "by hand");  // a task the source gives none
+
+  struct Row {
+    const char* line;
+    const char* error;
+  };
+  const Row rows[] = {
+      {"appendix: extra/map.png", "src2.txt:4: an appendix is a .bmp, .txt or .rtf file"},
+      {"appendix: missing.txt", "the file 'missing.txt' it names is missing"},
+  };
+  for (const Row& r : rows) {
+    write("src2.txt", std::string("title: T\n== single\n? Q\n") + r.line + "\n+ a\n- b\n");
+    ToolRun bad =
+        tool("make-test " + (dir_ / "src2.txt").string() + " -o " + (dir_ / "t2").string());
+    EXPECT_EQ(bad.code, 1) << r.line;
+    EXPECT_NE(bad.err.find(r.error), std::string::npos) << bad.err;
+  }
+}
+
 TEST_F(ToolTest, SourceErrorsNameTheLine) {
   write("bad.txt", "title: T\n== single\n? Q\n+ a\n+ b\n");
   ToolRun r = tool("make-test " + (dir_ / "bad.txt").string() + " -o " + (dir_ / "t").string());

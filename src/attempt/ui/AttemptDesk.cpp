@@ -15,6 +15,8 @@ namespace {
 
 const QColor kTitleBlue(0, 0, 255);
 const QColor kTitleNavy(0, 0, 128);
+// A task without an appendix; blue says there is one.
+const QColor kTitleMaroon(128, 0, 0);
 
 // Without the window's transition the new task is on screen at once, and
 // its controls follow on the next tick.
@@ -40,7 +42,7 @@ AttemptDesk::AttemptDesk(Inputs in, Scheduler& scheduler, Random& random, Attemp
             if (host_.keyboardForTyping)
               host_.keyboardForTyping(typing, typing && in_.screenWidth <= kDesignWidth);
           }),
-      matching_(canvas_, [this](int item, const std::string& letter) {
+      matching_(canvas_, scheduler, [this](int item, const std::string& letter) {
         engine_->letterChosen(item, letter);
       }),
       completion_(canvas_, [this](int blank, const std::string& text) {
@@ -65,6 +67,7 @@ AttemptDesk::~AttemptDesk() = default;
 void AttemptDesk::testOpened() {
   // The engine dropped the last attempt when the opening began.
   leaveControls();
+  hideAppendix();
   late_.clear();
   canvas_.setFolder(cp1251FromPath(in_.openTest.testFolder));
   showMainButton(in_.openTest.testLoaded);
@@ -83,6 +86,16 @@ bool AttemptDesk::running() const {
 
 bool AttemptDesk::click(QPoint at) {
   const AttemptPhase phase = engine_->phase();
+  // The title of a task with an appendix brings its window back.
+  if (titleColour_ == kTitleBlue || titleColour_ == kTitleNavy) {
+    if (canvas_.rect(layout::kTestSetCaption).contains(at) && appendix_) {
+      appendix_->show();
+      appendix_->raise();
+      titleColour_ = kTitleBlue;
+      showTitle();
+      return true;
+    }
+  }
   const QRect button = canvas_.rect(layout::kMainButton);
   if (phase == AttemptPhase::Ended &&
       (button.contains(at) || canvas_.rect(layout::kCardArea).contains(at) ||
@@ -162,6 +175,7 @@ void AttemptDesk::showMessage(const std::string& text) {
   if (engine_->phase() != AttemptPhase::Starting && engine_->phase() != AttemptPhase::Card)
     host_.hideCard();
   leaveControls();
+  hideAppendix();
   canvas_.drawCard(text, canvas_.scale().font(24), true);
   drawScorePanel();  // an end takes the mode sign and the task's number away
 }
@@ -182,8 +196,8 @@ void AttemptDesk::showTask(int k, bool) {
 
 void AttemptDesk::layoutTask(int k, bool reviewing) {
   const Task& task = test_.task(k);
-  titleColour_ = kTitleNavy;
-  host_.setTitle(fromCp1251(taskTypeTitle(task)), titleColour_);
+  titleColour_ = showAppendix(k) ? kTitleBlue : kTitleMaroon;
+  showTitle();
   shown_ = controlsFor(task.type);
   if (shown_) shown_->lay(task, state_.task(k), state_.mode, reviewing);
   canvas_.repaint();
@@ -220,11 +234,32 @@ void AttemptDesk::coloursTurned() {
 }
 
 void AttemptDesk::blinkTitle() {
+  // A hidden appendix is called to mind.
   if (titleColour_ != kTitleBlue && titleColour_ != kTitleNavy) return;
+  if (appendix_ && appendix_->isVisible()) return;
   titleColour_ = titleColour_ == kTitleBlue ? kTitleNavy : kTitleBlue;
+  showTitle();
+}
+
+void AttemptDesk::showTitle() {
   const int k = state_.currentTask;
-  if (k >= 1 && k <= state_.taskCount)
-    host_.setTitle(fromCp1251(taskTypeTitle(test_.task(k))), titleColour_);
+  if (k < 1 || k > state_.taskCount) return;
+  QString title = fromCp1251(taskTypeTitle(test_.task(k)));
+  if (titleColour_ == kTitleBlue || titleColour_ == kTitleNavy) title += ui(":додаток");
+  host_.setTitle(title, titleColour_);
+}
+
+bool AttemptDesk::showAppendix(int k) {
+  if (!appendix_) {
+    if (!canvas_.window() || findAppendix(in_.openTest.testFolder, k).kind == AppendixKind::None)
+      return false;
+    appendix_ = std::make_unique<AppendixWindow>(canvas_.window(), canvas_.scale());
+  }
+  return appendix_->showFor(in_.openTest.testFolder, k);
+}
+
+void AttemptDesk::hideAppendix() {
+  if (appendix_) appendix_->hide();
 }
 
 void AttemptDesk::showTestSetTitle() {
@@ -233,6 +268,7 @@ void AttemptDesk::showTestSetTitle() {
 }
 
 void AttemptDesk::attemptClosed() {
+  hideAppendix();
   showMainButton(false);
   drawScorePanel();
   host_.attemptClosed();

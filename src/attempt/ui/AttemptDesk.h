@@ -24,6 +24,7 @@
 #include "attempt/ui/TaskCanvas.h"
 #include "attempt/ui/TypedFields.h"
 #include "presentation/qt/FirstScreen.h"
+#include "presentation/ui/AppendixWindow.h"
 
 namespace ispyt {
 
@@ -67,6 +68,8 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   const AttemptState& state() const { return state_; }
   TaskCanvas& canvas() { return canvas_; }
   const RestorationGrid& restorationGrid() const { return restoration_; }
+  // The current task's appendix window; none before a task had one.
+  AppendixWindow* appendix() const { return appendix_.get(); }
 
   // A test was opened and its title screen drawn: the button invites.
   void testOpened();
@@ -109,6 +112,11 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   void drawQuestion(int k, bool animated = false);
   TaskControls* controlsFor(TaskType type);
   void leaveControls();
+  // Shows the appendix of task k, or hides the window; true when it has one.
+  bool showAppendix(int k);
+  void hideAppendix();
+  // The task's type in the title label, in its colour.
+  void showTitle();
   void drawScorePanel();
   QString scoreText() const;
 
@@ -135,6 +143,7 @@ class AttemptDesk : private AttemptScreen, private AttemptSounds {
   std::unique_ptr<Timer> transition_;
   std::set<int> late_;  // petals filled light blue in the last seconds
   QColor titleColour_;
+  std::unique_ptr<AppendixWindow> appendix_;
 };
 
 }  // namespace ispyt

@@ -20,7 +20,6 @@ namespace {
 // area.
 constexpr Point kAnswersCorner{430, 25};
 constexpr int kAnswersWidth = 354;
-constexpr int kAnswersCaption = 14;
 // More right items than this stand in two columns.
 constexpr int kAnswersOneColumn = 4;
 
@@ -77,11 +76,13 @@ void MatchingPairs::create() {
     pair.panel->hide();
     pair.list->hide();
   }
-  answers_ = new MatchingAnswersWindow(window);
+  answers_ = new MatchingAnswersWindow(window, scheduler_, canvas_.scale());
 }
 
 void MatchingPairs::lay(const Task& task, const TaskRecord& record, int mode, bool reviewing) {
   if (!answers_) create();
+  // The same task laid out again (a presentation key) keeps its window out.
+  const bool again = record_ == &record && answers_->out() && answers_->isVisible();
   record_ = &record;
   count_ = leftCount(task);
   offered_.clear();
@@ -93,20 +94,22 @@ void MatchingPairs::lay(const Task& task, const TaskRecord& record, int mode, bo
     pair.list->setItems(offered_);
     pair.list->setEnabled(!reviewing && !record.done);
     pair.panel->setEnabled(!reviewing);
-    pair.panel->show();
-    pair.list->show();
   }
-  for (int p = count_; p < kMaxMatchingLeft; ++p) {
-    pairs_[p].panel->hide();
-    pairs_[p].list->hide();
-  }
+  showPanels(again);
   if (reviewing) {
     for (int p = 0; p < count_; ++p) setPanel(p + 1, fromCp1251(review.entries[p].text), {});
   } else {
     showLetters(record);
   }
-  showAnswersWindow(task);
+  showAnswersWindow(task, !again);
   canvas_.repaint();
+}
+
+void MatchingPairs::showPanels(bool shown) {
+  for (int p = 0; p < kMaxMatchingLeft; ++p) {
+    pairs_[p].panel->setVisible(shown && p < count_);
+    pairs_[p].list->setVisible(shown && p < count_);
+  }
 }
 
 void MatchingPairs::drawLeftItems(const Task& task) {
@@ -144,22 +147,19 @@ void MatchingPairs::drawLeftItems(const Task& task) {
     painter.drawRoundedRect(QRectF(cells[p]).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
 }
 
-void MatchingPairs::showAnswersWindow(const Task& task) {
+void MatchingPairs::showAnswersWindow(const Task& task, bool unroll) {
   const ScreenScale& s = canvas_.scale();
   const QSize size(s.x(kAnswersWidth), canvas_.rect(layout::kOptionArea).height() / 2);
   QImage picture(size, QImage::Format_RGB32);
   picture.fill(kPaper);
-  const int caption = s.y(kAnswersCaption);
   const int n = rightCount(task);
   const int columns = n <= kAnswersOneColumn ? 1 : 2;
   const int rows = std::max(1, (n + columns - 1) / columns);
   const int w = (size.width() - 8) / columns;
-  const int h = (size.height() - caption - 4) / rows;
+  const int h = (size.height() - 4) / rows;
   const int badge = std::max(8, std::min(h - 4, s.font(22)));
   // Read down the first column, then the second.
-  auto cell = [&](int i) {
-    return QRect(4 + (i - 1) / rows * w, caption + 2 + (i - 1) % rows * h, w, h);
-  };
+  auto cell = [&](int i) { return QRect(4 + (i - 1) / rows * w, 2 + (i - 1) % rows * h, w, h); };
   auto textBox = [&](int i) { return cell(i).adjusted(badge + 8, 0, -2, 0); };
   int g = 64;
   for (int i = 1; i <= n; ++i) {
@@ -176,13 +176,7 @@ void MatchingPairs::showAnswersWindow(const Task& task) {
   }
   p.setRenderHint(QPainter::Antialiasing);
   QFont font("DejaVu Sans");
-  font.setPixelSize(std::max(8, caption * 3 / 4));
   font.setBold(true);
-  p.setFont(font);
-  p.fillRect(QRect(0, 0, size.width(), caption), kInk);
-  p.setPen(Qt::white);
-  p.drawText(QRect(6, 0, size.width() - 12, caption), Qt::AlignVCenter | Qt::AlignLeft,
-             ui("Відповідники"));
   font.setPixelSize(std::max(8, badge * 11 / 20));
   p.setFont(font);
   for (int i = 1; i <= n; ++i) {
@@ -194,9 +188,9 @@ void MatchingPairs::showAnswersWindow(const Task& task) {
   p.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
   p.end();
   answers_->setPicture(picture);
-  answers_->move(
-      canvas_.window()->mapToGlobal(QPoint(s.x(kAnswersCorner.x), s.y(kAnswersCorner.y))));
-  answers_->show();
+  if (!unroll) return;
+  answers_->unroll(QPoint(s.x(kAnswersCorner.x), s.y(kAnswersCorner.y)), count_,
+                   [this] { showPanels(true); });
 }
 
 void MatchingPairs::setPanel(int p, const QString& text, const QColor& colour) {
@@ -245,7 +239,7 @@ void MatchingPairs::clear() {
       pair.panel->hide();
       pair.list->hide();
     }
-  if (answers_) answers_->hide();
+  if (answers_) answers_->withdraw();
   record_ = nullptr;
   count_ = 0;
 }

@@ -20,8 +20,9 @@ class MatchingPairs : public TaskControls {
  public:
   // `chosen`: left item p (1..) was given the letter (Windows-1251; empty:
   // none).
-  MatchingPairs(TaskCanvas& canvas, std::function<void(int item, const std::string& letter)> chosen)
-      : canvas_(canvas), chosen_(std::move(chosen)) {}
+  MatchingPairs(TaskCanvas& canvas, Scheduler& scheduler,
+                std::function<void(int item, const std::string& letter)> chosen)
+      : canvas_(canvas), scheduler_(scheduler), chosen_(std::move(chosen)) {}
 
   bool handles(TaskType type) const override { return type == TaskType::Matching; }
   void lay(const Task& task, const TaskRecord& record, int mode, bool reviewing) override;
@@ -37,12 +38,17 @@ class MatchingPairs : public TaskControls {
 
   void create();
   void drawLeftItems(const Task& task);
-  void showAnswersWindow(const Task& task);
+  // Draws the right items into the window; it unrolls anew unless it is
+  // out for this task already.
+  void showAnswersWindow(const Task& task, bool unroll);
+  // The panels and lists of the left items, once the window is out.
+  void showPanels(bool shown);
   // The panels show the letters the record holds.
   void showLetters(const TaskRecord& record);
   void setPanel(int p, const QString& letter, const QColor& colour);
 
   TaskCanvas& canvas_;
+  Scheduler& scheduler_;
   std::function<void(int, const std::string&)> chosen_;
   std::array<Pair, kMaxMatchingLeft> pairs_{};
   MatchingAnswersWindow* answers_ = nullptr;

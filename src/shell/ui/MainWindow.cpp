@@ -37,6 +37,8 @@ const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
 class OwnActions : public SectionActions {
  public:
   explicit OwnActions(MainWindow& window) : window_(window) {}
+  void showHelp() override { window_.info().showHelp(); }
+  void showAbout(bool firstPage) override { window_.info().showAbout(firstPage); }
   void openAppearanceDialog() override { window_.openAppearanceDialog(); }
   void applyAppearance() override { window_.applyAppearance(); }
   void openSettingsDialog(bool afterPassword) override {
@@ -235,6 +237,7 @@ void MainWindow::createScreens() {
                  [this] { menu_->appearanceConfirmed(); },
                  [this] { menu_->appearanceClosed(); },
              });
+  info_ = std::make_unique<InfoWindows>(parts);
   results_ = std::make_unique<ResultsConductor>(
       parts, ResultsConductor::Host{
                  [this]() -> ResultScreen& { return attempt_->resultScreen(); },

@@ -31,6 +31,7 @@
 #include "shell/ui/AppearanceConductor.h"
 #include "shell/ui/AttemptConductor.h"
 #include "shell/ui/ExitConductor.h"
+#include "shell/ui/InfoWindows.h"
 #include "shell/ui/IntroPictures.h"
 #include "shell/ui/MenuConductor.h"
 #include "shell/ui/ResumeOffer.h"
@@ -98,6 +99,8 @@ class MainWindow : public QWidget {
   AppearanceDialog* appearanceDialog() const { return appearance_->dialog(); }
   // Stored results, their charts and cleaning.
   ResultsConductor& results() { return *results_; }
+  // The help and about windows.
+  InfoWindows& info() { return *info_; }
   // The dispatcher after the dialog was confirmed: decor.ini read back and
   // the first screen drawn anew in its appearance.
   void applyAppearance();
@@ -164,6 +167,7 @@ class MainWindow : public QWidget {
   bool resumeOffered_ = false;
   ResumeOffer* resumeOffer_ = nullptr;
   std::unique_ptr<ResultsConductor> results_;
+  std::unique_ptr<InfoWindows> info_;
 };
 
 }  // namespace ispyt

@@ -219,7 +219,7 @@ void MenuConductor::runDispatcher() {
       actions_.showHelp();
       break;
     case DispatchAction::About:
-      actions_.showAbout();
+      actions_.showAbout(true);
       break;
     case DispatchAction::OpenTest:
       openTest(chosenItem_);
@@ -332,7 +332,8 @@ void MenuConductor::hotKey(QKeyEvent* event) {
       actions_.showHelp();
       break;
     case HotKeyAction::About:
-      actions_.showAbout();
+      // The key takes the reader straight to whom to ask.
+      actions_.showAbout(false);
       break;
     case HotKeyAction::SlowerPointer:
       host_.presentationKey(PresentationKey::Left);

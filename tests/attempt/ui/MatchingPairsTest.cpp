@@ -37,8 +37,14 @@ Task matchingTask() {
 const QColor kRight(0, 255, 0);
 const QColor kWrong(255, 128, 80);
 
+// Long enough for the window to unroll and the panels to appear.
+constexpr int kUnrollMs = 1000 / 2;
+
 struct Pairs : TaskDesk {
-  using TaskDesk::TaskDesk;
+  // The task laid out, its window out.
+  Pairs(const Task& task, int mode, bool unrolled = true) : TaskDesk(task, mode) {
+    if (unrolled) scheduler.advance(kUnrollMs);
+  }
   QLabel* panel(int p) const { return find<QLabel>(QString("panel%1").arg(p)); }
   CardDropDown* list(int p) const { return find<CardDropDown>(QString("letters%1").arg(p)); }
   // The right items are shuffled when the attempt starts: the place of
@@ -107,8 +113,10 @@ class MatchingPairsTest : public QObject {
     QCOMPARE(answers->windowTitle(), QString::fromUtf8("Відповідники"));
     QVERIFY(answers->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(answers->windowFlags().testFlag(Qt::Tool));
+    QVERIFY(answers->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(answers->pos(), d.window.mapToGlobal(QPoint(430, 25)));
-    QCOMPARE(answers->height(), 100);
+    // Half the option area's height under the title bar.
+    QCOMPARE(answers->height(), 100 + CaptionBar::kHeight);
     // The attempt's end takes the task away, and the window with it.
     d.match(1, "Київ");
     d.match(2, "Львів");
@@ -119,6 +127,42 @@ class MatchingPairsTest : public QObject {
     QVERIFY(!answers->isVisible());
   }
 
+  void theWindowUnrollsBeforeThePanelsAppear() {
+    Pairs d(matchingTask(), kModeTraining, false);
+    auto* answers = d.find<MatchingAnswersWindow>("matchingAnswers");
+    QVERIFY(!answers->isVisible());
+    QVERIFY(!d.panel(1)->isVisible());
+    d.scheduler.advance(kListHiddenTicks * kListUnrollTickMs);
+    QVERIFY(!answers->isVisible());
+    d.scheduler.advance(kListUnrollTickMs);
+    QVERIFY(answers->isVisible());
+    QCOMPARE(answers->height(), kListGrowth);
+    d.scheduler.advance(kListUnrollTickMs);
+    QCOMPARE(answers->height(), 2 * kListGrowth);
+    QVERIFY(!d.panel(1)->isVisible() && !d.list(1)->isVisible());
+    d.scheduler.advance(kUnrollMs);
+    QCOMPARE(answers->height(), answers->fullHeight());
+    for (int p = 1; p <= 3; ++p) QVERIFY(d.panel(p)->isVisible() && d.list(p)->isVisible());
+    QVERIFY(!d.panel(4)->isVisible());
+
+    // The title bar's buttons: over the option area, rolled up, let down.
+    auto press = [&](CaptionBar::Button b) {
+      QTest::mouseClick(answers->caption(), Qt::LeftButton, {},
+                        answers->caption()->buttonRect(b).center());
+    };
+    const QPoint corner = d.window.mapToGlobal(QPoint(0, 0));
+    press(CaptionBar::Button::Minimise);
+    QCOMPARE(answers->geometry(), QRect(corner + QPoint(430, 370), QSize(354, 120)));
+    press(CaptionBar::Button::Restore);
+    QCOMPARE(answers->geometry(), QRect(corner + QPoint(430, 25), QSize(354, 20)));
+    press(CaptionBar::Button::Maximise);
+    QCOMPARE(answers->geometry(), QRect(corner + QPoint(430, 25), QSize(354, 120)));
+
+    // A presentation key lays the task out again: the window stays out.
+    d.desk->presentationKey(PresentationKey::F7);
+    QVERIFY(answers->isVisible() && d.panel(1)->isVisible());
+  }
+
   void reviewShowsTheRecordedLetters() {
     Pairs d(matchingTask(), kModeTestPaper);
     d.match(1, "Київ");
@@ -127,6 +171,7 @@ class MatchingPairsTest : public QObject {
     const QString second = d.letter("Одеса");
     d.submit();
     d.review();
+    d.scheduler.advance(kUnrollMs);
     QVERIFY(d.state().reviewing);
     QCOMPARE(d.panel(2)->text(), second);
     QVERIFY(!d.panel(2)->isEnabled() && !d.list(2)->isEnabled());

@@ -75,13 +75,17 @@ struct TaskDesk {
   QImage screen{800, 600, QImage::Format_RGB32};
   QImage background{800, 600, QImage::Format_RGB32};
   std::vector<Keyboard> keyboard;  // every call of the keyboard hook
+  QString title;                   // the title label, as the desk set it last
+  QColor titleColour;
   TaskCanvas canvas{{&screen, &background, &window, ScreenScale{}, {}, {}, [] {}}};
   AttemptLog end;
   NoResults results;
   std::unique_ptr<AttemptDesk> desk;
 
-  // Starts an attempt of `task` alone in `mode` and lays it out.
-  TaskDesk(const Task& task, int mode) {
+  // Starts an attempt of `task` alone in `mode` and lays it out;
+  // `prepare` puts files into the test folder first.
+  TaskDesk(const Task& task, int mode, const std::function<void(const QString&)>& prepare = {}) {
+    if (prepare) prepare(folder.path());
     ws.screen = {800, 600};
     ws.settings.mode = mode;
     ws.settings.personalise = false;
@@ -98,7 +102,11 @@ struct TaskDesk {
     background.fill(QColor(176, 196, 222));
     screen = background.copy();
     window.setGeometry(0, 0, 800, 600);
-    AttemptDesk::Host host{[](const QString&, QColor) {}, [] {}, [] {}, [] {},
+    AttemptDesk::Host host{[this](const QString& text, QColor colour) {
+                             title = text;
+                             titleColour = colour;
+                           },
+                           [] {}, [] {}, [] {},
                            [this](bool typing, bool selector) {
                              keyboard.push_back({typing, selector});
                            }};

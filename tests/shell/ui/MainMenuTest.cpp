@@ -18,7 +18,7 @@ struct Recorder : SectionActions {
   QStringList* log;
   explicit Recorder(QStringList* l) : log(l) {}
   void showHelp() override { *log << "help"; }
-  void showAbout() override { *log << "about"; }
+  void showAbout(bool firstPage) override { *log << (firstPage ? "about" : "about 9"); }
   void openSettingsDialog(bool) override { *log << "settings"; }
   void showStoredResult(const std::string& code) override {
     *log << "result " + QString::fromStdString(code);
