@@ -50,7 +50,9 @@ TEST(Appendix, ThePictureStandsBeforeTheTextLineBeforeTheLines) {
     for (const std::string& name : r.files) f.put(name);
     const AppendixFile found = findAppendix(f.path, 3);
     EXPECT_EQ(found.kind, r.kind) << r.chosen;
-    if (r.kind != AppendixKind::None) EXPECT_EQ(found.path.filename(), r.chosen);
+    if (r.kind != AppendixKind::None) {
+      EXPECT_EQ(found.path.filename(), r.chosen);
+    }
   }
 }
 
