@@ -91,8 +91,9 @@ std::unique_ptr<SystemShell> makeDeskShell() {
   return makeSystemShell();
 #else
 #ifdef ISPYT_X11
-  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-    return std::make_unique<X11SystemShell>(x11->display());
+  // The offscreen platform answers for X11 too, with no display behind it.
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 && x11->display()) return std::make_unique<X11SystemShell>(x11->display());
 #endif
   const QString platform = QGuiApplication::platformName();
   if (platform == "offscreen" || platform == "minimal") return makeSystemShell();
