@@ -1,7 +1,9 @@
 // One task screen's texts: seven options measured for their common size,
 // then drawn at it, and the question drawn; at the 800x600 design and at
-// the scale of a 1920x1080 screen.  The canvas only counts, so this is the
-// layout's own cost.
+// the scale of a 1920x1080 screen.  Then one question 1, 10 and 100 times
+// as long in the question area at 1920x1080: the cost should grow with the
+// text, not faster.  The canvas only counts, so this is the layout's own
+// cost.
 
 #include <benchmark/benchmark.h>
 
@@ -38,11 +40,16 @@ class Slots : public TextSlots {
   CountingCanvas canvas;
 };
 
-void taskScreen(benchmark::State& state) {
-  const double sx = state.range(0) / 800.0, sy = state.range(1) / 600.0;
-  const std::string question = cp1251(
+const std::string& question() {
+  static const std::string text = cp1251(
       "Установіть відповідність між виразом {x]2[-1\\x+1} при x = 3 і його значенням; "
       "обчисліть також #2x]2[+16# та розв’яжіть систему {x+y=7^x-y=1}.");
+  return text;
+}
+
+void taskScreen(benchmark::State& state) {
+  const double sx = state.range(0) / 800.0, sy = state.range(1) / 600.0;
+  const std::string& question = ::question();
   std::vector<std::string> options;
   for (const char* o : {"{1\\2} + {1\\3}", "#216# + #29#", "x]2[ - 5x + 6", "`a + `b = `p",
                         "H[2]SO[4] {t\\ } SO[3] + H[2]O", "{a+b\\c}", "x >= 1, y <= 2"})
@@ -69,5 +76,24 @@ void taskScreen(benchmark::State& state) {
 }
 
 BENCHMARK(taskScreen)->Args({800, 600})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+void longQuestion(benchmark::State& state) {
+  const double sx = 1920 / 800.0, sy = 1080 / 600.0;
+  std::string text;
+  for (int i = 0; i < state.range(0); ++i) text += (i ? " " : "") + question();
+  Slots slots;
+  GapBoxes gaps;
+  GapAnchors anchors;
+  TextRenderTarget target{slots, gaps, anchors, {false, 4, false, sx, sy, ""}};
+  const int qw = roundHalfEven(710 * sx), qh = roundHalfEven(170 * sy);
+  const int maxSize = roundHalfEven(24 * std::min(sx, sy));
+  int g = 0;
+  for (auto _ : state)
+    g = RenderTaskText(target, text, "", qw, qh, false, true, 0, kBlack, maxSize);
+  state.counters["g"] = g;
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+BENCHMARK(longQuestion)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

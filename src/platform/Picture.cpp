@@ -79,25 +79,32 @@ Picture enlargeByThree(const Picture& small) {
   return big;
 }
 
-Picture reduceByThree(const Picture& big) {
-  const int w = big.width() / 3, h = big.height() / 3;
-  Picture out({w, h});
-  for (int y = 0; y < h; ++y) {
-    const Pixel* rows[3] = {big.row(3 * y), big.row(3 * y + 1), big.row(3 * y + 2)};
-    Pixel* dst = out.row(y);
+void reduceByThree(const Pixel* in, std::size_t stride, int width, int height, Pixel* out,
+                   std::size_t outStride) {
+  const int w = width / 3, h = height / 3;
+  for (int y = 0; y < h; ++y, in += 3 * stride, out += outStride) {
+    const Pixel* rows[3] = {in, in + stride, in + 2 * stride};
     for (int x = 0; x < w; ++x) {
-      unsigned r = 0, g = 0, b = 0;
+      // Red and blue summed side by side: nine bytes never carry into the
+      // other's half.
+      unsigned rb = 0, g = 0;
       for (const Pixel* row : rows) {
         for (int i = 0; i < 3; ++i) {
           const Pixel c = row[3 * x + i];
-          r += (c >> 16) & 0xFF;
+          rb += c & 0x00FF00FFu;
           g += (c >> 8) & 0xFF;
-          b += c & 0xFF;
         }
       }
-      dst[x] = 0xFF000000u | ((r / 9) << 16) | ((g / 9) << 8) | (b / 9);
+      out[x] = 0xFF000000u | (((rb >> 16) / 9) << 16) | ((g / 9) << 8) | ((rb & 0xFFFF) / 9);
     }
   }
+}
+
+Picture reduceByThree(const Picture& big) {
+  Picture out({big.width() / 3, big.height() / 3});
+  if (!out.empty())
+    reduceByThree(big.row(0), std::size_t(big.width()), big.width(), big.height(), out.row(0),
+                  std::size_t(out.width()));
   return out;
 }
 

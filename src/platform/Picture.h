@@ -4,6 +4,7 @@
 // in rows, the layout the Qt layer paints from, so a picture crosses the
 // seam by copying rows.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -69,6 +70,10 @@ namespace ispyt {
 // drawn at three times the size, each 3x3 block averaged (channel sums
 // divided by 9, truncated) into one pixel.
 Picture reduceByThree(const Picture& enlarged);
+// The same over rows of pixel words `stride` pixels apart: `out` receives
+// (width / 3) x (height / 3) pixels, its rows `outStride` apart.
+void reduceByThree(const Pixel* in, std::size_t stride, int width, int height, Pixel* out,
+                   std::size_t outStride);
 // Each pixel as a 3x3 block: what reduceByThree turns back into the same.
 Picture enlargeByThree(const Picture& picture);
 

@@ -77,27 +77,6 @@ void drawBackdrop(Canvas& canvas, const SlotBackdrop& b, int slot, Size size) {
   }
 }
 
-// Shrinks one point at a time from maxSize until the text fits; returns
-// the size to draw at.  At the smallest size the text is drawn regardless.
-int fittingSize(const MarkedText& marked, int width, int height, int maxSize) {
-  for (int size = std::max(maxSize, kMinFontSize); size > kMinFontSize; --size) {
-    const int g = cellWidth(size);
-    if (height - 2 * marked.rowFactor * g < firstLineTop(g, marked.rowFactor)) continue;
-    if (measureLayout(marked, LayoutFrame{width, height, size})) return size;
-  }
-  return kMinFontSize;
-}
-
-int layOut(TextRenderTarget& target, std::string_view text, Canvas* canvas, int width, int height,
-           bool bold, Rgb colour, int maxSize, int offset) {
-  const MarkedText marked = readMarkup(text, target.gapBoxes);
-  const int size = fittingSize(marked, width, height, maxSize);
-  if (canvas)
-    drawLayout(marked, LayoutFrame{width, height, size, bold, colour, offset}, *canvas,
-               target.gapAnchors);
-  return cellWidth(size);
-}
-
 }  // namespace
 
 std::optional<fs::path> pictureFile(std::string_view text, std::string_view folder) {
@@ -131,13 +110,22 @@ int RenderTaskText(TextRenderTarget& target, std::string_view text, std::string_
     }
     drawBackdrop(canvas, target.backdrop, slot, size);
   }
-  Canvas* drawOn = draw ? &canvas : nullptr;
-  int g = layOut(target, text, drawOn, size.width, size.height, bold, colour, maxSize, 0);
-  if (slot == kTitleSlot)
-    g = layOut(target, text, drawOn, size.width, size.height, bold,
-               titleLightColour(target.backdrop.colourScheme), maxSize, kTitleShadowShift);
-  if (!draw) target.textSlots.release(slot);
-  return g;
+  const MarkedText marked = readMarkup(text, target.gapBoxes);
+  // At the smallest size the text is drawn regardless, as far as it fits.
+  const int fontSize = largestFittingSize(marked, size.width, size.height, maxSize, kMinFontSize);
+  if (draw) {
+    auto drawAt = [&](Rgb c, int offset) {
+      drawLayout(marked, LayoutFrame{size.width, size.height, fontSize, bold, c, offset}, canvas,
+                 target.gapAnchors);
+    };
+    drawAt(colour, 0);
+    // The title's light copy over its dark shadow.
+    if (slot == kTitleSlot)
+      drawAt(titleLightColour(target.backdrop.colourScheme), kTitleShadowShift);
+  } else {
+    target.textSlots.release(slot);
+  }
+  return cellWidth(fontSize);
 }
 
 }  // namespace ispyt

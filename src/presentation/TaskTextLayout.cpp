@@ -21,10 +21,40 @@ bool takesNoRoom(const Cell& c) {
          c.is(kUnderline) || c.is(kBold);
 }
 
+// Word ends and room counts, so that the word-fit scan is one lookup; the
+// same at every size, so made once per text.
+struct WordIndex {
+  WordIndex() = default;
+  explicit WordIndex(const std::vector<Cell>& cells) {
+    const std::size_t n = cells.size();
+    wordEnd.assign(n + 1, n);
+    rooms.assign(n + 1, 0);
+    for (std::size_t i = 0; i < n; ++i) rooms[i + 1] = rooms[i] + (takesNoRoom(cells[i]) ? 0 : 1);
+    for (std::size_t i = n; i-- > 0;) wordEnd[i] = cells[i].is(' ') ? i : wordEnd[i + 1];
+  }
+  // After cells were inserted at p: the rest made anew, and the word that
+  // ran into p pointed to its new end.
+  void inserted(const std::vector<Cell>& cells, std::size_t p) {
+    const std::size_t n = cells.size();
+    wordEnd.resize(n + 1);
+    rooms.resize(n + 1);
+    for (std::size_t i = p; i < n; ++i) rooms[i + 1] = rooms[i] + (takesNoRoom(cells[i]) ? 0 : 1);
+    wordEnd[n] = n;
+    for (std::size_t i = n; i-- > p;) wordEnd[i] = cells[i].is(' ') ? i : wordEnd[i + 1];
+    for (std::size_t i = p; i-- > 0 && !cells[i].is(' ');) wordEnd[i] = wordEnd[p];
+  }
+  std::vector<std::size_t> wordEnd;
+  std::vector<int> rooms;
+};
+
 class LayoutPass {
  public:
-  LayoutPass(const MarkedText& text, const LayoutFrame& frame, Canvas* canvas, GapAnchors* anchors)
-      : cells_(text.cells),
+  LayoutPass(const MarkedText& text, const WordIndex& words, const LayoutFrame& frame,
+             Canvas* canvas, GapAnchors* anchors)
+      : edited_(canvas ? text.cells : std::vector<Cell>()),
+        cells_(canvas ? &edited_ : &text.cells),
+        ownWords_(canvas ? words : WordIndex()),
+        words_(canvas ? &ownWords_ : &words),
         groups_(text.groups),
         f_(frame),
         canvas_(canvas),
@@ -35,12 +65,10 @@ class LayoutPass {
         lineStep_(2 * v_ * g_ + roundHalfEven(g_ * text.extraLineGap)),
         x_(g_),
         y_(firstLineTop(g_, v_)),
-        lastX_(g_) {
-    index();
-  }
+        lastX_(g_) {}
 
   bool run() {
-    for (std::size_t p = 0; p < cells_.size();) {
+    for (std::size_t p = 0; p < cells_->size();) {
       Fit fit = wordFit(p);
       if (fit == Fit::No) {
         if (!drawing()) return false;
@@ -48,9 +76,11 @@ class LayoutPass {
       }
       if (fit == Fit::Wrap) {
         wrap();
-        continue;
+      } else {
+        p = handle(p);
       }
-      p = handle(p);
+      // A measure that has run out of lines has its answer.
+      if (!fits_ && !drawing()) return false;
     }
     return fits_;
   }
@@ -62,23 +92,13 @@ class LayoutPass {
   int advance() const { return script_ != Script::None ? g_ - 2 * drop_ / 3 : g_; }
   bool insideGroup() const { return openGroup_ >= 0; }
 
-  // Word ends and room counts, so that the word-fit scan is one lookup.
-  void index() {
-    const std::size_t n = cells_.size();
-    wordEnd_.assign(n + 1, n);
-    rooms_.assign(n + 1, 0);
-    for (std::size_t i = 0; i < n; ++i)
-      rooms_[i + 1] = rooms_[i] + (takesNoRoom(cells_[i]) ? 0 : 1);
-    for (std::size_t i = n; i-- > 0;) wordEnd_[i] = cells_[i].is(' ') ? i : wordEnd_[i + 1];
-  }
-
   // From the pen, the rest of the word up to the next space: does it fit
   // the line, must the line break first, or is it longer than any line?
   Fit wordFit(std::size_t p) const {
     const int limit = f_.width - g_;
     const int cell = advance();
-    const std::size_t end = wordEnd_[p];
-    const int room = rooms_[end] - rooms_[p];
+    const std::size_t end = words_->wordEnd[p];
+    const int room = words_->rooms[end] - words_->rooms[p];
     int xs = x_;
     std::size_t stop = end;
     bool reached = x_ >= limit;
@@ -88,17 +108,17 @@ class LayoutPass {
       reached = true;
       const int needed = (limit - x_ + cell - 1) / cell;
       xs = x_ + needed * cell;
-      stop = std::lower_bound(rooms_.begin() + static_cast<std::ptrdiff_t>(p), rooms_.end(),
-                              rooms_[p] + needed) -
-             rooms_.begin();
+      stop = std::lower_bound(words_->rooms.begin() + static_cast<std::ptrdiff_t>(p),
+                              words_->rooms.end(), words_->rooms[p] + needed) -
+             words_->rooms.begin();
     } else {
       xs = x_ + room * cell;
     }
     if ((xs - x_) + 2 * g_ >= f_.width) return Fit::No;
     if (!reached) return Fit::Draw;
     if (!insideGroup()) return Fit::Wrap;
-    bool onMark =
-        stop < cells_.size() && (cells_[stop].is(kSubscript) || cells_[stop].is(kSuperscript));
+    bool onMark = stop < cells_->size() &&
+                  ((*cells_)[stop].is(kSubscript) || (*cells_)[stop].is(kSuperscript));
     return onMark ? Fit::Wrap : Fit::Draw;
   }
 
@@ -110,7 +130,7 @@ class LayoutPass {
 
   // Handles the cell at p and returns the position of the next one.
   std::size_t handle(std::size_t p) {
-    const Cell c = cells_[p];
+    const Cell c = (*cells_)[p];
     if (c.is(kLineBreak)) {
       if (x_ != g_) {
         x_ = g_;
@@ -163,9 +183,9 @@ class LayoutPass {
   // so that the next group stands under or over it.
   void stack(std::size_t p) {
     std::size_t i = p;
-    if (i > 0 && (cells_[i - 1].is(kSubscript) || cells_[i - 1].is(kSuperscript))) --i;
+    if (i > 0 && ((*cells_)[i - 1].is(kSubscript) || (*cells_)[i - 1].is(kSuperscript))) --i;
     int count = 0;
-    while (i > 0 && !(cells_[i - 1].is(kSubscript) || cells_[i - 1].is(kSuperscript))) {
+    while (i > 0 && !((*cells_)[i - 1].is(kSubscript) || (*cells_)[i - 1].is(kSuperscript))) {
       --i;
       ++count;
     }
@@ -208,11 +228,11 @@ class LayoutPass {
   }
 
   std::size_t drawCell(std::size_t p) {
-    const Cell c = cells_[p];
+    const Cell c = (*cells_)[p];
     if (c.kind == CellKind::Text) {
       switch (c.ch) {
         case kIntegral:
-          if (p + 1 < cells_.size() && cells_[p + 1].is(kSuperscript)) {
+          if (p + 1 < cells_->size() && (*cells_)[p + 1].is(kSuperscript)) {
             integral();
             return next(p);
           }
@@ -321,14 +341,14 @@ class LayoutPass {
   }
 
   std::size_t root(std::size_t p) {
-    if (!cells_[p].opensRoot) {
+    if (!(*cells_)[p].opensRoot) {
       radical();
       return p + 1;
     }
     rootStart_ = x_;
     std::size_t after = next(p);
-    if (after >= cells_.size() || cells_[after].is(kRoot)) return after;
-    const Cell& index = cells_[after];
+    if (after >= cells_->size() || (*cells_)[after].is(kRoot)) return after;
+    const Cell& index = (*cells_)[after];
     if (index.ch != '2' && static_cast<unsigned char>(index.ch) >= 0x20) {
       Font font = textFont();
       font.size = std::max(4 * g_ / 5, 1);
@@ -363,9 +383,9 @@ class LayoutPass {
     if (!secondRow_) {
       secondRow_ = true;
       groupEnd_ = x_;
-      cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(p), gr.setAside.begin(),
-                    gr.setAside.end());
-      index();
+      edited_.insert(edited_.begin() + static_cast<std::ptrdiff_t>(p), gr.setAside.begin(),
+                     gr.setAside.end());
+      ownWords_.inserted(edited_, p);
       y_ += gr.upperSetAside ? -2 * g_ : 2 * g_;
       x_ = groupStart_;
       if (!gr.system) x_ += ((groupEnd_ - groupStart_) - gr.setAsideLength * g_) / 2;
@@ -426,7 +446,12 @@ class LayoutPass {
     }
   }
 
-  std::vector<Cell> cells_;
+  // The draw pass edits a copy of the cells (and so of their index); a
+  // measure reads the text's own.
+  std::vector<Cell> edited_;
+  const std::vector<Cell>* cells_;
+  WordIndex ownWords_;
+  const WordIndex* words_;
   const std::vector<BraceGroup>& groups_;
   const LayoutFrame& f_;
   Canvas* canvas_;
@@ -437,8 +462,6 @@ class LayoutPass {
   const int lineStep_;
   int x_, y_, lastX_;
   bool fits_ = true;
-  std::vector<std::size_t> wordEnd_;
-  std::vector<int> rooms_;
 
   Script script_ = Script::None;
   bool inLimits_ = false;
@@ -454,12 +477,29 @@ class LayoutPass {
 }  // namespace
 
 bool measureLayout(const MarkedText& text, const LayoutFrame& frame) {
-  return LayoutPass(text, frame, nullptr, nullptr).run();
+  return LayoutPass(text, WordIndex(text.cells), frame, nullptr, nullptr).run();
+}
+
+int largestFittingSize(const MarkedText& text, int width, int height, int maxSize, int minSize) {
+  const WordIndex words(text.cells);
+  auto fits = [&](int size) {
+    const int g = cellWidth(size);
+    if (height - 2 * text.rowFactor * g < firstLineTop(g, text.rowFactor)) return false;
+    return LayoutPass(text, words, LayoutFrame{width, height, size}, nullptr, nullptr).run();
+  };
+  // Downward, one point at a time: the fit is not always monotone in the
+  // size (some texts fit at a size and not at the next smaller one), so a
+  // bisection could stop below the largest fitting size.  A pass
+  // that fails ends where the text runs out of lines, so the search costs
+  // little more than one pass over the text.
+  for (int size = std::max(maxSize, minSize); size > minSize; --size)
+    if (fits(size)) return size;
+  return minSize;
 }
 
 void drawLayout(const MarkedText& text, const LayoutFrame& frame, Canvas& canvas,
                 GapAnchors& anchors) {
-  LayoutPass(text, frame, &canvas, &anchors).run();
+  LayoutPass(text, WordIndex(text.cells), frame, &canvas, &anchors).run();
 }
 
 }  // namespace ispyt

@@ -28,6 +28,11 @@ inline int firstLineTop(int g, int rowFactor) {
 // Measures: true when every word fits a line and every line the height.
 bool measureLayout(const MarkedText& text, const LayoutFrame& frame);
 
+// The largest font size from minSize up to maxSize at which the text fits
+// a width x height frame (the first line's top included), found from
+// maxSize down; minSize when none larger does.
+int largestFittingSize(const MarkedText& text, int width, int height, int maxSize, int minSize);
+
 // Draws at the frame's size.  A word too long for a line is broken where
 // the line ends and lines below the bottom are clipped, so that the
 // smallest size still shows what fits.  Records the anchor of each gap.

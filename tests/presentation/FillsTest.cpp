@@ -117,6 +117,14 @@ TEST(Pictures, ReduceByThreeAveragesEachBlock) {
   ASSERT_EQ(small.size(), (Size{2, 1}));
   EXPECT_EQ(rgbOf(small.at(0, 0)), (Rgb{10, 10, 28}));
   EXPECT_EQ(rgbOf(small.at(1, 0)), (Rgb{9, 0, 0}));
+  // Full channels side by side do not spill into each other; the columns
+  // and rows left over beyond whole blocks are dropped.
+  Picture white({7, 4}, pixelOf({255, 255, 255}));
+  white.set(6, 0, pixelOf({0, 0, 0}));
+  const Picture reduced = reduceByThree(white);
+  ASSERT_EQ(reduced.size(), (Size{2, 1}));
+  EXPECT_EQ(rgbOf(reduced.at(0, 0)), (Rgb{255, 255, 255}));
+  EXPECT_EQ(rgbOf(reduced.at(1, 0)), (Rgb{255, 255, 255}));
 }
 
 TEST(Pictures, CopiesAreClippedToBothPictures) {

@@ -1,11 +1,22 @@
 #include "presentation/qt/BoxReduce.h"
 
-#include "presentation/qt/PictureImage.h"
+#include "platform/Picture.h"
 
 namespace ispyt {
 
 QImage reduceByThree(const QImage& enlarged) {
-  return toImage(reduceByThree(toPicture(enlarged)));
+  // The pixel words are read where they stand; other formats become them.
+  const QImage words =
+      enlarged.format() == QImage::Format_RGB32 || enlarged.format() == QImage::Format_ARGB32
+          ? enlarged
+          : enlarged.convertToFormat(QImage::Format_RGB32);
+  QImage out(words.width() / 3, words.height() / 3, QImage::Format_RGB32);
+  if (out.isNull()) return {};
+  reduceByThree(reinterpret_cast<const Pixel*>(words.constBits()),
+                std::size_t(words.bytesPerLine()) / sizeof(Pixel), words.width(), words.height(),
+                reinterpret_cast<Pixel*>(out.bits()),
+                std::size_t(out.bytesPerLine()) / sizeof(Pixel));
+  return out;
 }
 
 }  // namespace ispyt

@@ -1,5 +1,8 @@
 #include "presentation/qt/PanelComposition.h"
 
+#include <utility>
+
+#include "presentation/qt/BoxReduce.h"
 #include "presentation/qt/PictureImage.h"
 
 namespace ispyt {
@@ -21,12 +24,12 @@ Picture enlarged(const QImage& picture, Size size) {
 
 }  // namespace
 
-QImage composePanel(const QImage& backdrop, const Picture& fill3x, const PanelShape& shape,
+QImage composePanel(const QImage& backdrop, Picture fill3x, const PanelShape& shape,
                     const QImage& inside) {
   const int w = backdrop.width(), h = backdrop.height();
   if (w <= 0 || h <= 0) return backdrop;
   Picture shapePicture = enlarged(backdrop, {3 * w, 3 * h});
-  Picture out = fill3x.size() == shapePicture.size() ? fill3x
+  Picture out = fill3x.size() == shapePicture.size() ? std::move(fill3x)
                 : inside.isNull()                    ? shapePicture
                                                      : enlarged(inside, shapePicture.size());
   QImage view = imageView(shapePicture);
@@ -36,7 +39,7 @@ QImage composePanel(const QImage& backdrop, const Picture& fill3x, const PanelSh
   p.end();
   const Pixel key = shapePicture.at(3 * w / 10, h);
   out.copyKeyed(shapePicture, shapePicture.rect(), {0, 0}, key);
-  return toImage(reduceByThree(out));
+  return reduceByThree(imageView(out));
 }
 
 }  // namespace ispyt

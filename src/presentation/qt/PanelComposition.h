@@ -22,7 +22,7 @@ inline constexpr QRgb kPanelKey = qRgb(255, 0, 254);
 // untextured and `inside` (the backdrop when null) shows through the
 // shape.  The colour of the shape picture's pixel (3w/10, h) is the one
 // made transparent, so the shape must hold that point.
-QImage composePanel(const QImage& backdrop, const Picture& fill3x, const PanelShape& shape,
+QImage composePanel(const QImage& backdrop, Picture fill3x, const PanelShape& shape,
                     const QImage& inside = {});
 
 }  // namespace ispyt

@@ -33,4 +33,10 @@ Picture toPicture(const QImage& image) {
   return picture;
 }
 
+QImage keptPicture(const QImage& image) {
+  return image.hasAlphaChannel() || image.depth() <= 24
+             ? image
+             : image.convertToFormat(QImage::Format_RGB888);
+}
+
 }  // namespace ispyt

@@ -13,5 +13,8 @@ namespace ispyt {
 QImage imageView(Picture& picture);
 QImage toImage(const Picture& picture);
 Picture toPicture(const QImage& image);
+// A picture to keep, in the smallest format that shows it: 24-bit when it
+// has no alpha channel.
+QImage keptPicture(const QImage& image);
 
 }  // namespace ispyt

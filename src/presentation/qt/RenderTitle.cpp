@@ -10,9 +10,9 @@ QImage RenderTitle(QtTextSlots& textSlots, const SlotBackdrop& backdrop, std::st
   GapAnchors anchors;
   TextRenderTarget target{textSlots, gaps, anchors, backdrop};
   RenderTaskText(target, title, "", 3 * width, 3 * height, false, true, kTitleSlot, kBlack, 192);
-  QImage title3x = textSlots.image(kTitleSlot).copy(0, 0, 3 * width, 3 * height);
+  QImage smooth = reduceByThree(textSlots.image(kTitleSlot));
   textSlots.release(kTitleSlot);
-  return reduceByThree(title3x).convertToFormat(QImage::Format_RGB32);
+  return smooth;
 }
 
 }  // namespace ispyt

@@ -7,6 +7,7 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "presentation/TitleArch.h"
+#include "presentation/qt/PictureImage.h"
 #include "presentation/qt/TitleArchPicture.h"
 
 namespace ispyt {
@@ -35,16 +36,37 @@ void IntroPictures::put(const QRect& where, const QImage& picture) {
 
 void IntroPictures::prepare(const QImage& titleBackdrop, bool lightText) {
   titleBackdrop_ = titleBackdrop;
-  for (int v = 1; v <= 5; ++v) titles_[v] = drawTitleArch(titleBackdrop, v, scale_, artwork_, lightText);
-  finishedTitle_ = titles_[1];
-  const QRect r = logoRect();
-  idleFrame_[0] = artwork_.cut(artwork::kIdleFrame2).scaled(r.size(), Qt::IgnoreAspectRatio,
-                                                             Qt::SmoothTransformation);
-  idleFrame_[1] = artwork_.cut(artwork::kIdleFrame3).scaled(r.size(), Qt::IgnoreAspectRatio,
-                                                             Qt::SmoothTransformation);
+  lightText_ = lightText;
+  for (QImage& t : titles_) t = QImage();
+  finishedTitleReleased_ = false;
+  idleFrame_[0] = idleFrame_[1] = QImage();
 }
 
-void IntroPictures::prepareLogoFrames() {
+void IntroPictures::prepareRest() {
+  for (int v = 1; v <= 5; ++v) title(v);
+  idleFrame(0);
+  idleFrame(1);
+  if (logoFramesWanted_ && logoFrames_.isEmpty()) buildLogoFrames();
+}
+
+const QImage& IntroPictures::title(int variant) {
+  QImage& t = titles_[variant];
+  if (t.isNull() && !titleBackdrop_.isNull())
+    t = keptPicture(drawTitleArch(titleBackdrop_, variant, scale_, artwork_, lightText_));
+  return t;
+}
+
+const QImage& IntroPictures::idleFrame(int index) {
+  static constexpr artwork::Cut kCuts[] = {artwork::kIdleFrame2, artwork::kIdleFrame3};
+  QImage& frame = idleFrame_[index];
+  if (frame.isNull())
+    frame = keptPicture(
+        artwork_.cut(kCuts[index])
+            .scaled(logoRect().size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  return frame;
+}
+
+void IntroPictures::buildLogoFrames() {
   const QRect r = logoRect();
   QImage stage = artwork_.cut(artwork::kLogoStage).scaled(r.size(), Qt::IgnoreAspectRatio,
                                                            Qt::SmoothTransformation);
@@ -73,12 +95,12 @@ void IntroPictures::prepareLogoFrames() {
     p.setPen(QPen(QColor(30, 110, 60), r.width() * 0.09, Qt::SolidLine, Qt::RoundCap,
                   Qt::RoundJoin));
     p.drawPath(part);
-    logoFrames_.push_back(frame);
+    logoFrames_.push_back(keptPicture(frame));
   }
 }
 
 void IntroPictures::drawTitle(int variant) {
-  if (variant >= 1 && variant <= 5) put(titleRect(), titles_[variant]);
+  if (variant >= 1 && variant <= 5) put(titleRect(), title(variant));
 }
 
 void IntroPictures::drawSidePictureAndLogoStage() {
@@ -95,6 +117,7 @@ void IntroPictures::drawSidePictureAndLogoStage() {
 void IntroPictures::keepSecondLogoStage() { idleCopy_[1] = screen_.copy(logoRect()); }
 
 void IntroPictures::drawLogoFrame(int frame) {
+  if (logoFramesWanted_ && logoFrames_.isEmpty()) buildLogoFrames();
   if (frame >= 0 && frame < logoFrames_.size()) put(logoRect(), logoFrames_[frame]);
 }
 
@@ -119,9 +142,11 @@ void IntroPictures::drawCaptionReveal(int characters) {
   put(titleRect(), picture);
 }
 
-void IntroPictures::drawFinishedTitle() { put(titleRect(), finishedTitle_); }
+void IntroPictures::drawFinishedTitle() {
+  if (!finishedTitleReleased_) put(titleRect(), title(1));
+}
 
-void IntroPictures::releaseTitlePictures() { finishedTitle_ = QImage(); }
+void IntroPictures::releaseTitlePictures() { finishedTitleReleased_ = true; }
 
 void IntroPictures::drawIdle(int copy, int frame) {
   const QRect r = logoRect();
@@ -129,7 +154,7 @@ void IntroPictures::drawIdle(int copy, int frame) {
   if (picture.isNull()) return;
   QPainter p(&picture);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(picture.rect(), idleFrame_[frame - 2]);
+  p.drawImage(picture.rect(), idleFrame(frame - 2));
   p.end();
   put(r, picture);
 }

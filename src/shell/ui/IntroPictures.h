@@ -25,11 +25,16 @@ class IntroPictures : public IntroStage {
 
   IntroPictures(QImage& screen, const ScreenScale& scale, const ArtworkList& artwork, Host host);
 
-  // Builds the title pictures from the backdrop under the title area, and
-  // the idle frames.
+  // Takes the backdrop under the title area for the title pictures; they,
+  // and the idle frames, are built by prepareRest() or when first drawn.
   void prepare(const QImage& titleBackdrop, bool lightText);
-  // Builds the nine logo frames (not on the transparent-start path).
-  void prepareLogoFrames();
+  // The nine logo frames are wanted (not on the transparent-start path);
+  // built as the other pictures are.
+  void prepareLogoFrames() { logoFramesWanted_ = true; }
+  // Builds what prepare() and prepareLogoFrames() asked for and is not
+  // built yet: done after the first frame, so that start-up waits for none
+  // of it.
+  void prepareRest();
 
   void loadClassLists() override { host_.loadClassLists(); }
   void drawTitle(int variant) override;
@@ -37,7 +42,10 @@ class IntroPictures : public IntroStage {
   void keepSecondLogoStage() override;
   void showPublisherLine() override { host_.showPublisherLine(); }
   void drawLogoFrame(int frame) override;
-  void releaseLogoFrames() override { logoFrames_.clear(); }
+  void releaseLogoFrames() override {
+    logoFrames_.clear();
+    logoFramesWanted_ = false;
+  }
   void drawCaptionReveal(int characters) override;
   void drawFinishedTitle() override;
   void releaseTitlePictures() override;
@@ -49,17 +57,22 @@ class IntroPictures : public IntroStage {
   void put(const QRect& where, const QImage& picture);
   QRect logoRect() const;
   QRect titleRect() const;
+  const QImage& title(int variant);
+  const QImage& idleFrame(int index);
+  void buildLogoFrames();
 
   QImage& screen_;
   const ScreenScale& scale_;
   const ArtworkList& artwork_;
   Host host_;
   QImage titleBackdrop_;
-  QImage titles_[6];  // by variant
-  QImage finishedTitle_;
+  bool lightText_ = false;
+  QImage titles_[6];  // by variant; null until built
+  bool finishedTitleReleased_ = false;
+  bool logoFramesWanted_ = false;
   QVector<QImage> logoFrames_;
   QImage idleCopy_[2];
-  QImage idleFrame_[2];
+  QImage idleFrame_[2];  // null until built
 };
 
 }  // namespace ispyt

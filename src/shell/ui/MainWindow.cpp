@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,8 +21,8 @@
 #include "platform/sdl/SdlAudio.h"
 #include "platform/ui/DeskShell.h"
 #include "presentation/AppearanceRules.h"
-#include "presentation/qt/PictureImage.h"
 #include "presentation/MainLayout.h"
+#include "presentation/qt/PictureImage.h"
 #include "shell/AppearanceApply.h"
 #include "shell/StartUp.h"
 #include "shell/ui/SettingsDialog.h"
@@ -345,6 +346,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
   if (firstFrame_) {
     firstFrame_ = false;
     emit firstFramePainted();
+    // What the intro shows later is made once the window is up.
+    QTimer::singleShot(0, this, [this] { introPictures_->prepareRest(); });
   }
 }
 

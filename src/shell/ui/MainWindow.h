@@ -86,6 +86,8 @@ class MainWindow : public QWidget {
   CardPanel* card() const { return attempt_->card(); }
   SettingsDialog* settingsDialog() const { return settings_.get(); }
 
+  // A test of the current test set opened, as a click in the side list does.
+  bool openTest(const std::string& name) { return menu_->openTest(name); }
   // "Установки" chosen, and the password given when the test has one.
   void openSettingsDialog(bool afterPassword);
   // A transition of the card area, or what waits for it, is under way:
