@@ -31,9 +31,15 @@ struct Known {
 void expectKnown(const Picture& p, std::initializer_list<Known> points, const char* what) {
   for (const Known& k : points) {
     const Rgb c = at(p, k.x, k.y);
-    if (k.r >= 0) EXPECT_EQ(c.r, k.r) << what << " at " << k.x << "," << k.y;
-    if (k.g >= 0) EXPECT_EQ(c.g, k.g) << what << " at " << k.x << "," << k.y;
-    if (k.b >= 0) EXPECT_EQ(c.b, k.b) << what << " at " << k.x << "," << k.y;
+    if (k.r >= 0) {
+      EXPECT_EQ(c.r, k.r) << what << " at " << k.x << "," << k.y;
+    }
+    if (k.g >= 0) {
+      EXPECT_EQ(c.g, k.g) << what << " at " << k.x << "," << k.y;
+    }
+    if (k.b >= 0) {
+      EXPECT_EQ(c.b, k.b) << what << " at " << k.x << "," << k.y;
+    }
   }
 }
 
