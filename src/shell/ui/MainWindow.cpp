@@ -13,6 +13,7 @@
 #include "attempt/ClassListFile.h"
 #include "content/TestSets.h"
 #include "platform/Cp1251.h"
+#include "platform/FreeMemory.h"
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
@@ -128,6 +129,7 @@ MainWindow::MainWindow(MainWindowOptions options)
           [this] {
             menu_->makeAvailable();
             offerResume();
+            returnFreeMemory();
           },
           [this] { update(); },
       });
@@ -347,7 +349,10 @@ void MainWindow::paintEvent(QPaintEvent*) {
     firstFrame_ = false;
     emit firstFramePainted();
     // What the intro shows later is made once the window is up.
-    QTimer::singleShot(0, this, [this] { introPictures_->prepareRest(); });
+    QTimer::singleShot(0, this, [this] {
+      introPictures_->prepareRest();
+      returnFreeMemory();
+    });
   }
 }
 
