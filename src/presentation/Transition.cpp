@@ -151,6 +151,9 @@ void Transition::done() {
   running_ = false;
   // Whatever the steps left, the new picture stands whole at the end.
   showWhole(new_);
+  // The working pictures are made anew by the next start.
+  source_ = Picture();
+  frame_ = Picture();
 }
 
 void Transition::step() {

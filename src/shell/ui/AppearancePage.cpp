@@ -15,9 +15,11 @@ void AppearancePage::addLabel(const QString& text, QPoint at, int points) {
 }
 
 void AppearancePage::setScheme(int schemeNumber) {
-  if (schemeNumber == scheme_ && !backdrop_.isNull()) return;
+  if (schemeNumber == scheme_) return;
   scheme_ = schemeNumber;
-  paintBackdrop();
+  // Painted when the page is next shown: a dialog made at start-up keeps
+  // no picture until it is opened.
+  backdrop_ = QImage();
   update();
 }
 
@@ -27,7 +29,7 @@ QStringList AppearancePage::labels() const {
   return texts;
 }
 
-void AppearancePage::resizeEvent(QResizeEvent*) { paintBackdrop(); }
+void AppearancePage::resizeEvent(QResizeEvent*) { backdrop_ = QImage(); }
 
 void AppearancePage::paintBackdrop() {
   if (width() <= 0 || height() <= 0) return;

@@ -148,6 +148,13 @@ void IntroPictures::drawFinishedTitle() {
 
 void IntroPictures::releaseTitlePictures() { finishedTitleReleased_ = true; }
 
+void IntroPictures::makeMenuAvailable() {
+  // The arch's variants are not shown again; one asked for later is built
+  // anew.
+  for (QImage& t : titles_) t = QImage();
+  host_.makeMenuAvailable();
+}
+
 void IntroPictures::drawIdle(int copy, int frame) {
   const QRect r = logoRect();
   QImage picture = idleCopy_[copy - 1];

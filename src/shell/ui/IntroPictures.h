@@ -49,7 +49,7 @@ class IntroPictures : public IntroStage {
   void drawCaptionReveal(int characters) override;
   void drawFinishedTitle() override;
   void releaseTitlePictures() override;
-  void makeMenuAvailable() override { host_.makeMenuAvailable(); }
+  void makeMenuAvailable() override;
   void drawIdle(int copy, int frame) override;
   void releaseIdleCopies() override;
 

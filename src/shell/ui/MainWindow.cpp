@@ -13,6 +13,7 @@
 #include "attempt/ClassListFile.h"
 #include "content/TestSets.h"
 #include "platform/Cp1251.h"
+#include "platform/FreeMemory.h"
 #include "platform/Paths.h"
 #include "platform/qt/Desktop.h"
 #include "platform/qt/QtGeometry.h"
@@ -128,6 +129,7 @@ MainWindow::MainWindow(MainWindowOptions options)
           [this] {
             menu_->makeAvailable();
             offerResume();
+            returnFreeMemory();
           },
           [this] { update(); },
       });
@@ -161,10 +163,14 @@ void MainWindow::showOnScreen() {
   activateWindow();
 }
 
+WindowParts MainWindow::parts() {
+  return {this,         ws_,     *shell_, scheduler_, random_,
+          screen_,      background_, desktop_, artwork_, look_,
+          [this] { update(); }, messages_, *transition_, sound_};
+}
+
 void MainWindow::createScreens() {
-  const WindowParts parts{this,         ws_,     *shell_, scheduler_, random_,
-                          screen_,      background_, desktop_, artwork_, look_,
-                          [this] { update(); }, messages_, *transition_, sound_};
+  const WindowParts parts = this->parts();
   menu_ = std::make_unique<MenuConductor>(
       parts, *actions_,
       MenuConductor::Host{
@@ -194,18 +200,7 @@ void MainWindow::createScreens() {
                    attempt_->offerClassList();
                  },
                  [this](const std::string& name, const SettingsDialogState& state) {
-                   settings_->fill(name, state);
-                 },
-             });
-  settings_ = std::make_unique<SettingsDialog>(
-      parts, SettingsDialog::Host{
-                 [this] {
-                   menu_->menu().setColour(MenuCaption::Settings, CaptionColour::Grey);
-                   menu_->menu().setColour(MenuCaption::Results, CaptionColour::Grey);
-                 },
-                 [this] {
-                   menu_->menu().setOpen(MenuCaption::Settings, false);
-                   menu_->syncCaptions();
+                   settings().fill(name, state);
                  },
              });
   attempt_ = std::make_unique<AttemptConductor>(
@@ -248,6 +243,22 @@ void MainWindow::createScreens() {
                  },
                  [this](const MenuCaptionText& c) { menu_->showResultsCaption(c); },
              });
+}
+
+SettingsDialog& MainWindow::settings() {
+  if (settings_) return *settings_;
+  settings_ = std::make_unique<SettingsDialog>(
+      parts(), SettingsDialog::Host{
+                 [this] {
+                   menu_->menu().setColour(MenuCaption::Settings, CaptionColour::Grey);
+                   menu_->menu().setColour(MenuCaption::Results, CaptionColour::Grey);
+                 },
+                 [this] {
+                   menu_->menu().setOpen(MenuCaption::Settings, false);
+                   menu_->syncCaptions();
+                 },
+             });
+  return *settings_;
 }
 
 void MainWindow::applyAppearance() {
@@ -297,7 +308,7 @@ void MainWindow::resumeAttempt(const WaitingAttempt& attempt) {
   update();
 }
 
-void MainWindow::openSettingsDialog(bool afterPassword) { settings_->openOver(afterPassword); }
+void MainWindow::openSettingsDialog(bool afterPassword) { settings().openOver(afterPassword); }
 
 void MainWindow::drawFirstScreen() {
   // The appearance's pictures, all anew; names that gave none are
@@ -347,7 +358,11 @@ void MainWindow::paintEvent(QPaintEvent*) {
     firstFrame_ = false;
     emit firstFramePainted();
     // What the intro shows later is made once the window is up.
-    QTimer::singleShot(0, this, [this] { introPictures_->prepareRest(); });
+    QTimer::singleShot(0, this, [this] {
+      introPictures_->prepareRest();
+      settings();
+      returnFreeMemory();
+    });
   }
 }
 

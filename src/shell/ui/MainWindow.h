@@ -84,7 +84,7 @@ class MainWindow : public QWidget {
   bool exitConfirmationShown() const { return exit_->confirmationShown(); }
   AttemptDesk& attempt() { return attempt_->desk(); }
   CardPanel* card() const { return attempt_->card(); }
-  SettingsDialog* settingsDialog() const { return settings_.get(); }
+  SettingsDialog* settingsDialog() { return &settings(); }
 
   // A test of the current test set opened, as a click in the side list does.
   bool openTest(const std::string& name) { return menu_->openTest(name); }
@@ -123,7 +123,10 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  WindowParts parts();
   void createScreens();
+  // Made after the first frame, or on first use if that comes first.
+  SettingsDialog& settings();
   void drawFirstScreen();
   void loadClassListsAtStart();
   bool attemptRunning() const { return attempt_ && attempt_->running(); }
