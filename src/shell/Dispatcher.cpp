@@ -25,7 +25,7 @@ Dispatch dispatch(const MainMenu& menu, const std::string& chosen, const Dispatc
       d.setsSelectedResult = c.passwordSet;
     } else if (chosen == cp1251("Моніторинг")) {
       d.action = c.passwordSet ? DispatchAction::PromptPassword : DispatchAction::MonitorAllResults;
-      d.selectedResult = "-";
+      d.selectedResult = std::string("-");  // not = "-": GCC 12 warns falsely
       d.setsSelectedResult = c.passwordSet;
     } else {
       d.action = DispatchAction::ShowResult;

@@ -80,7 +80,9 @@ TEST_P(DamagedFile, IsReadAsFarAsItIsWhole) {
   EXPECT_FALSE(r.problem.empty());
   EXPECT_EQ(cp1251ToUtf8(r.message()), "Ошибка открытия файла БД.");
   ASSERT_EQ(r.lists.size(), c.lists);
-  if (c.lists > 0) EXPECT_EQ(r.lists.back().pupils.size(), c.lastPupils);
+  if (c.lists > 0) {
+    EXPECT_EQ(r.lists.back().pupils.size(), c.lastPupils);
+  }
   EXPECT_EQ(r.wholeBytes, c.wholeBytes);
 }
 

@@ -47,7 +47,9 @@ TEST(GapPointer, RollsToTheNextGapBySpeed) {
     EXPECT_NEAR(angle, -c.lastAngle * std::numbers::pi, 1e-9);
     EXPECT_EQ(pointer.position(), c.to);
     EXPECT_EQ(pointer.angle(), 0);  // landed without turn
-    if (c.ticks) EXPECT_EQ(pointer.intervalMs(), c.interval);
+    if (c.ticks) {
+      EXPECT_EQ(pointer.intervalMs(), c.interval);
+    }
   }
 }
 

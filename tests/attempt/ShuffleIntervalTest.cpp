@@ -31,7 +31,9 @@ int positionOf(const TaskOrder& order, int task) {
 void expectShuffledWithin(const TaskOrder& order, const TaskLinks& links, int first, int last,
                           std::uint64_t seed) {
   for (int p = 1; p <= kMaxTasks; ++p)
-    if (p < first || p > last) ASSERT_EQ(order[p], p) << "seed " << seed;
+    if (p < first || p > last) {
+      ASSERT_EQ(order[p], p) << "seed " << seed;
+    }
   std::vector<int> inside(order.begin() + first, order.begin() + last + 1);
   std::sort(inside.begin(), inside.end());
   for (int p = first; p <= last; ++p) ASSERT_EQ(inside[p - first], p) << "seed " << seed;

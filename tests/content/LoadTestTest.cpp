@@ -284,7 +284,9 @@ TEST(LoadTest, CompletionSubtractsOneFromItsCountsAndShufflesVariants) {
       std::multiset<std::string> seen;
       for (int j = 1; j <= 3; ++j) {
         seen.insert(t.variants[r][j]);
-        if (t.variantLetters[r][j] == 'A') EXPECT_EQ(t.variants[r][j], t.correctTexts[r]);
+        if (t.variantLetters[r][j] == 'A') {
+          EXPECT_EQ(t.variants[r][j], t.correctTexts[r]);
+        }
       }
       std::multiset<std::string> expected = r == 1
                                                 ? std::multiset<std::string>{"are", "is", "be"}

@@ -32,7 +32,9 @@ TEST(XkbLayouts, EachCodeIsFoundAtItsPlaceAmongTheConfiguredLayouts) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(xkbGroupOf(c.layouts, c.code), c.group) << c.layouts << " " << c.code;
-    if (c.group >= 0) EXPECT_EQ(layoutCodeOfXkb(xkbLayoutAt(c.layouts, c.group)), c.code);
+    if (c.group >= 0) {
+      EXPECT_EQ(layoutCodeOfXkb(xkbLayoutAt(c.layouts, c.group)), c.code);
+    }
   }
   EXPECT_EQ(xkbLayoutAt("us,ua", 2), "");
   EXPECT_EQ(xkbLayoutAt("us,ua", -1), "");

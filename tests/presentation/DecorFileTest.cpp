@@ -203,7 +203,9 @@ TEST_P(DamagedDecorTest, KeepsWhatItCouldRead) {
   DecorReading r = readDecor(bytes, d, true);
   EXPECT_TRUE(d.sendResults);
   EXPECT_EQ(d.colourScheme, cp1251("Дощ"));
-  if (GetParam().unusable != SIZE_MAX) EXPECT_EQ(r.unusable.size(), GetParam().unusable);
+  if (GetParam().unusable != SIZE_MAX) {
+    EXPECT_EQ(r.unusable.size(), GetParam().unusable);
+  }
 }
 
 std::string binaryJunk() {

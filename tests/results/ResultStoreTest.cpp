@@ -131,7 +131,9 @@ TEST_F(ResultStoreTest, EachChangeFailingInTurnStoresNothingAndWritingAgainStore
     EXPECT_LE(groupsOf(code), 1);
     // Only the very last change, the report taking its name, comes after
     // the launch is counted.
-    if (failed.rfind("rename " + code + ".rez.new", 0) != 0) EXPECT_EQ(launches(), 5);
+    if (failed.rfind("rename " + code + ".rez.new", 0) != 0) {
+      EXPECT_EQ(launches(), 5);
+    }
     EXPECT_EQ(keptResults(root).size(), 1u) << "the answers are kept";
 
     ASSERT_TRUE(WriteReportAgain(context(), out));

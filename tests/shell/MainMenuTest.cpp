@@ -136,7 +136,9 @@ TEST(Dispatcher, ActsOnTheHighlightedSection) {
     Dispatch d = dispatch(c.menu, c.item, c.context);
     EXPECT_EQ(d.action, c.action) << c.name;
     EXPECT_EQ(d.setsSelectedResult, c.setsSelection) << c.name;
-    if (c.setsSelection) EXPECT_EQ(d.selectedResult, c.selection) << c.name;
+    if (c.setsSelection) {
+      EXPECT_EQ(d.selectedResult, c.selection) << c.name;
+    }
   }
 }
 
