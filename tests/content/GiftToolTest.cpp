@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "../ToolRun.h"
+
 #include "content/LoadTest.h"
 #include "platform/Cp1251.h"
 
@@ -15,11 +17,6 @@ namespace ispyt {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ToolRun {
-  int code;
-  std::string out, err;
-};
 
 class GiftTool : public ::testing::Test {
  protected:
@@ -41,12 +38,7 @@ class GiftTool : public ::testing::Test {
     s << in.rdbuf();
     return s.str();
   }
-  ToolRun tool(const std::string& args) {
-    std::string cmd = std::string(ISPYT_TOOL) + " " + args + " >" + (dir_ / "out").string() +
-                      " 2>" + (dir_ / "err").string();
-    int status = std::system(cmd.c_str());
-    return {WEXITSTATUS(status), read(dir_ / "out"), read(dir_ / "err")};
-  }
+  ToolRun tool(const std::string& args) { return runTool(args, dir_); }
   static ispyt::Test load(const fs::path& folder) {
     Random random(1);
     ispyt::Test test;

@@ -8,14 +8,11 @@
 #include <sstream>
 #include <string>
 
+#include "../ToolRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ToolRun {
-  int code;
-  std::string out, err;
-};
 
 class ToolTest : public ::testing::Test {
  protected:
@@ -37,12 +34,7 @@ class ToolTest : public ::testing::Test {
     s << in.rdbuf();
     return s.str();
   }
-  ToolRun tool(const std::string& args) {
-    std::string cmd = std::string(ISPYT_TOOL) + " " + args + " >" + (dir_ / "out").string() +
-                      " 2>" + (dir_ / "err").string();
-    int status = std::system(cmd.c_str());
-    return {WEXITSTATUS(status), read(dir_ / "out"), read(dir_ / "err")};
-  }
+  ToolRun tool(const std::string& args) { return runTool(args, dir_); }
 
   fs::path dir_;
 };

@@ -1,29 +1,18 @@
 // ispyt-tool dump over the files a stored attempt leaves.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <fstream>
 
+#include "../ToolRun.h"
 #include "ResultFixture.h"
 
 namespace ispyt::results_test {
 namespace {
 
-struct ToolRun {
-  int code;
-  std::string out;
-  std::string err;
-};
-
 class DumpTool : public ResultFilesFixture {
  protected:
   ToolRun dump(const fs::path& file, const std::string& options = "") {
-    const std::string cmd = std::string(ISPYT_TOOL) + " dump '" + file.string() + "' " + options +
-                            " >" + (root / "out").string() + " 2>" + (root / "err").string();
-    const int status = std::system(cmd.c_str());
-    return {WEXITSTATUS(status), read(root / "out"), read(root / "err")};
+    return runTool("dump '" + file.string() + "' " + options, root);
   }
 };
 

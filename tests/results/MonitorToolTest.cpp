@@ -3,11 +3,10 @@
 // failures it reports.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <fstream>
 
+#include "../ToolRun.h"
 #include "content/TestSource.h"
 #include "content/WriteTest.h"
 #include "platform/Cp1251.h"
@@ -18,12 +17,6 @@ namespace ispyt {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ToolRun {
-  int code;
-  std::string out;
-  std::string err;
-};
 
 class MonitorTool : public ::testing::Test {
  protected:
@@ -54,11 +47,8 @@ class MonitorTool : public ::testing::Test {
     if (report) std::ofstream(folder / (code + ".rez")) << "r";
   }
   ToolRun monitor(const std::string& options = "") {
-    const std::string cmd = "QT_QPA_PLATFORM=offscreen " + std::string(ISPYT_TOOL) + " monitor '" +
-                            folder.string() + "' " + options + " >" + (root / "out").string() +
-                            " 2>" + (root / "err").string();
-    const int status = std::system(cmd.c_str());
-    return {WEXITSTATUS(status), read(root / "out"), read(root / "err")};
+    return runTool("monitor '" + folder.string() + "' " + options, root,
+                   "QT_QPA_PLATFORM=offscreen");
   }
   std::string read(const fs::path& p) { return readFileBytes(p).value_or(""); }
 
