@@ -14,6 +14,7 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "results/FocusLossFile.h"
+#include "WindowClicks.h"
 #include "shell/ui/MainWindow.h"
 
 // Xlib last: its macros (None, Bool, Status ...) would clash with Qt's names.
@@ -30,21 +31,12 @@ class FocusLossTest : public QObject {
 
   const AttemptState& state() { return window->attempt().state(); }
   AttemptPhase phase() { return window->attempt().engine().phase(); }
-  QPoint centre(const Rect& design) {
-    const Rect r = window->workstation().scale.rect(design);
-    return {r.x + r.width / 2, r.y + r.height / 2};
-  }
-  void choose(MenuCaption c) {
-    QTest::mouseMove(window->caption(c), QPoint(3, 3));
-    emit window->caption(c)->entered();
-    QTest::mouseClick(window->caption(c), Qt::LeftButton, {}, QPoint(3, 3));
-  }
+  QPoint centre(const Rect& design) { return centreOf(*window, design); }
+  void choose(MenuCaption c) { chooseCaption(*window, c); }
   void openTheTest() {
     window->workstation().openTest.testLoaded = false;
     choose(MenuCaption::Test);
-    const SideMenuItem& item = window->sideMenu()->layout().items[1];
-    QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
-                      QPoint(item.position.x + 2, item.position.y + 4));
+    clickSideItem(*window, 1);
     QTRY_VERIFY(window->workstation().openTest.testLoaded);
     QTRY_VERIFY(!window->transitionRunning());  // the announcement comes in
   }

@@ -8,6 +8,7 @@
 #include "content/WriteTest.h"
 #include "platform/Cp1251.h"
 #include "platform/qt/QtText.h"
+#include "WindowClicks.h"
 #include "shell/ui/MainWindow.h"
 
 using namespace ispyt;
@@ -42,16 +43,8 @@ class MainMenuTest : public QObject {
   std::unique_ptr<MainWindow> window;
 
   MenuCaptionLabel* caption(MenuCaption c) { return window->caption(c); }
-  void choose(MenuCaption c) {
-    QTest::mouseMove(caption(c), QPoint(3, 3));
-    emit caption(c)->entered();  // offscreen windows get no enter events
-    QTest::mouseClick(caption(c), Qt::LeftButton, {}, QPoint(3, 3));
-  }
-  void clickItem(int index) {
-    const SideMenuItem& item = window->sideMenu()->layout().items[index];
-    QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
-                      QPoint(item.position.x + 2, item.position.y + 4));
-  }
+  void choose(MenuCaption c) { chooseCaption(*window, c); }
+  void clickItem(int index) { clickSideItem(*window, index); }
   void type(const QString& keys) {
     for (QChar k : keys) QTest::keyClick(window->passwordPrompt()->box(), k.toLatin1());
   }

@@ -16,6 +16,7 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "results/WriteReport.h"
+#include "WindowClicks.h"
 #include "shell/ui/MainWindow.h"
 
 using namespace ispyt;
@@ -29,16 +30,8 @@ class ResultsSectionTest : public QObject {
   std::unique_ptr<MainWindow> window;
 
   Workstation& ws() { return window->workstation(); }
-  void choose(MenuCaption c) {
-    QTest::mouseMove(window->caption(c), QPoint(3, 3));
-    emit window->caption(c)->entered();  // offscreen windows get no enter events
-    QTest::mouseClick(window->caption(c), Qt::LeftButton, {}, QPoint(3, 3));
-  }
-  void clickItem(int index) {
-    const SideMenuItem& item = window->sideMenu()->layout().items[index];
-    QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
-                      QPoint(item.position.x + 2, item.position.y + 4));
-  }
+  void choose(MenuCaption c) { chooseCaption(*window, c); }
+  void clickItem(int index) { clickSideItem(*window, index); }
   int itemOf(const std::string& text) {
     const SideMenuLayout& l = window->sideMenu()->layout();
     for (int i = 1; i <= 22; ++i)

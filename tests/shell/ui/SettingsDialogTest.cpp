@@ -17,6 +17,7 @@
 #include "platform/ReplaceFile.h"
 #include "platform/qt/QtText.h"
 #include "shell/SettingsDialogLayout.h"
+#include "WindowClicks.h"
 #include "shell/ui/MainWindow.h"
 #include "shell/ui/SettingsDialog.h"
 
@@ -35,11 +36,7 @@ class SettingsDialogTest : public QObject {
 
   SettingsDialog* dialog() { return window->settingsDialog(); }
   MenuCaptionLabel* caption(MenuCaption c) { return window->caption(c); }
-  void choose(MenuCaption c) {
-    QTest::mouseMove(caption(c), QPoint(3, 3));
-    emit caption(c)->entered();  // offscreen windows get no enter events
-    QTest::mouseClick(caption(c), Qt::LeftButton, {}, QPoint(3, 3));
-  }
+  void choose(MenuCaption c) { chooseCaption(*window, c); }
   fs::path folder(const char* test) { return set / test; }  // names on disk are UTF-8
   std::string configOf(const char* test) {
     return readFileBytes(folder(test) / "Config.ini").value_or("<none>");
@@ -71,9 +68,7 @@ class SettingsDialogTest : public QObject {
       for (int i = 1; i <= 20; ++i)
         if (l.items[i].text == cp1251(name)) index = i;
       QVERIFY(index > 0);
-      const SideMenuItem& item = l.items[index];
-      QTest::mouseClick(window->sideMenu(), Qt::LeftButton, {},
-                        QPoint(item.position.x + 2, item.position.y + 4));
+      clickSideItem(*window, index);
       QTest::qWait(50);
     }
     QTRY_VERIFY(ws.testOpen() && ws.openTest.testName == cp1251(name));
