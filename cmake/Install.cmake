@@ -53,7 +53,8 @@ install(FILES dist/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
 # The Debian package: ispyt_<version>_<arch>.deb.  Its dependencies are the
 # packages of the libraries the programs link (dpkg-shlibdeps), and those
 # loaded at run time that no link names: Qt's platform plugins (without
-# them no window opens) and the fonts the screens are drawn in.
+# them no window opens), the sound player's SDL2_mixer (opened once the
+# window is up) and the fonts the screens are drawn in.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ispyt)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -63,7 +64,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ISPYT_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-mixer-2.0-0, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, timgm6mb-soundfont, libcap2-bin")
 # Lets ispyt-receiver open port 62 (setcap, from libcap2-bin).
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/dist/postinst)

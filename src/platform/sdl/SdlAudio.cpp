@@ -1,11 +1,10 @@
 #include "platform/sdl/SdlAudio.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
+
+#include "platform/sdl/SdlMixerLibrary.h"
 
 namespace ispyt {
 namespace {
@@ -20,36 +19,36 @@ const char* const kSoundFonts[] = {
 
 // MIDI is synthesised through a soundfont; the one named by SDL_SOUNDFONTS
 // wins, as SDL_mixer has it.
-void chooseSoundFont() {
+void chooseSoundFont(const SdlMixerLibrary& mix) {
   if (std::getenv("SDL_SOUNDFONTS")) return;
   for (const char* font : kSoundFonts) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(font, ec)) {
-      Mix_SetSoundFonts(font);
+      mix.setSoundFonts(font);
       return;
     }
   }
 }
 
-std::string mixError() {
-  const char* e = Mix_GetError();
+}  // namespace
+
+std::string SdlAudio::error() const {
+  const char* e = mix_.getError();
   return e && *e ? e : "unknown error";
 }
 
-}  // namespace
-
 SdlAudio::~SdlAudio() {
   release();
-  if (melody_.music) Mix_FreeMusic(melody_.music);
-  Mix_CloseAudio();
-  Mix_Quit();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (melody_.music) mix_.freeMusic(melody_.music);
+  mix_.closeAudio();
+  mix_.quit();
+  mix_.quitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlAudio::release() {
   if (!music_) return;
-  Mix_HaltMusic();
-  if (music_ != melody_.music) Mix_FreeMusic(music_);
+  mix_.haltMusic();
+  if (music_ != melody_.music) mix_.freeMusic(music_);
   music_ = nullptr;
 }
 
@@ -64,10 +63,10 @@ std::string SdlAudio::open(const std::filesystem::path& file) {
     return {};
   }
   const std::u8string name = file.u8string();
-  music_ = Mix_LoadMUS(reinterpret_cast<const char*>(name.c_str()));
-  if (!music_) return mixError();
-  if (Mix_GetMusicType(music_) == MUS_MID && !ec && !sizeError) {
-    if (melody_.music) Mix_FreeMusic(melody_.music);
+  music_ = mix_.loadMusic(reinterpret_cast<const char*>(name.c_str()));
+  if (!music_) return error();
+  if (mix_.musicType(music_) == MUS_MID && !ec && !sizeError) {
+    if (melody_.music) mix_.freeMusic(melody_.music);
     melody_ = {file, written, size, music_};
   }
   return {};
@@ -75,30 +74,36 @@ std::string SdlAudio::open(const std::filesystem::path& file) {
 
 std::string SdlAudio::play() {
   if (!music_) return "nothing is open";
-  return Mix_PlayMusic(music_, 0) == 0 ? std::string() : mixError();
+  return mix_.playMusic(music_, 0) == 0 ? std::string() : error();
 }
 
-void SdlAudio::stop() { Mix_HaltMusic(); }
+void SdlAudio::stop() { mix_.haltMusic(); }
 
-bool SdlAudio::playing() const { return music_ && Mix_PlayingMusic() != 0; }
+bool SdlAudio::playing() const { return music_ && mix_.playingMusic() != 0; }
 
 std::unique_ptr<Audio> openSystemAudio() {
+  std::string why;
+  const SdlMixerLibrary* mix = sdlMixer(why);
+  if (!mix) {
+    std::fprintf(stderr, "ispyt: no sound: %s\n", why.c_str());
+    return std::make_unique<SilentAudio>();
+  }
   // The program's window system handles the signals, not SDL.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    std::fprintf(stderr, "ispyt: no sound: %s\n", SDL_GetError());
+  mix->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (mix->initSubSystem(SDL_INIT_AUDIO) != 0) {
+    std::fprintf(stderr, "ispyt: no sound: %s\n", mix->getError());
     return std::make_unique<SilentAudio>();
   }
-  chooseSoundFont();
+  chooseSoundFont(*mix);
   // Without MIDI support the effects still play; the melody does not open.
-  Mix_Init(MIX_INIT_MID);
-  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-    std::fprintf(stderr, "ispyt: no sound: %s\n", mixError().c_str());
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  mix->init(MIX_INIT_MID);
+  if (mix->openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+    std::fprintf(stderr, "ispyt: no sound: %s\n", mix->getError());
+    mix->quit();
+    mix->quitSubSystem(SDL_INIT_AUDIO);
     return std::make_unique<SilentAudio>();
   }
-  return std::unique_ptr<Audio>(new SdlAudio);
+  return std::unique_ptr<Audio>(new SdlAudio(*mix));
 }
 
 }  // namespace ispyt

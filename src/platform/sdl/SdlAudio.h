@@ -14,6 +14,8 @@ struct _Mix_Music;
 
 namespace ispyt {
 
+struct SdlMixerLibrary;
+
 class SdlAudio : public Audio {
  public:
   ~SdlAudio() override;
@@ -28,11 +30,13 @@ class SdlAudio : public Audio {
 
  private:
   // Only openSystemAudio makes one, once the device is open.
-  SdlAudio() = default;
+  explicit SdlAudio(const SdlMixerLibrary& mix) : mix_(mix) {}
   friend std::unique_ptr<Audio> openSystemAudio();
+  std::string error() const;
   // Stops the open file and drops it, unless it is the kept melody.
   void release();
 
+  const SdlMixerLibrary& mix_;
   _Mix_Music* music_ = nullptr;
   // A MIDI file takes the synthesiser's soundfont to load (a tenth of a
   // second): the last one stays loaded while it is unchanged on disk, so

@@ -12,6 +12,7 @@
 
 #include "attempt/ClassListFile.h"
 #include "content/TestSets.h"
+#include "platform/AudioThread.h"
 #include "platform/Cp1251.h"
 #include "platform/FreeMemory.h"
 #include "platform/Paths.h"
@@ -64,7 +65,8 @@ class OwnActions : public SectionActions {
 MainWindow::MainWindow(MainWindowOptions options)
     : QWidget(nullptr, Qt::FramelessWindowHint),
       shell_(options.shell ? std::move(options.shell) : makeDeskShell()),
-      audio_(options.audio ? std::move(options.audio) : openSystemAudio()),
+      audio_(options.audio ? std::move(options.audio)
+                           : std::make_unique<AudioThread>(openSystemAudio)),
       sound_(*audio_, ws_.programFolder, ws_.decor),
       terminator_(*shell_, options.endProcess ? options.endProcess : [] {
         std::fflush(nullptr);
@@ -359,6 +361,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
     emit firstFramePainted();
     // What the intro shows later is made once the window is up.
     QTimer::singleShot(0, this, [this] {
+      // The system's player opens now; the melody asked for waits for it.
+      if (auto* player = dynamic_cast<AudioThread*>(audio_.get())) player->begin();
       introPictures_->prepareRest();
       settings();
       returnFreeMemory();
