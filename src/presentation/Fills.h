@@ -25,8 +25,8 @@ inline constexpr Fill pattern(int n, Rgb c1 = kPatternFirst, Rgb c2 = kPatternSe
   return {n, c1, c2};
 }
 
-// Fills the whole picture.  The noise of patterns 1 to 4 is drawn from
-// `random` pixel by pixel, row by row.
+// Fills the whole picture.  The noise of patterns 1 to 4 is drawn pixel by
+// pixel, row by row, from a grain that `random` seeds.
 void fillPicture(Picture& picture, const Fill& fill, Random& random);
 
 }  // namespace ispyt
