@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -157,6 +158,24 @@ void drawMenuStripShape(QPainter& p, QRectF r, const ScreenScale& s, QColor fram
                     corner, corner);
 }
 
+// The largest pixel size from `start` down to 6 at which `text` is no
+// wider than `width` (6 when none is).  The advance grows about in
+// proportion to the size, so the search begins where the proportion puts
+// it, instead of trying every size from the top.
+int fittingPixelSize(QFont font, const QString& text, double width, int start) {
+  auto advance = [&](int pixels) {
+    font.setPixelSize(pixels);
+    return QFontMetrics(font).horizontalAdvance(text);
+  };
+  auto fits = [&](int pixels) { return advance(pixels) <= width; };
+  const int full = advance(start);
+  if (start <= 6 || full <= width) return start;
+  int pixels = std::clamp(int(start * width / full), 6, start - 1);
+  while (pixels + 1 < start && fits(pixels + 1)) ++pixels;
+  while (pixels > 6 && !fits(pixels)) --pixels;
+  return pixels;
+}
+
 void drawStatusShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame,
                      const QString& caption, const ScriptFont& font) {
   const double u = 3 * s.scaleMin;
@@ -171,8 +190,8 @@ void drawStatusShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame,
   f.setItalic(true);
   int pixels = std::max(1, roundHalfEven(font.designSize * s.scaleMin * 3 * 4 / 3.0));
   f.setPixelSize(pixels);
-  while (pixels > 6 && QFontMetrics(f).horizontalAdvance(caption) > line.width())
-    f.setPixelSize(--pixels);
+  pixels = fittingPixelSize(f, caption, line.width(), pixels);
+  f.setPixelSize(pixels);
   p.setFont(f);
   p.setPen(kPublisherInk);
   p.drawText(line, Qt::AlignCenter,
