@@ -125,7 +125,7 @@ int runScreen(const Args& args) {
   ws.scale = ws.placement.scale;
   const QSize size(ws.placement.window.width, ws.placement.window.height);
 
-  const ArtworkList artwork = ArtworkList::build();
+  const ArtworkList artwork;
   Random noise(1);  // the same grain on every run, so that previews compare
   FirstScreenLook look;
   look.publisherLine = ui(kPublisherLine);

@@ -96,7 +96,7 @@ int runTransition(const Args& args) {
   const ScreenScale scale{width / 800.0, height / 600.0, std::min(width / 800.0, height / 600.0)};
   const Rect area = scale.rect(layout::kCardArea);
   const Size size{area.width, area.height};
-  const ArtworkList artwork = ArtworkList::build();
+  const ArtworkList artwork;
   const std::string effect = settledEffect(utf8ToCp1251(effectName));
   const ColourScheme& scheme = colourSchemeOf(cp1251("Гарбуз"));
 

@@ -22,7 +22,7 @@ ScreenScale scaleOf(int w, int h) {
 
 void BM_ApplyAppearance(benchmark::State& state) {
   const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
-  const ArtworkList artwork = ArtworkList::build();
+  const ArtworkList artwork;
   const AppearanceSource source{"/nonexistent", {}, scaleOf(w, h), QSize(w, h), false};
   // The patterned schemes cost the most: noise at three times the size.
   const char* schemes[] = {"Ялиця", "Гарбуз", "Морська", "Сланець"};
@@ -42,7 +42,7 @@ BENCHMARK(BM_ApplyAppearance)->Args({1920, 1080})->Args({800, 600})->Unit(benchm
 void BM_ClockStep(benchmark::State& state) {
   const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
   const ScreenScale scale = scaleOf(w, h);
-  const ArtworkList artwork = ArtworkList::build();
+  const ArtworkList artwork;
   const AppearanceSource source{"/nonexistent", {}, scale, QSize(w, h), false};
   DecorSettings decor;
   decor.clockBackground = true;

@@ -1,6 +1,7 @@
 #include "platform/qt/ArtworkList.h"
 
 #include <QLinearGradient>
+#include <QVector>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -342,12 +343,21 @@ QImage pictureCup() {
 
 }  // namespace
 
-ArtworkList ArtworkList::build() {
-  ArtworkList list;
-  QImage logo = pictureLogo();
-  list.pictures_ = {pictureSheet(), pictureDesk(), logo, pictureLetters(),
-                    pictureIdle(logo), pictureCap(), pictureCup()};
-  return list;
+const QImage& ArtworkList::picture(int index) const {
+  static const QImage none;
+  if (index < 0 || index >= kCount) return none;
+  QImage& p = pictures_[index];
+  if (!p.isNull()) return p;
+  switch (index) {
+    case 0: p = pictureSheet(); break;
+    case 1: p = pictureDesk(); break;
+    case 2: p = pictureLogo(); break;
+    case 3: p = pictureLetters(); break;
+    case 4: p = pictureIdle(picture(2)); break;
+    case 5: p = pictureCap(); break;
+    case 6: p = pictureCup(); break;
+  }
+  return p;
 }
 
 QImage ArtworkList::cut(const artwork::Cut& c) const {

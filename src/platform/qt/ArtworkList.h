@@ -1,9 +1,10 @@
 #pragma once
-// The built-in picture sheet (seven 320x160 pictures), drawn once at
-// start-up.  The pieces the screens use are named in platform/Artwork.h.
+// The built-in picture sheet (seven 320x160 pictures), each drawn once,
+// when first asked for: start-up draws only what the first screen shows.
+// The pieces the screens use are named in platform/Artwork.h.
 
 #include <QImage>
-#include <QVector>
+#include <array>
 
 #include "platform/Artwork.h"
 
@@ -11,14 +12,15 @@ namespace ispyt {
 
 class ArtworkList {
  public:
-  static ArtworkList build();
+  static constexpr int kCount = 7;
 
-  int count() const { return static_cast<int>(pictures_.size()); }
-  const QImage& picture(int index) const { return pictures_.at(index); }
+  int count() const { return kCount; }
+  // A null picture for an index outside 0..count()-1.
+  const QImage& picture(int index) const;
   QImage cut(const artwork::Cut& cut) const;
 
  private:
-  QVector<QImage> pictures_;
+  mutable std::array<QImage, kCount> pictures_;
 };
 
 }  // namespace ispyt

@@ -99,8 +99,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   sender_ = std::make_unique<ResultSender>(
       *tcp_, scheduler_,
       ResultSender::Setup{ws_.programFolder, [this] { return teacherAddressOf(ws_.decor); }});
-  // 7. The picture sheet, drawn once.
-  artwork_ = ArtworkList::build();
+  // 7. The picture sheet draws each picture when a screen first asks for it.
   // 12. Placement and the desktop take-over.
   placeWorkstation(ws_, *shell_);
   const Rect& w = ws_.placement.window;

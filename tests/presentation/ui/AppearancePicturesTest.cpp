@@ -31,7 +31,7 @@ class AppearancePicturesTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir folder_;
-  ArtworkList artwork_ = ArtworkList::build();
+  ArtworkList artwork_;
 
   QImage apply(DecorSettings& decor, ScreenScale scale, QSize size, FirstScreenLook& look) {
     Random noise(1);

@@ -28,7 +28,7 @@ class HelpAboutWindowsTest : public QObject {
 
   QWidget main_;
   ManualScheduler scheduler_;
-  ArtworkList artwork_ = ArtworkList::build();
+  ArtworkList artwork_;
 
  private slots:
   void initTestCase() {
