@@ -12,7 +12,10 @@
 namespace ispyt {
 
 AppearanceConductor::AppearanceConductor(const WindowParts& parts, Host host)
-    : parts_(parts), host_(std::move(host)), editor_(parts.ws.programFolder, parts.ws.classLists) {
+    : parts_(parts), host_(std::move(host)), editor_(parts.ws.programFolder, parts.ws.classLists) {}
+
+AppearanceDialog* AppearanceConductor::dialog() {
+  if (dialog_) return dialog_.get();
   Workstation& ws = parts_.ws;
   dialog_ = std::make_unique<AppearanceDialog>(parts_.scheduler, parts_.shell, editor_,
                                                ws.classLists, parts_.window);
@@ -26,6 +29,7 @@ AppearanceConductor::AppearanceConductor(const WindowParts& parts, Host host)
     parts_.shell.activateKeyboardLayout(kLayoutUkrainian);
     host_.closed();
   });
+  return dialog_.get();
 }
 
 AppearanceConductor::~AppearanceConductor() = default;
@@ -42,40 +46,40 @@ void AppearanceConductor::open() {
   // Before a set was ever chosen the list shows the one in use.
   DecorSettings shown = ws.decor;
   if (shown.testSet.empty() && !ws.tests[0].empty()) shown.testSet = ws.testSet;
-  dialog_->fill(shown, choices, windowOptionsAvailable(ws.screen.width, ws.scale.scaleY));
+  dialog()->fill(shown, choices, windowOptionsAvailable(ws.screen.width, ws.scale.scaleY));
   const QPoint window = parts_.window->geometry().topLeft();
-  const Point at = appearanceDialogPosition({window.x(), window.y()}, ws.scale, dialog_->width());
-  dialog_->move(at.x, at.y);
-  dialog_->open();
+  const Point at = appearanceDialogPosition({window.x(), window.y()}, ws.scale, dialog()->width());
+  dialog()->move(at.x, at.y);
+  dialog()->open();
 }
 
 void AppearanceConductor::confirm(bool closing) {
   Workstation& ws = parts_.ws;
-  host_.applyWindowOptions(dialog_->desktopMode());
-  DecorSettings chosen = dialog_->chosen();
-  if (keepUsableClassList(chosen, ws.classLists)) dialog_->dropClassList();
+  host_.applyWindowOptions(dialog()->desktopMode());
+  DecorSettings chosen = dialog()->chosen();
+  if (keepUsableClassList(chosen, ws.classLists)) dialog()->dropClassList();
   if (std::error_code error = WriteDecor(ws.programFolder, ws.baseFolderName, chosen)) {
     // Nothing is read back: the old file and the settings stay.
-    dialog_->showProblem(ui("Файл ") + fromCp1251(decorFileName(ws.baseFolderName)) +
+    dialog()->showProblem(ui("Файл ") + fromCp1251(decorFileName(ws.baseFolderName)) +
                          ui(" не записано: ") + QString::fromStdString(error.message()));
     return;
   }
-  dialog_->showProblem({});
+  dialog()->showProblem({});
   parts_.shell.activateKeyboardLayout(kLayoutUkrainian);
   host_.confirmed();
-  dialog_->setSchemeNumber(dialogSchemeNumber(chosen.colourScheme, dialog_->schemeNumber()));
-  if (closing) dialog_->accept();
+  dialog()->setSchemeNumber(dialogSchemeNumber(chosen.colourScheme, dialog()->schemeNumber()));
+  if (closing) dialog()->accept();
 }
 
 void AppearanceConductor::clean(const std::string& name) {
   std::error_code error;
   switch (deleteResultDatabase(parts_.ws.programFolder, name, error)) {
     case DatabaseDeletion::Deleted:
-      dialog_->removeDatabase(name);
-      dialog_->showProblem({});
+      dialog()->removeDatabase(name);
+      dialog()->showProblem({});
       break;
     case DatabaseDeletion::Failed:
-      dialog_->showProblem(ui("Файл не видалено: ") + QString::fromStdString(error.message()));
+      dialog()->showProblem(ui("Файл не видалено: ") + QString::fromStdString(error.message()));
       break;
     case DatabaseDeletion::NotListed:
       break;

@@ -28,8 +28,11 @@ class AppearanceConductor {
   // Fills the dialog from the workstation and shows it, modal.
   void open();
   // The class lists were read anew.
-  void classListsRead() { dialog_->refreshClassLists(); }
-  AppearanceDialog* dialog() const { return dialog_.get(); }
+  void classListsRead() {
+    if (dialog_) dialog_->refreshClassLists();
+  }
+  // Made when first asked for: start-up does not wait for it.
+  AppearanceDialog* dialog();
 
  private:
   void confirm(bool closing);

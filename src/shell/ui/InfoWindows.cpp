@@ -3,16 +3,25 @@
 namespace ispyt {
 
 InfoWindows::InfoWindows(const WindowParts& parts)
-    : ws_(parts.ws),
-      help_(std::make_unique<HelpWindow>(parts.window, parts.scheduler)),
-      about_(std::make_unique<AboutWindow>(parts.window, parts.scheduler, parts.artwork)) {}
+    : parts_(parts), ws_(parts.ws) {}
 
-void InfoWindows::showHelp() { help_->showOver(ws_.scale, ws_.decor.colourScheme); }
+HelpWindow* InfoWindows::help() {
+  if (!help_) help_ = std::make_unique<HelpWindow>(parts_.window, parts_.scheduler);
+  return help_.get();
+}
+
+AboutWindow* InfoWindows::about() {
+  if (!about_)
+    about_ = std::make_unique<AboutWindow>(parts_.window, parts_.scheduler, parts_.artwork);
+  return about_.get();
+}
+
+void InfoWindows::showHelp() { help()->showOver(ws_.scale, ws_.decor.colourScheme); }
 
 void InfoWindows::showAbout(bool firstPage) {
   const AboutContact contact{ws_.title.line1, ws_.title.line2};
-  about_->setText(aboutText(ISPYT_VERSION, ws_.title.found ? &contact : nullptr));
-  about_->showOver(firstPage, ws_.scale, ws_.decor.colourScheme);
+  about()->setText(aboutText(ISPYT_VERSION, ws_.title.found ? &contact : nullptr));
+  about()->showOver(firstPage, ws_.scale, ws_.decor.colourScheme);
 }
 
 }  // namespace ispyt

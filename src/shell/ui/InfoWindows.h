@@ -1,5 +1,6 @@
 #pragma once
-// The help and about windows beside the main window: made once, shown in
+// The help and about windows beside the main window: made once, when first
+// asked for (most lessons never open them), shown in
 // the workstation's colour scheme, the about text naming the school when
 // the base folder's "user.txt" does.
 
@@ -18,10 +19,11 @@ class InfoWindows {
   void showHelp();
   void showAbout(bool firstPage);
 
-  HelpWindow* help() const { return help_.get(); }
-  AboutWindow* about() const { return about_.get(); }
+  HelpWindow* help();
+  AboutWindow* about();
 
  private:
+  WindowParts parts_;
   Workstation& ws_;
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<AboutWindow> about_;
