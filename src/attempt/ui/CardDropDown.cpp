@@ -10,8 +10,7 @@ namespace ispyt {
 CardDropDown::CardDropDown(QWidget* parent)
     : QWidget(parent),
       panel_(new QLabel(this)),
-      arrow_(new QLabel(QString::fromUtf8("▼"), this)),
-      list_(new CardPopupList(this)) {
+      arrow_(new QLabel(QString::fromUtf8("▼"), this)) {
   panel_->setObjectName("panel");
   arrow_->setObjectName("arrow");
   panel_->setTextFormat(Qt::PlainText);
@@ -27,10 +26,20 @@ CardDropDown::CardDropDown(QWidget* parent)
       " border-top-right-radius: 3px; border-bottom-right-radius: 3px; }"
       "QLabel#panel:disabled { background: #eef0f3; }"
       "QLabel#arrow:disabled { background: #eef0f3; color: #a8adb5; }");
+}
+
+CardPopupList* CardDropDown::list() {
+  if (list_) return list_;
+  list_ = new CardPopupList(this);
+  if (listFont_) list_->setFont(*listFont_);
+  list_->addItems(items_);
   connect(list_, &CardPopupList::chosen, this, &CardDropDown::chosen);
+  return list_;
 }
 
 void CardDropDown::setItems(const QStringList& items) {
+  items_ = items;
+  if (!list_) return;
   list_->clear();
   list_->addItems(items);
 }
@@ -44,7 +53,8 @@ void CardDropDown::setPanelColour(const QColor& colour) {
 
 void CardDropDown::setBoxFont(const QFont& font) {
   panel_->setFont(font);
-  list_->setFont(font);
+  listFont_ = font;
+  if (list_) list_->setFont(font);
   QFont small = font;
   small.setPixelSize(std::max(1, font.pixelSize() * 3 / 4));
   arrow_->setFont(small);
@@ -59,12 +69,13 @@ void CardDropDown::place(const QRect& box, int arrowWidth) {
 }
 
 void CardDropDown::openList() {
-  if (!isEnabled() || list_->count() == 0) return;
+  CardPopupList* popup = list();
+  if (!isEnabled() || popup->count() == 0) return;
   QWidget* under = anchor_ ? anchor_ : this;
   QRect span(under->mapToGlobal(QPoint(0, 0)), under->size());
   // The list reaches to the arrow's right end.
   span.setRight(mapToGlobal(QPoint(width() - 1, 0)).x());
-  list_->popUp(span, cardlayout::kPopupRows);
+  popup->popUp(span, cardlayout::kPopupRows);
 }
 
 void CardDropDown::mousePressEvent(QMouseEvent* event) {

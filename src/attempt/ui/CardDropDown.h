@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 #include "attempt/ui/CardPopupList.h"
 
@@ -19,7 +20,7 @@ class CardDropDown : public QWidget {
   explicit CardDropDown(QWidget* parent);
 
   void setItems(const QStringList& items);
-  int itemCount() const { return list_->count(); }
+  int itemCount() const { return static_cast<int>(items_.size()); }
   void setPanelText(const QString& text) { panel_->setText(text); }
   QString panelText() const { return panel_->text(); }
   // The panel's background (a judged answer's colour); an invalid colour
@@ -40,9 +41,15 @@ class CardDropDown : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  // The list is made when first opened: a card has many boxes, and
+  // start-up need not wait for their lists.
+  CardPopupList* list();
+
   QLabel* panel_;
   QLabel* arrow_;
-  CardPopupList* list_;
+  CardPopupList* list_ = nullptr;
+  QStringList items_;
+  std::optional<QFont> listFont_;
   QWidget* anchor_ = nullptr;
 };
 
