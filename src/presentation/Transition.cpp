@@ -54,11 +54,11 @@ Transition::~Transition() = default;
 
 bool Transition::active() const { return timer_->isActive(); }
 
-void Transition::setLook(const TransitionLook& look, const Picture& backdrop) {
+void Transition::setLook(const TransitionLook& look, Picture backdrop) {
   end();
   look_ = look;
-  backdrop_ = backdrop;
   lastContent_ = backdrop;
+  backdrop_ = std::move(backdrop);
 }
 
 FrameStyle Transition::frameStyle(bool torn) const {
@@ -105,11 +105,11 @@ void Transition::start(const Picture& content, std::function<void()> followUp) {
 void Transition::compose(const Picture& content) {
   // The content in its frame, the corners showing the background under
   // the card area.
-  Picture card = backdrop_;
-  card.copy(content);
+  Picture card = content.size() == backdrop_.size() ? content : backdrop_;
+  if (content.size() != backdrop_.size()) card.copy(content);
   new_ = backdrop_;
   drawFramed(new_, card, card.rect(), {0, 0}, frameStyle(false));
-  lastContent_ = card;
+  lastContent_ = std::move(card);
 }
 
 void Transition::showAtOnce(const Picture& content) {

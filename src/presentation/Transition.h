@@ -60,7 +60,7 @@ class Transition {
   // A new appearance: the card's backdrop (the screen background under
   // the card area), which is also the card's last content until content
   // comes.
-  void setLook(const TransitionLook& look, const Picture& backdrop);
+  void setLook(const TransitionLook& look, Picture backdrop);
 
   // Brings `content` (the card area's size, without frame) into the card
   // area.  `followUp` runs once, on the tick after the effect is done.  A
