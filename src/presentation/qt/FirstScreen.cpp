@@ -54,7 +54,7 @@ QImage screenBackground(ScreenBackground kind, const QImage& picture, const Appe
   if (kind == ScreenBackground::Gradient) {
     Picture gradient({src.windowSize.width(), src.windowSize.height()});
     fillPicture(gradient, scheme.background, noise);
-    return toImage(gradient);
+    return toImage(std::move(gradient));
   }
   QImage background(src.windowSize, QImage::Format_RGB32);
   background.fill(qcolor(scheme.window));

@@ -18,6 +18,14 @@ QImage toImage(const Picture& picture) {
   return image;
 }
 
+QImage toImage(Picture&& picture) {
+  if (picture.empty()) return {};
+  auto* kept = new Picture(std::move(picture));
+  return QImage(reinterpret_cast<uchar*>(kept->row(0)), kept->width(), kept->height(),
+                kept->width() * 4, QImage::Format_RGB32,
+                [](void* p) { delete static_cast<Picture*>(p); }, kept);
+}
+
 Picture toPicture(const QImage& image) {
   if (image.isNull()) return {};
   const QImage rgb =

@@ -12,6 +12,8 @@ namespace ispyt {
 // keep its size.
 QImage imageView(Picture& picture);
 QImage toImage(const Picture& picture);
+// The picture's own pixels become the image's, without a copy.
+QImage toImage(Picture&& picture);
 Picture toPicture(const QImage& image);
 // A picture to keep, in the smallest format that shows it: 24-bit when it
 // has no alpha channel.
