@@ -105,8 +105,9 @@ void Transition::start(const Picture& content, std::function<void()> followUp) {
 void Transition::compose(const Picture& content) {
   // The content in its frame, the corners showing the background under
   // the card area.
-  Picture card = content.size() == backdrop_.size() ? content : backdrop_;
-  if (content.size() != backdrop_.size()) card.copy(content);
+  const bool whole = content.size() == backdrop_.size();
+  Picture card = whole ? content : backdrop_;
+  if (!whole) card.copy(content);
   new_ = backdrop_;
   drawFramed(new_, card, card.rect(), {0, 0}, frameStyle(false));
   lastContent_ = std::move(card);

@@ -71,7 +71,8 @@ QImage screenBackground(ScreenBackground kind, const QImage& picture, const Appe
       p.fillRect(design, QBrush(artwork.cut(artwork::kRollerTile)));
       break;
     case ScreenBackground::Desktop:
-      if (!src.desktop.isNull()) p.drawImage(QPoint(0, 0), src.desktop, design);
+      if (!src.desktop.isNull())
+        p.drawImage(QPoint(0, 0), src.desktop, design.translated(src.windowAt));
       break;
     case ScreenBackground::Gradient:
       break;

@@ -44,10 +44,11 @@ struct FirstScreenLook {
 
 struct AppearanceSource {
   std::filesystem::path programFolder;
-  QImage desktop;  // the window's surface at start-up, for "Прозорий"
+  QImage desktop;  // the desktop at start-up, for "Прозорий"
   ScreenScale scale;
   QSize windowSize;
   bool corsivaInstalled = false;
+  QPoint windowAt;  // the window's top left on `desktop`
 };
 
 // Applies the appearance of `decor`: returns the screen background and

@@ -2,8 +2,7 @@
 
 namespace ispyt {
 
-InfoWindows::InfoWindows(const WindowParts& parts)
-    : parts_(parts), ws_(parts.ws) {}
+InfoWindows::InfoWindows(const WindowParts& parts) : parts_(parts) {}
 
 HelpWindow* InfoWindows::help() {
   if (!help_) help_ = std::make_unique<HelpWindow>(parts_.window, parts_.scheduler);
@@ -16,12 +15,14 @@ AboutWindow* InfoWindows::about() {
   return about_.get();
 }
 
-void InfoWindows::showHelp() { help()->showOver(ws_.scale, ws_.decor.colourScheme); }
+void InfoWindows::showHelp() {
+  help()->showOver(parts_.ws.scale, parts_.ws.decor.colourScheme);
+}
 
 void InfoWindows::showAbout(bool firstPage) {
-  const AboutContact contact{ws_.title.line1, ws_.title.line2};
-  about()->setText(aboutText(ISPYT_VERSION, ws_.title.found ? &contact : nullptr));
-  about()->showOver(firstPage, ws_.scale, ws_.decor.colourScheme);
+  const AboutContact contact{parts_.ws.title.line1, parts_.ws.title.line2};
+  about()->setText(aboutText(ISPYT_VERSION, parts_.ws.title.found ? &contact : nullptr));
+  about()->showOver(firstPage, parts_.ws.scale, parts_.ws.decor.colourScheme);
 }
 
 }  // namespace ispyt

@@ -24,7 +24,6 @@ class InfoWindows {
 
  private:
   WindowParts parts_;
-  Workstation& ws_;
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<AboutWindow> about_;
 };

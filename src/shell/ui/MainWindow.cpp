@@ -89,8 +89,9 @@ MainWindow::MainWindow(MainWindowOptions options)
   desktop_ = takeDesktopSnapshot(QSize(ws_.screen.width, ws_.screen.height));
   // 3.-6. Title lines, fonts, a fresh state with no test open.
   publisherLine_ = ui(kPublisherLine);
-  ws_.wingdingsInstalled = fontInstalled(installedFontFamilies(), "Wingdings");
-  corsivaInstalled_ = fontInstalled(installedFontFamilies(), "MonoType Corsiva");
+  const QStringList families = installedFontFamilies();
+  ws_.wingdingsInstalled = fontInstalled(families, "Wingdings");
+  corsivaInstalled_ = fontInstalled(families, "MonoType Corsiva");
   // 9. Working folders, 10. the current test set.
   prepareWorkingFolders(ws_.programFolder);
   const RetryOutcome kept = storeKeptResults(ws_.programFolder, random_);
@@ -315,10 +316,8 @@ void MainWindow::drawFirstScreen() {
   // The appearance's pictures, all anew; names that gave none are
   // rewritten in the settings.
   const QSize size = screen_.size();
-  const AppearanceSource source{ws_.programFolder,
-                                desktop_.copy(ws_.placement.window.x, ws_.placement.window.y,
-                                              size.width(), size.height()),
-                                ws_.scale, size, corsivaInstalled_};
+  const AppearanceSource source{ws_.programFolder, desktop_, ws_.scale, size, corsivaInstalled_,
+                                QPoint(ws_.placement.window.x, ws_.placement.window.y)};
   background_ = ApplyAppearance(ws_.decor, source, artwork_, noise_, look_);
   attempt_->applyDecor();
   screen_ = background_.copy();
