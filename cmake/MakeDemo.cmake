@@ -9,6 +9,16 @@ file(REMOVE_RECURSE ${DST})
 file(MAKE_DIRECTORY ${DST}/Base)
 file(COPY ${SRC}/ DESTINATION ${DST})
 
+# One test of the demo from its source; a failure stops the build with
+# what ispyt-tool said.
+function(make_demo_test name)
+  execute_process(COMMAND ${TOOL} ${ARGN} --seed 1
+                  RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "demo test ${name}: ${errors}")
+  endif()
+endfunction()
+
 get_filename_component(DEMO ${SRC} DIRECTORY)
 file(GLOB SETS LIST_DIRECTORIES true ${DEMO}/tests/*)
 foreach(set_dir ${SETS})
@@ -19,26 +29,12 @@ foreach(set_dir ${SETS})
   file(GLOB sources ${set_dir}/*.txt)
   foreach(source ${sources})
     get_filename_component(test ${source} NAME_WLE)
-    execute_process(
-      COMMAND ${TOOL} make-test ${source} -o ${DST}/Base/${set}/${test} --seed 1
-      RESULT_VARIABLE result
-      ERROR_VARIABLE errors
-      OUTPUT_QUIET)
-    if(NOT result EQUAL 0)
-      message(FATAL_ERROR "demo test ${set}/${test}: ${errors}")
-    endif()
+    make_demo_test(${set}/${test} make-test ${source} -o ${DST}/Base/${set}/${test})
   endforeach()
   file(GLOB banks ${set_dir}/*.gift)
   foreach(bank ${banks})
     get_filename_component(test ${bank} NAME_WLE)
-    execute_process(
-      COMMAND ${TOOL} import-gift ${bank} -o ${DST}/Base/${set}/${test} --strict --seed 1
-      RESULT_VARIABLE result
-      ERROR_VARIABLE errors
-      OUTPUT_QUIET)
-    if(NOT result EQUAL 0)
-      message(FATAL_ERROR "demo test ${set}/${test}: ${errors}")
-    endif()
+    make_demo_test(${set}/${test} import-gift ${bank} -o ${DST}/Base/${set}/${test} --strict)
   endforeach()
 endforeach()
 
