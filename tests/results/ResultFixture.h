@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ResultStamp.h"
 #include "attempt/AttemptState.h"
 #include "attempt/StudentCard.h"
 #include "content/OpenTestState.h"
@@ -127,20 +128,8 @@ class ResultFilesFixture : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(root); }
 
-  // The stamp 5 December 2026, 9:04:07.
-  static std::tm stamp() {
-    std::tm t{};
-    t.tm_year = 2026 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = 5;
-    t.tm_hour = 9;
-    t.tm_min = 4;
-    t.tm_sec = 7;
-    return t;
-  }
-
   ResultFilesContext context() {
-    return {ws.settings, ws.programFolder, ws.openTest, attempt, test, card, result, random, stamp,
+    return {ws.settings, ws.programFolder, ws.openTest, attempt, test, card, result, random, resultStamp,
             nullptr};
   }
 

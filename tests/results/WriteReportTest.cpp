@@ -34,13 +34,7 @@ std::string headerOf(const std::string& report) {
 using WriteReportTest = ResultFilesFixture;
 
 TEST(FormatDateTime, TwoDigitsEach) {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
-  t.tm_mday = 5;
-  t.tm_hour = 9;
-  t.tm_min = 4;
-  t.tm_sec = 7;
+  std::tm t = resultStamp();
   DateTimeText text = FormatDateTime(t);
   EXPECT_EQ(text.date, "05.12.26");
   EXPECT_EQ(text.time, "09:04:07");

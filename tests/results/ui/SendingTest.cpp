@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "../ResultStamp.h"
 #include "../ThreeTaskAttempt.h"
 #include "platform/ManualScheduler.h"
 #include "platform/Paths.h"
@@ -47,17 +48,6 @@ class Catcher : public QObject {
   std::vector<QByteArray> received;
 };
 
-std::tm stamp() {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
-  t.tm_mday = 5;
-  t.tm_hour = 9;
-  t.tm_min = 4;
-  t.tm_sec = 7;
-  return t;
-}
-
 // A workstation's pieces: a program folder with one test folder, a
 // three-task attempt finished in it, and the sender to a local port.
 struct Station {
@@ -78,7 +68,7 @@ struct Station {
     sender = std::make_unique<ResultSender>(
         client, scheduler, ResultSender::Setup{root, [this] { return teacherAddressOf(decor); }});
     writer = std::make_unique<ResultFilesWriter>(ResultFilesContext{
-        settings, root, openTest, attempt, test, card, result, random, stamp, sender.get()});
+        settings, root, openTest, attempt, test, card, result, random, resultStamp, sender.get()});
   }
   ~Station() {
     writer.reset();
