@@ -1,10 +1,10 @@
 #include "platform/qt/ArtworkList.h"
 
 #include <QLinearGradient>
-#include <QVector>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QVector>
 #include <cmath>
 #include <cstdint>
 

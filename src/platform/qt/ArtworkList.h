@@ -14,8 +14,7 @@ class ArtworkList {
  public:
   static constexpr int kCount = 7;
 
-  int count() const { return kCount; }
-  // A null picture for an index outside 0..count()-1.
+  // A null picture for an index outside 0..kCount-1.
   const QImage& picture(int index) const;
   QImage cut(const artwork::Cut& cut) const;
 
