@@ -18,6 +18,7 @@ TaskCanvas::Parts canvasParts(const WindowParts& parts) {
 
 AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
     : parts_(parts),
+      card_([this] { return makeCard(); }),
       journal_(parts.ws.programFolder, diskFileSystem()),
       canvas_(canvasParts(parts)),
       results_(canvas_, parts.look,
@@ -26,6 +27,28 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
                                   parts.ws.result, parts.random, {}, host.results}),
       focus_(parts.window, parts.ws.attempt, parts.scheduler) {
   Workstation& ws = parts_.ws;
+  AttemptDesk::Host deskHost{
+      std::move(host.setTitle),
+      std::move(host.showTestSetTitle),
+      std::move(host.attemptClosed),
+      [this] { card_.hide(); },
+      [this](bool typing, bool showSelector) {
+        if (typing) parts_.shell.activateKeyboardLayout(layoutChoice_);
+        if (showSelector || layoutSelector_) layoutSelector().setVisible(showSelector);
+      },
+      [this](const std::string& name) { parts_.sound.PlaySound(name); },
+  };
+  desk_ = std::make_unique<AttemptDesk>(
+      AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, ws.test, ws.attempt,
+                          ws.screen.width, &ws.student, &journal_},
+      parts_.scheduler, parts_.random, card_, canvas_, parts_.look,
+      AttemptDesk::End{results_, results_}, std::move(deskHost));
+  applyDecor();
+}
+
+CardDropDown& AttemptConductor::layoutSelector() {
+  if (layoutSelector_) return *layoutSelector_;
+  const Workstation& ws = parts_.ws;
   // The keyboard language for typed answers: a list that takes no keys.
   layoutSelector_ = new CardDropDown(parts_.window);
   QStringList choices;
@@ -37,29 +60,16 @@ AttemptConductor::AttemptConductor(const WindowParts& parts, Host host)
   layoutSelector_->hide();
   layoutSelector_->setBoxFont(pixelFont("DejaVu Sans", ws.scale.font(8)));
   layoutSelector_->place(parts_.rect(layout::kKeyboardSelector), ws.scale.x(16));
+  return *layoutSelector_;
+}
 
-  card_ = new CardPanel(ws.student, ws.classLists, parts_.shell,
-                        [this](bool ready) { desk_->cardReady(ready); }, parts_.window);
-  card_->place(ws.scale);
-  card_->hide();
-
-  AttemptDesk::Host deskHost{
-      std::move(host.setTitle),
-      std::move(host.showTestSetTitle),
-      std::move(host.attemptClosed),
-      [this] { card_->hide(); },
-      [this](bool typing, bool showSelector) {
-        if (typing) parts_.shell.activateKeyboardLayout(layoutChoice_);
-        layoutSelector_->setVisible(showSelector);
-      },
-      [this](const std::string& name) { parts_.sound.PlaySound(name); },
-  };
-  desk_ = std::make_unique<AttemptDesk>(
-      AttemptDesk::Inputs{ws.settings, ws.openTest, ws.decor, ws.test, ws.attempt,
-                          ws.screen.width, &ws.student, &journal_},
-      parts_.scheduler, parts_.random, *card_, canvas_, parts_.look,
-      AttemptDesk::End{results_, results_}, std::move(deskHost));
-  applyDecor();
+CardPanel* AttemptConductor::makeCard() {
+  Workstation& ws = parts_.ws;
+  auto* card = new CardPanel(ws.student, ws.classLists, parts_.shell,
+                             [this](bool ready) { desk_->cardReady(ready); }, parts_.window);
+  card->place(ws.scale);
+  card->hide();
+  return card;
 }
 
 void AttemptConductor::applyDecor() {
@@ -74,13 +84,14 @@ void AttemptConductor::applyDecor() {
 
 void AttemptConductor::offerClassList() {
   const DecorSettings& decor = parts_.ws.decor;
-  card_->setNamesByList(decor.byList);
-  if (decor.byList) card_->presetClass(decor.listClass, decor.listLetter);
+  CardPanel& card = card_.panel();
+  card.setNamesByList(decor.byList);
+  if (decor.byList) card.presetClass(decor.listClass, decor.listLetter);
 }
 
 void AttemptConductor::chooseLayout(int row) {
   layoutChoice_ = layoutOfChoice(layoutChoices().at(static_cast<std::size_t>(row)));
-  layoutSelector_->setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
+  layoutSelector().setPanelText(fromCp1251(layoutIndicator(std::string(layoutChoice_))));
   parts_.shell.activateKeyboardLayout(layoutChoice_);
 }
 

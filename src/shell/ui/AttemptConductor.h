@@ -19,6 +19,27 @@
 
 namespace ispyt {
 
+// The card's widgets are made when they are first needed: start-up and
+// most lessons' first minutes show no card.
+class CardOnDemand : public AttemptCard {
+ public:
+  explicit CardOnDemand(std::function<CardPanel*()> make) : make_(std::move(make)) {}
+  CardPanel& panel() const {
+    if (!panel_) panel_ = make_();
+    return *panel_;
+  }
+  void show() override { panel().show(); }
+  bool complete() const override { return panel().complete(); }
+  bool nameKnown() const override { return panel().nameKnown(); }
+  void hide() {
+    if (panel_) panel_->hide();
+  }
+
+ private:
+  std::function<CardPanel*()> make_;
+  mutable CardPanel* panel_ = nullptr;  // owned by the window
+};
+
 class AttemptConductor {
  public:
   // What the attempt asks of the rest of the window.
@@ -33,7 +54,7 @@ class AttemptConductor {
 
   AttemptDesk& desk() { return *desk_; }
   ResultScreen& resultScreen() { return results_; }
-  CardPanel* card() const { return card_; }
+  CardPanel* card() const { return &card_.panel(); }
   // An attempt is under way: the menu ignores the mouse, "Вихід" breaks off.
   bool running() const { return desk_->running(); }
   // Rebuilds the attempt `journal` holds on the test just opened as it
@@ -52,11 +73,13 @@ class AttemptConductor {
 
  private:
   void chooseLayout(int row);
+  CardDropDown& layoutSelector();
+  CardPanel* makeCard();
 
   WindowParts parts_;
   CardDropDown* layoutSelector_ = nullptr;
   std::string_view layoutChoice_ = kLayoutUkrainian;  // for typed answers
-  CardPanel* card_ = nullptr;
+  CardOnDemand card_;
   FileJournal journal_;
   TaskCanvas canvas_;
   ResultScreen results_;

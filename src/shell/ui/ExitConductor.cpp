@@ -13,7 +13,7 @@ ExitConductor::ExitConductor(const WindowParts& parts, MenuConductor& menu,
 
 void ExitConductor::requestExit() {
   MainMenu& m = menu_.menu();
-  menu_.passwordPrompt()->hide();
+  menu_.hidePasswordPrompt();
   for (MenuCaption c : {MenuCaption::Settings, MenuCaption::Test, MenuCaption::Help})
     m.setOpen(c, false);
   menu_.syncCaptions();

@@ -378,7 +378,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-  menu_->passwordPrompt()->resetCloseMark();
+  if (PasswordPrompt* prompt = menu_->madePasswordPrompt()) prompt->resetCloseMark();
   exit_->mouseMoved(event->pos());
   QWidget::mouseMoveEvent(event);
 }

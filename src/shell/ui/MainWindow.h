@@ -76,7 +76,7 @@ class MainWindow : public QWidget {
   MenuCaptionLabel* caption(MenuCaption c) const { return menu_->caption(c); }
   const MainMenu& menu() const { return menu_->menu(); }
   SideMenuWindow* sideMenu() const { return menu_->sideMenu(); }
-  PasswordPrompt* passwordPrompt() const { return menu_->passwordPrompt(); }
+  PasswordPrompt* passwordPrompt() { return menu_->passwordPrompt(); }
   // The results caption's text and colour; the captions after it move.
   void showResultsCaption(const MenuCaptionText& caption) { menu_->showResultsCaption(caption); }
   SystemShell& systemShell() { return *shell_; }
@@ -128,6 +128,7 @@ class MainWindow : public QWidget {
   // Made after the first frame, or on first use if that comes first.
   SettingsDialog& settings();
   void drawFirstScreen();
+  void announce();
   void loadClassListsAtStart();
   bool attemptRunning() const { return attempt_ && attempt_->running(); }
   // Once the menu is available: an attempt a crash cut off is offered to

@@ -34,12 +34,6 @@ MenuConductor::MenuConductor(const WindowParts& parts, SectionActions& actions, 
   dispatcherTimer_ = parts_.scheduler.createTimer([this] { runDispatcher(); });
   dispatcherTimer_->setSingleShot(true);
 
-  prompt_ = new PasswordPrompt(window);
-  connect(prompt_, &PasswordPrompt::accepted, this, &MenuConductor::passwordAccepted);
-  connect(prompt_, &PasswordPrompt::closed, this, [this] {
-    menu_.setOpen(MenuCaption::Settings, false);
-    syncCaptions();
-  });
 
   // Scaled to the screen.
   const ScreenScale& s = ws_.scale;
@@ -54,8 +48,24 @@ MenuConductor::MenuConductor(const WindowParts& parts, SectionActions& actions, 
   for (int i = 0; i < kMenuCaptionCount; ++i)
     captions_[i]->move(xs[i], s.y(layout::kMenuCaptionY));
   sideMenu_->setItemFont(pixelFont("DejaVu Sans", s.font(10), true));
+}
+
+PasswordPrompt* MenuConductor::passwordPrompt() {
+  if (prompt_) return prompt_;
+  prompt_ = new PasswordPrompt(parts_.window);
+  connect(prompt_, &PasswordPrompt::accepted, this, &MenuConductor::passwordAccepted);
+  connect(prompt_, &PasswordPrompt::closed, this, [this] {
+    menu_.setOpen(MenuCaption::Settings, false);
+    syncCaptions();
+  });
+  const ScreenScale& s = ws_.scale;
   prompt_->setGeometry(parts_.rect(layout::kStatusStrip));
   prompt_->setFonts(s.font(12), s.font(10), s.font(8));
+  return prompt_;
+}
+
+void MenuConductor::hidePasswordPrompt() {
+  if (prompt_) prompt_->hide();
 }
 
 void MenuConductor::showResultsCaption(const MenuCaptionText& text) {
@@ -149,7 +159,7 @@ void MenuConductor::openTestList() {
   for (MenuCaption c : {MenuCaption::Settings, MenuCaption::Help, MenuCaption::Results})
     menu_.setOpen(c, false);
   syncCaptions();
-  prompt_->hide();
+  hidePasswordPrompt();
   std::vector<std::string> tests(ws_.tests.begin(), ws_.tests.end() - 1);
   const ScreenScale& s = ws_.scale;
   SideMenuLayout l = layoutTestList(tests, s, sideMenu_->metrics(s.font(10)));
@@ -176,7 +186,7 @@ void MenuConductor::openResultList() {
   menu_.setColour(MenuCaption::Settings, CaptionColour::Grey);
   menu_.setOpen(MenuCaption::Results, true);
   syncCaptions();
-  prompt_->hide();
+  hidePasswordPrompt();
   sideMenu_->hide();
   resultPage_ = 0;
   const ScreenScale& s = ws_.scale;
@@ -266,7 +276,7 @@ bool MenuConductor::openTest(const std::string& name, const std::string* shuffle
   return opened;
 }
 
-void MenuConductor::askPassword() { prompt_->ask(ws_.settings.password); }
+void MenuConductor::askPassword() { passwordPrompt()->ask(ws_.settings.password); }
 
 void MenuConductor::passwordAccepted() {
   if (menu_.colour(MenuCaption::Settings) == CaptionColour::Grey) {

@@ -44,7 +44,11 @@ class MenuConductor : public QObject {
   const MainMenu& menu() const { return menu_; }
   MenuCaptionLabel* caption(MenuCaption c) const { return captions_[static_cast<int>(c)]; }
   SideMenuWindow* sideMenu() const { return sideMenu_; }
-  PasswordPrompt* passwordPrompt() const { return prompt_; }
+  // Made when first asked for: most lessons never open the settings.
+  PasswordPrompt* passwordPrompt();
+  void hidePasswordPrompt();
+  // The prompt if it was ever made, else null.
+  PasswordPrompt* madePasswordPrompt() const { return prompt_; }
 
   // The captions show the menu's state again.
   void syncCaptions();
