@@ -9,14 +9,15 @@
 namespace ispyt {
 
 QImage takeDesktopSnapshot(QSize size) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  QImage grab = screen ? screen->grabWindow(0).toImage() : QImage();
+  // A grab of the whole screen is the snapshot itself, without a copy.
+  if (grab.size() == size && grab.format() == QImage::Format_RGB32) return grab;
   QImage picture(size, QImage::Format_RGB32);
   picture.fill(QColor(58, 110, 165));
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return picture;
-  QPixmap grab = screen->grabWindow(0);
   if (grab.isNull()) return picture;
   QPainter p(&picture);
-  p.drawPixmap(0, 0, grab);
+  p.drawImage(0, 0, grab);
   return picture;
 }
 
