@@ -57,7 +57,12 @@ QImage screenBackground(ScreenBackground kind, const QImage& picture, const Appe
     return toImage(std::move(gradient));
   }
   QImage background(src.windowSize, QImage::Format_RGB32);
-  background.fill(qcolor(scheme.window));
+  const QImage tiles = kind == ScreenBackground::Tiled    ? picture
+                       : kind == ScreenBackground::Roller ? artwork.cut(artwork::kRollerTile)
+                                                          : QImage();
+  // The window's colour shows only where an opaque picture leaves room.
+  const bool covered = !tiles.isNull() && !tiles.hasAlphaChannel() && design == background.rect();
+  if (!covered) background.fill(qcolor(scheme.window));
   QPainter p(&background);
   switch (kind) {
     case ScreenBackground::Stretched:
@@ -65,10 +70,8 @@ QImage screenBackground(ScreenBackground kind, const QImage& picture, const Appe
       p.drawImage(background.rect(), picture);
       break;
     case ScreenBackground::Tiled:
-      p.fillRect(design, QBrush(picture));
-      break;
     case ScreenBackground::Roller:
-      p.fillRect(design, QBrush(artwork.cut(artwork::kRollerTile)));
+      p.fillRect(design, QBrush(tiles));
       break;
     case ScreenBackground::Desktop:
       if (!src.desktop.isNull())
