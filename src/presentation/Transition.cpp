@@ -57,7 +57,8 @@ bool Transition::active() const { return timer_->isActive(); }
 void Transition::setLook(const TransitionLook& look, Picture backdrop) {
   end();
   look_ = look;
-  lastContent_ = backdrop;
+  // Until content comes, the card's last content is the backdrop itself.
+  lastContent_ = Picture();
   backdrop_ = std::move(backdrop);
 }
 
@@ -65,15 +66,16 @@ FrameStyle Transition::frameStyle(bool torn) const {
   return {look_.frameColour, look_.outline, torn};
 }
 
-void Transition::start(const Picture& content, std::function<void()> followUp) {
+void Transition::start(Picture content, std::function<void()> followUp) {
   const Size size = backdrop_.size();
   const Effect e = look_.effect;
-  // The moving effects carry the card's last content away; the others
-  // start from what the card area shows.
-  source_ = e == Effect::Tear || e == Effect::DriveIn || e == Effect::Fall ? lastContent_
-                                                                           : screen_.current();
-  if (source_.size() != size) source_ = backdrop_;
-  compose(content);
+  const bool moving = e == Effect::Tear || e == Effect::DriveIn || e == Effect::Fall;
+  // The moving effects carry the card's last content away; the cross-fade
+  // starts from what the card area shows.
+  source_ = moving                    ? std::move(lastContent_)
+            : e == Effect::CrossFade ? screen_.current()
+                                     : Picture();
+  compose(std::move(content));
   if (e == Effect::Dissolve) {
     order_.resize(kDissolveCells);
     for (int n = 0; n < kDissolveCells; ++n)
@@ -81,7 +83,8 @@ void Transition::start(const Picture& content, std::function<void()> followUp) {
     for (int i = 0; i < 600; ++i) std::swap(order_[i], order_[random_.random(kDissolveCells)]);
   }
   // These reveal the new picture piece by piece.
-  if (e == Effect::Appear || e == Effect::Blinds || e == Effect::Dissolve) source_ = new_;
+  const bool revealing = e == Effect::Appear || e == Effect::Blinds || e == Effect::Dissolve;
+  from_ = revealing ? &new_ : source_.size() == size ? &source_ : &backdrop_;
   x_ = y_ = 0;
   p_ = 1;
   if (e == Effect::Appear) {
@@ -94,7 +97,8 @@ void Transition::start(const Picture& content, std::function<void()> followUp) {
     stepX_ = std::max(1, ceilDiv(std::max(0, size.width - size.width / 2 - 5), spans));
     stepY_ = std::max(1, ceilDiv(std::max(0, size.height - size.height / 2 - 5), spans));
   }
-  frame_ = new_;
+  // The moving effects and the cross-fade put each frame together here.
+  frame_ = moving || e == Effect::CrossFade ? Picture(size) : Picture();
   followUp_ = std::move(followUp);
   running_ = true;
   ticks_ = 0;
@@ -102,20 +106,20 @@ void Transition::start(const Picture& content, std::function<void()> followUp) {
   timer_->start(kTransitionMs);
 }
 
-void Transition::compose(const Picture& content) {
+void Transition::compose(Picture content) {
   // The content in its frame, the corners showing the background under
   // the card area.
   const bool whole = content.size() == backdrop_.size();
-  Picture card = whole ? content : backdrop_;
+  Picture card = whole ? std::move(content) : backdrop_;
   if (!whole) card.copy(content);
   new_ = backdrop_;
   drawFramed(new_, card, card.rect(), {0, 0}, frameStyle(false));
   lastContent_ = std::move(card);
 }
 
-void Transition::showAtOnce(const Picture& content) {
+void Transition::showAtOnce(Picture content) {
   end();
-  compose(content);
+  compose(std::move(content));
   showWhole(new_);
   screen_.repaint();
 }
@@ -144,7 +148,7 @@ void Transition::showWhole(const Picture& p) { screen_.show(p, p.rect(), {0, 0})
 
 void Transition::showMoving(Rect part, Point at, bool torn) {
   frame_.copy(new_);
-  drawFramed(frame_, source_, part, at, frameStyle(torn));
+  drawFramed(frame_, *from_, part, at, frameStyle(torn));
   showWhole(frame_);
 }
 
@@ -153,6 +157,7 @@ void Transition::done() {
   // Whatever the steps left, the new picture stands whole at the end.
   showWhole(new_);
   // The working pictures are made anew by the next start.
+  from_ = &new_;
   source_ = Picture();
   frame_ = Picture();
 }
@@ -162,7 +167,7 @@ void Transition::step() {
   switch (look_.effect) {
     case Effect::Blinds:
       if (p_ > W / 14) return done();
-      for (int s = 0; s < 16; ++s) screen_.show(source_, {W * s / 15, 0, p_, H}, {W * s / 15, 0});
+      for (int s = 0; s < 16; ++s) screen_.show(*from_, {W * s / 15, 0, p_, H}, {W * s / 15, 0});
       ++p_;
       return;
     case Effect::Dissolve: {
@@ -171,7 +176,7 @@ void Transition::step() {
       for (int n = 0; n < kDissolvePerTick && p_ <= kDissolveCells; ++n, ++p_) {
         const Point c = order_[p_ - 1];
         const Rect r{c.x * cw, c.y * ch, cw, ch};
-        screen_.show(source_, r, {r.x, r.y});
+        screen_.show(*from_, r, {r.x, r.y});
       }
       if (p_ > kDissolveCells) done();
       return;
@@ -179,7 +184,7 @@ void Transition::step() {
     case Effect::Appear: {
       if (p_ > appearSteps_) return done();
       const Rect r{W / 2 - 5 - x_, H / 2 - 5 - y_, 2 * x_ + 10, 2 * y_ + 10};
-      screen_.show(source_, r, {r.x, r.y});
+      screen_.show(*from_, r, {r.x, r.y});
       x_ += stepX_;
       y_ += stepY_;
       ++p_;
@@ -206,7 +211,7 @@ void Transition::step() {
       const auto& div = hundredths();
       const int i = p_, keep = 100 - p_;
       for (int y = 0; y < H; ++y) {
-        const Pixel* o = source_.row(y);
+        const Pixel* o = from_->row(y);
         const Pixel* n = new_.row(y);
         Pixel* out = frame_.row(y);
         for (int x = 0; x < W; ++x) {

@@ -65,10 +65,10 @@ class Transition {
   // Brings `content` (the card area's size, without frame) into the card
   // area.  `followUp` runs once, on the tick after the effect is done.  A
   // transition under way is replaced, and its follow-up dropped.
-  void start(const Picture& content, std::function<void()> followUp = {});
+  void start(Picture content, std::function<void()> followUp = {});
   // Puts `content` in its frame into the card area with no effect, ending
   // a transition under way.
-  void showAtOnce(const Picture& content);
+  void showAtOnce(Picture content);
   // The application closes: the transition ends where it is.
   void end();
 
@@ -84,7 +84,7 @@ class Transition {
   const std::vector<Point>& dissolveOrder() const { return order_; }
 
  private:
-  void compose(const Picture& content);
+  void compose(Picture content);
   void tick();
   void step();
   void done();
@@ -100,7 +100,8 @@ class Transition {
   Picture backdrop_;
   Picture lastContent_;
   Picture new_;
-  Picture source_;
+  Picture source_;  // the old content, when the effect needs its own copy
+  const Picture* from_ = &new_;  // what the steps bring in or carry away
   Picture frame_;  // the frame being put together for the screen
   std::vector<Point> order_;
   std::function<void()> followUp_;

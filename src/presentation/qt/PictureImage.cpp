@@ -41,6 +41,14 @@ Picture toPicture(const QImage& image) {
   return picture;
 }
 
+Picture toPicture(const QImage& image, QRect part) {
+  if (image.depth() != 32 || !image.rect().contains(part)) return toPicture(image.copy(part));
+  // The part's rows read in place.
+  const QImage view(image.constScanLine(part.y()) + std::size_t(part.x()) * 4, part.width(),
+                    part.height(), image.bytesPerLine(), image.format());
+  return toPicture(view);
+}
+
 QImage keptPicture(const QImage& image) {
   return image.hasAlphaChannel() || image.depth() <= 24
              ? image

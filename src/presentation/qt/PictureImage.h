@@ -15,6 +15,8 @@ QImage toImage(const Picture& picture);
 // The picture's own pixels become the image's, without a copy.
 QImage toImage(Picture&& picture);
 Picture toPicture(const QImage& image);
+// The part of `image`, as image.copy(part) gives it.
+Picture toPicture(const QImage& image, QRect part);
 // A picture to keep, in the smallest format that shows it: 24-bit when it
 // has no alpha channel.
 QImage keptPicture(const QImage& image);

@@ -270,6 +270,7 @@ void MainWindow::applyAppearance() {
   title_->appearanceChanged();
   sound_.ResumeMusic(kMainScreenMusic);
   drawFirstScreen();
+  announce();
   introPictures_->drawTitle(1);
   title_->showTestSetCaption();
   menu_->makeAvailable();
@@ -328,7 +329,10 @@ void MainWindow::drawFirstScreen() {
   transition_->setLook({effectOf(ws_.decor.effect), ws_.scale.scaleX, ws_.scale.scaleY,
                         Pixel(look_.frameColour.rgb() | 0xFF000000u),
                         cardFrameDrawn(ws_.decor.effect, ws_.decor.questionBackground)},
-                       toPicture(background_.copy(card)));
+                       toPicture(background_, card));
+}
+
+void MainWindow::announce() {
   // The opening transition; after it, at start-up, the intro.
   title_->showAnnouncement([this] { intro_->startIfAtFirstStep(); });
 }
@@ -359,6 +363,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
     emit firstFramePainted();
     // What the intro shows later is made once the window is up.
     QTimer::singleShot(0, this, [this] {
+      // The first frame shows the card area as it is before the opening
+      // transition's first step, so the transition starts now.
+      announce();
       // The system's player opens now; the melody asked for waits for it.
       if (auto* player = dynamic_cast<AudioThread*>(audio_.get())) player->begin();
       introPictures_->prepareRest();
