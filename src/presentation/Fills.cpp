@@ -14,68 +14,47 @@ constexpr Pixel pack(int r, int g, int b) {
 // c1 - (c1 - c2) * n / d, the step of a gradient.
 constexpr int towards(int c1, int c2, int n, int d) { return c1 - (c1 - c2) * n / d; }
 
-// The patterns' grain: millions of draws for a picture the size of the
-// screen, which the program's shuffling generator would take ten times as
-// long to give.  A small generator (splitmix64), seeded from `random`,
-// gives four 16-bit draws per step; n of at most 256 leaves every value
-// within 0.4% of its share.
-class Grain {
- public:
-  explicit Grain(Random& random)
-      : state_((std::uint64_t(random.random(1 << 30)) << 30) ^
-               std::uint64_t(random.random(1 << 30))) {}
-
-  // 0..n-1.
-  int next(int n) {
-    if (left_ == 0) {
-      bits_ = step();
-      left_ = 4;
-    }
-    const std::uint32_t draw = std::uint32_t(bits_ & 0xFFFF);
-    bits_ >>= 16;
-    --left_;
-    return int((draw * std::uint32_t(n)) >> 16);
-  }
-
- private:
-  std::uint64_t step() {
-    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-  }
-
-  std::uint64_t state_;
-  std::uint64_t bits_ = 0;
-  int left_ = 0;
-};
-
-void plain(Picture& p, Rgb c1, Rgb c2) {
-  const int h = p.height();
-  for (int r = 0; r < h; ++r) {
+void plain(Picture& band, int first, int last, int h, Rgb c1, Rgb c2) {
+  for (int r = first; r < last; ++r) {
     const Pixel v =
         pack(towards(c1.r, c2.r, r, h), towards(c1.g, c2.g, r, h), towards(c1.b, c2.b, r, h));
-    std::fill(p.row(r), p.row(r) + p.width(), v);
+    std::fill(band.row(r - first), band.row(r - first) + band.width(), v);
   }
 }
 
 }  // namespace
 
-void fillPicture(Picture& p, const Fill& f, Random& random) {
-  const int w = p.width(), h = p.height();
-  if (p.empty()) return;
-  const Rgb c1 = f.c1, c2 = f.c2;
-  if (f.pattern < 1 || f.pattern > 7) return plain(p, c1, c2);
-  Grain grain(random);
+FillGrain::FillGrain(Random& random)
+    : state_((std::uint64_t(random.random(1 << 30)) << 30) ^
+             std::uint64_t(random.random(1 << 30))) {}
+
+std::uint64_t FillGrain::step() {
+  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+FillRows::FillRows(const Fill& fill, Size whole, Random& random) : fill_(fill), whole_(whole) {
+  if (whole.width > 0 && whole.height > 0 && fill.pattern >= 1 && fill.pattern <= 7)
+    grain_.emplace(random);
+}
+
+void FillRows::write(Picture& band, int first) {
+  const int w = whole_.width, h = whole_.height;
+  const int last = std::min(h, first + band.height());
+  const Rgb c1 = fill_.c1, c2 = fill_.c2;
+  if (!grain_) return plain(band, first, last, h, c1, c2);
+  FillGrain& grain = *grain_;
   // Each pattern has a loop of its own, so that none asks at each pixel
   // which pattern it is.
   auto each = [&](auto pixelAt) {
-    for (int r = 0; r < h; ++r) {
-      Pixel* out = p.row(r);
+    for (int r = first; r < last; ++r) {
+      Pixel* out = band.row(r - first);
       for (int i = 0; i < w; ++i) out[i] = pixelAt(i, r);
     }
   };
-  switch (f.pattern) {
+  switch (fill_.pattern) {
     case 1:
       // Up and down twice across the width.
       return each([&](int i, int) {
@@ -111,6 +90,11 @@ void fillPicture(Picture& p, const Fill& f, Random& random) {
         return pack(255, G, 255);
       });
   }
+}
+
+void fillPicture(Picture& p, const Fill& f, Random& random) {
+  if (p.empty()) return;
+  FillRows(f, p.size(), random).write(p, 0);
 }
 
 }  // namespace ispyt

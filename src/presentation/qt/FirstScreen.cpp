@@ -41,10 +41,8 @@ QImage tile(const QImage& picture, Backdrop kind, const ArtworkList& artwork) {
   return {};
 }
 
-Picture panelFill(QSize size, const Fill& fill, Random& noise) {
-  Picture p({3 * size.width(), 3 * size.height()});
-  fillPicture(p, fill, noise);
-  return p;
+std::optional<FillRows> panelFill(QSize size, const Fill& fill, Random& noise) {
+  return FillRows(fill, {3 * size.width(), 3 * size.height()}, noise);
 }
 
 QImage screenBackground(ScreenBackground kind, const QImage& picture, const AppearanceSource& src,
@@ -180,23 +178,36 @@ int fittingPixelSize(QFont font, const QString& text, double width, int start) {
   return pixels;
 }
 
-void drawStatusShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame,
-                     const QString& caption, const ScriptFont& font) {
+QRectF statusPill(QRectF r, const ScreenScale& s) {
   const double u = 3 * s.scaleMin;
-  p.setPen(QPen(frame, 2 * u));
-  p.setBrush(QColor::fromRgb(kPanelKey));
-  const QRectF pill = r.adjusted(2 * u, 2 * u, -2 * u, -2 * u);
-  p.drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
-  // The caption keeps clear of the pill's ends, where the transparent
-  // colour is taken from, and is made smaller until it fits between them.
-  const QRectF line = pill.adjusted(pill.width() * 0.13, 0, -pill.width() * 0.13, 0);
+  return r.adjusted(2 * u, 2 * u, -2 * u, -2 * u);
+}
+
+// The caption keeps clear of the pill's ends, where the transparent colour
+// is taken from.
+QRectF statusLine(QRectF pill) {
+  return pill.adjusted(pill.width() * 0.13, 0, -pill.width() * 0.13, 0);
+}
+
+// The caption's font, made smaller until the caption fits its line.
+QFont statusFont(QRectF r, const ScreenScale& s, const QString& caption, const ScriptFont& font) {
   QFont f(QString::fromStdString(font.family));
   f.setItalic(true);
   int pixels = std::max(1, roundHalfEven(font.designSize * s.scaleMin * 3 * 4 / 3.0));
   f.setPixelSize(pixels);
-  pixels = fittingPixelSize(f, caption, line.width(), pixels);
-  f.setPixelSize(pixels);
-  p.setFont(f);
+  f.setPixelSize(fittingPixelSize(f, caption, statusLine(statusPill(r, s)).width(), pixels));
+  return f;
+}
+
+void drawStatusShape(QPainter& p, QRectF r, const ScreenScale& s, QColor frame,
+                     const QString& caption, const QFont& font) {
+  const double u = 3 * s.scaleMin;
+  p.setPen(QPen(frame, 2 * u));
+  p.setBrush(QColor::fromRgb(kPanelKey));
+  const QRectF pill = statusPill(r, s);
+  p.drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
+  const QRectF line = statusLine(pill);
+  p.setFont(font);
   p.setPen(kPublisherInk);
   p.drawText(line, Qt::AlignCenter,
              p.fontMetrics().elidedText(caption, Qt::ElideRight, int(line.width())));
@@ -243,18 +254,20 @@ QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
   look.clockFace = composePanel(
       background.copy(clock),
       settled.textured && decor.clockBackground ? panelFill(clock.size(), scheme.panels, noise)
-                                                : Picture(),
-      [&](QPainter& p, QRectF r) { drawClockShape(p, r, s, frame); }, plainClock);
+                                                : std::nullopt,
+      [&](QPainter& p, QRectF r) { drawClockShape(p, r, s, frame); }, plainClock,
+      PanelBands::Whole);
   look.scoreFace = composePanel(
       background.copy(score),
-      settled.textured ? panelFill(score.size(), scheme.panels, noise) : Picture(),
+      settled.textured ? panelFill(score.size(), scheme.panels, noise) : std::nullopt,
       [&](QPainter& p, QRectF r) { drawScoreShape(p, r, s, frame); }, plainScore);
   const QRect menu = qrect(s.rect(layout::kMenuStrip));
   look.menuStrip =
       composePanel(background.copy(menu), panelFill(menu.size(), scheme.strip, noise),
                    [&](QPainter& p, QRectF r) { drawMenuStripShape(p, r, s, frame); });
   const QRect status = qrect(s.rect(layout::kStatusStrip));
-  const ScriptFont font = scriptFont(src.corsivaInstalled);
+  const QFont font = statusFont(QRectF(0, 0, 3 * status.width(), 3 * status.height()), s,
+                                look.publisherLine, scriptFont(src.corsivaInstalled));
   look.statusStrip = composePanel(
       background.copy(status), panelFill(status.size(), scheme.strip, noise),
       [&](QPainter& p, QRectF r) { drawStatusShape(p, r, s, frame, look.publisherLine, font); });

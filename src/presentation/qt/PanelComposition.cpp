@@ -1,45 +1,82 @@
 #include "presentation/qt/PanelComposition.h"
 
+#include <algorithm>
 #include <utility>
 
-#include "presentation/qt/BoxReduce.h"
 #include "presentation/qt/PictureImage.h"
 
 namespace ispyt {
 
 namespace {
 
-// The backdrop at three times its size, each pixel a block, so that the
-// reduction gives it back unchanged outside the shape.
-Picture enlarged(const QImage& picture, Size size) {
-  if (picture.size() == QSize(size.width / 3, size.height / 3))
-    return enlargeByThree(toPicture(picture));
-  Picture out(size);
-  QImage view = imageView(out);
+// The enlarged panel is put together a band of rows at a time, so that no
+// picture of nine times the panel's size is ever made: 96 rows, 32 of the
+// panel's.
+constexpr int kBandRows = 96;
+
+// The picture's pixel words, as toPicture reads them.
+QImage words(const QImage& picture) {
+  return picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
+             ? picture
+             : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// The enlarged picture's rows from `first` (a multiple of 3) on, each pixel
+// a 3x3 block, into `band`.
+void enlargeRows(const QImage& picture, int first, Picture& band) {
+  const int w = picture.width();
+  for (int y = 0; y < band.height(); y += 3) {
+    const auto* in = reinterpret_cast<const Pixel*>(picture.constScanLine((first + y) / 3));
+    Pixel* out = band.row(y);
+    for (int x = 0; x < w; ++x) out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x] | 0xFF000000u;
+    std::copy_n(out, band.width(), band.row(y + 1));
+    std::copy_n(out, band.width(), band.row(y + 2));
+  }
+}
+
+// The shape drawn over the enlarged backdrop, the rows from `first` on.
+void drawShapeRows(const QImage& backdrop, const PanelShape& shape, int first, Picture& band) {
+  enlargeRows(backdrop, first, band);
+  QImage view = imageView(band);
   QPainter p(&view);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(view.rect(), picture);
-  return out;
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  p.translate(0, -first);
+  shape(p, QRectF(0, 0, 3.0 * backdrop.width(), 3.0 * backdrop.height()));
 }
 
 }  // namespace
 
-QImage composePanel(const QImage& backdrop, Picture fill3x, const PanelShape& shape,
-                    const QImage& inside) {
+QImage composePanel(const QImage& backdrop, std::optional<FillRows> fill, const PanelShape& shape,
+                    const QImage& inside, PanelBands bands) {
   const int w = backdrop.width(), h = backdrop.height();
   if (w <= 0 || h <= 0) return backdrop;
-  Picture shapePicture = enlarged(backdrop, {3 * w, 3 * h});
-  Picture out = fill3x.size() == shapePicture.size() ? std::move(fill3x)
-                : inside.isNull()                    ? shapePicture
-                                                     : enlarged(inside, shapePicture.size());
-  QImage view = imageView(shapePicture);
-  QPainter p(&view);
-  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  shape(p, QRectF(view.rect()));
-  p.end();
-  const Pixel key = shapePicture.at(3 * w / 10, h);
-  out.copyKeyed(shapePicture, shapePicture.rect(), {0, 0}, key);
-  return reduceByThree(imageView(out));
+  const QImage back = words(backdrop);
+  const QImage through = inside.isNull() ? back : words(inside);
+  // The key comes from the enlarged row h, before any band is put together.
+  Picture shapeBand({3 * w, 3});
+  drawShapeRows(back, shape, h - h % 3, shapeBand);
+  const Pixel key = shapeBand.at(3 * w / 10, h % 3);
+
+  QImage result(w, h, QImage::Format_RGB32);
+  Picture out;
+  const int bandRows = bands == PanelBands::Whole ? 3 * h : kBandRows;
+  for (int first = 0; first < 3 * h; first += bandRows) {
+    const int rows = std::min(bandRows, 3 * h - first);
+    if (out.height() != rows) {
+      shapeBand = Picture({3 * w, rows});
+      out = Picture({3 * w, rows});
+    }
+    drawShapeRows(back, shape, first, shapeBand);
+    if (fill)
+      fill->write(out, first);
+    else
+      enlargeRows(through, first, out);
+    out.copyKeyed(shapeBand, shapeBand.rect(), {0, 0}, key);
+    reduceByThree(out.row(0), std::size_t(out.width()), out.width(), rows,
+                  reinterpret_cast<Pixel*>(result.scanLine(first / 3)),
+                  std::size_t(result.bytesPerLine()) / sizeof(Pixel));
+  }
+  return result;
 }
 
 }  // namespace ispyt

@@ -7,8 +7,10 @@
 #include <QPainter>
 #include <QRectF>
 #include <functional>
+#include <optional>
 
 #include "platform/Picture.h"
+#include "presentation/Fills.h"
 
 namespace ispyt {
 
@@ -18,11 +20,16 @@ namespace ispyt {
 using PanelShape = std::function<void(QPainter& p, QRectF enlarged)>;
 inline constexpr QRgb kPanelKey = qRgb(255, 0, 254);
 
-// `fill3x` is the fill at three times the panel's size; empty: the panel is
-// untextured and `inside` (the backdrop when null) shows through the
-// shape.  The colour of the shape picture's pixel (3w/10, h) is the one
-// made transparent, so the shape must hold that point.
-QImage composePanel(const QImage& backdrop, Picture fill3x, const PanelShape& shape,
-                    const QImage& inside = {});
+// `fill` writes the fill at three times the panel's size; none: the panel
+// is untextured and `inside` (the backdrop when null; else of the
+// backdrop's size) shows through the shape.  The colour of the shape
+// picture's pixel (3w/10, h) is the one made transparent, so the shape
+// must hold that point.  The shape is drawn once for each band of rows,
+// on a painter moved up to the band: a shape whose edges are computed
+// (sines, ellipses) may fall a sub-pixel otherwise there, and is drawn
+// whole.
+enum class PanelBands { Many, Whole };
+QImage composePanel(const QImage& backdrop, std::optional<FillRows> fill, const PanelShape& shape,
+                    const QImage& inside = {}, PanelBands bands = PanelBands::Many);
 
 }  // namespace ispyt

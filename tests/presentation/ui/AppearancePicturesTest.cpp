@@ -10,6 +10,7 @@
 #include "platform/Cp1251.h"
 #include "presentation/MainLayout.h"
 #include "presentation/qt/FirstScreen.h"
+#include "presentation/qt/PanelComposition.h"
 
 using namespace ispyt;
 
@@ -85,6 +86,36 @@ class AppearancePicturesTest : public QObject {
     QVERIFY(plain.pixel(x, y) != framed.pixel(x, y));
     QCOMPARE(plain.pixel(x, y), plain.pixel(x - 6, y));  // the gradient alone
     QVERIFY(qGray(framed.pixel(x, y)) < qGray(plain.pixel(x, y)));
+  }
+
+  void aPanelPutTogetherInBandsIsThePanelDrawnWhole() {
+    // 100 rows: 300 enlarged, three bands and a short one; the outline,
+    // the key and a caption cross the bands' seams.
+    QImage backdrop(70, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 70; ++x) backdrop.setPixel(x, y, qRgb(3 * x, 2 * y, 90));
+    const PanelShape shape = [](QPainter& p, QRectF r) {
+      p.setPen(QPen(QColor(20, 30, 40), 5.5));
+      p.setBrush(QColor::fromRgb(kPanelKey));
+      p.drawRoundedRect(r.adjusted(10, 10, -10, -10), 40, 40);
+      QFont font("DejaVu Sans");
+      font.setPixelSize(60);
+      p.setFont(font);
+      p.drawText(r, Qt::AlignCenter, "Ab\nCd");
+    };
+    for (bool textured : {true, false}) {
+      Random a(5), b(5);
+      auto fill = [&](Random& r) {
+        return textured ? std::optional<FillRows>(FillRows(pattern(3), {210, 300}, r))
+                        : std::nullopt;
+      };
+      const QImage banded = composePanel(backdrop, fill(a), shape, {}, PanelBands::Many);
+      const QImage whole = composePanel(backdrop, fill(b), shape, {}, PanelBands::Whole);
+      QCOMPARE(banded.size(), QSize(70, 100));
+      QVERIFY2(banded == whole, textured ? "textured" : "untextured");
+      // Inside the outline, away from the caption: the fill, or the backdrop.
+      QCOMPARE(banded.pixel(12, 50) == backdrop.pixel(12, 50), !textured);
+    }
   }
 
   void anUnlistedSchemeHasPlainPanels() {
