@@ -4,7 +4,10 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <numbers>
+#include <tuple>
+#include <utility>
 
 #include "platform/Paths.h"
 #include "platform/qt/QtColour.h"
@@ -251,26 +254,39 @@ QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
   const QImage plainClock = background.copy(clock), plainScore = background.copy(score);
   hatchAndBorder(background, src, frame);
 
-  look.clockFace = composePanel(
-      background.copy(clock),
-      settled.textured && decor.clockBackground ? panelFill(clock.size(), scheme.panels, noise)
-                                                : std::nullopt,
-      [&](QPainter& p, QRectF r) { drawClockShape(p, r, s, frame); }, plainClock,
-      PanelBands::Whole);
-  look.scoreFace = composePanel(
-      background.copy(score),
-      settled.textured ? panelFill(score.size(), scheme.panels, noise) : std::nullopt,
-      [&](QPainter& p, QRectF r) { drawScoreShape(p, r, s, frame); }, plainScore);
+  // The patterns' seeds are drawn in the panels' order; the clock and the
+  // score panel are then put together on a second core while this one
+  // makes the strips.
+  std::optional<FillRows> clockFill = settled.textured && decor.clockBackground
+                                          ? panelFill(clock.size(), scheme.panels, noise)
+                                          : std::nullopt;
+  std::optional<FillRows> scoreFill =
+      settled.textured ? panelFill(score.size(), scheme.panels, noise) : std::nullopt;
   const QRect menu = qrect(s.rect(layout::kMenuStrip));
-  look.menuStrip =
-      composePanel(background.copy(menu), panelFill(menu.size(), scheme.strip, noise),
-                   [&](QPainter& p, QRectF r) { drawMenuStripShape(p, r, s, frame); });
+  std::optional<FillRows> menuFill = panelFill(menu.size(), scheme.strip, noise);
   const QRect status = qrect(s.rect(layout::kStatusStrip));
+  std::optional<FillRows> statusFill = panelFill(status.size(), scheme.strip, noise);
+  auto faces = std::async(
+      std::launch::async,
+      [&, clockBack = background.copy(clock), scoreBack = background.copy(score)]() mutable {
+        return std::pair{
+            composePanel(
+                clockBack, std::move(clockFill),
+                [&](QPainter& p, QRectF r) { drawClockShape(p, r, s, frame); }, plainClock),
+            composePanel(
+                scoreBack, std::move(scoreFill),
+                [&](QPainter& p, QRectF r) { drawScoreShape(p, r, s, frame); }, plainScore,
+                PanelBands::Many)};
+      });
+  look.menuStrip =
+      composePanel(background.copy(menu), std::move(menuFill),
+                   [&](QPainter& p, QRectF r) { drawMenuStripShape(p, r, s, frame); });
   const QFont font = statusFont(QRectF(0, 0, 3 * status.width(), 3 * status.height()), s,
                                 look.publisherLine, scriptFont(src.corsivaInstalled));
   look.statusStrip = composePanel(
-      background.copy(status), panelFill(status.size(), scheme.strip, noise),
+      background.copy(status), std::move(statusFill),
       [&](QPainter& p, QRectF r) { drawStatusShape(p, r, s, frame, look.publisherLine, font); });
+  std::tie(look.clockFace, look.scoreFace) = faces.get();
   return background;
 }
 

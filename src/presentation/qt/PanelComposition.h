@@ -24,12 +24,16 @@ inline constexpr QRgb kPanelKey = qRgb(255, 0, 254);
 // is untextured and `inside` (the backdrop when null; else of the
 // backdrop's size) shows through the shape.  The colour of the shape
 // picture's pixel (3w/10, h) is the one made transparent, so the shape
-// must hold that point.  The shape is drawn once for each band of rows,
-// on a painter moved up to the band: a shape whose edges are computed
-// (sines, ellipses) may fall a sub-pixel otherwise there, and is drawn
-// whole.
+// must hold that point.
+//
+// A large panel of plain shapes is better put together in bands of rows
+// (PanelBands::Many), the shape drawn once more for each, on a painter
+// moved up to the band, and no picture nine times its size made.  Texts
+// cost more to draw again than the picture saves, and edges computed from
+// sines may fall a sub-pixel otherwise on a moved painter: those panels
+// are drawn whole.
 enum class PanelBands { Many, Whole };
 QImage composePanel(const QImage& backdrop, std::optional<FillRows> fill, const PanelShape& shape,
-                    const QImage& inside = {}, PanelBands bands = PanelBands::Many);
+                    const QImage& inside = {}, PanelBands bands = PanelBands::Whole);
 
 }  // namespace ispyt
