@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libfontconfig-dev
   libsqlite3-dev
   clang libclang-rt-14-dev
   libsdl2-mixer-dev timgm6mb-soundfont

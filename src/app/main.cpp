@@ -14,6 +14,7 @@
 #include "platform/FileErrorText.h"
 #include "platform/FolderFromExample.h"
 #include "platform/Paths.h"
+#include "platform/qt/FontsWarmUp.h"
 #include "platform/qt/QtText.h"
 #include "shell/ui/MainWindow.h"
 
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
   }
   QElapsedTimer sinceStart;
   sinceStart.start();
+  ispyt::FontsWarmUp fonts;
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName("ispyt");
 
@@ -104,6 +106,7 @@ int main(int argc, char** argv) {
   bool seeded = false;
   const qulonglong seed = qEnvironmentVariable("ISPYT_SEED").toULongLong(&seeded);
   if (seeded) options.seed = seed;
+  fonts.wait();
   ispyt::MainWindow window(std::move(options));
   // Start-up timing for measurements: ISPYT_REPORT_FIRST_FRAME=1.
   if (qEnvironmentVariableIsSet("ISPYT_REPORT_FIRST_FRAME")) {
