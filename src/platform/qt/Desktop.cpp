@@ -21,6 +21,14 @@ QImage takeDesktopSnapshot(QSize size) {
   return picture;
 }
 
+QImage desktopThumbnail(const QImage& snapshot, QSize size) {
+  QImage thumbnail(size, QImage::Format_RGB32);
+  QPainter p(&thumbnail);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(thumbnail.rect(), snapshot);
+  return thumbnail;
+}
+
 QStringList installedFontFamilies() { return QFontDatabase::families(); }
 
 bool fontInstalled(const QStringList& families, const QString& name) {

@@ -12,6 +12,9 @@ namespace ispyt {
 // of `size`.  Where the platform cannot grab the screen, a plain picture
 // in the desktop's usual colour.
 QImage takeDesktopSnapshot(QSize size);
+// The snapshot smoothly scaled to `size`: the same pixels as a painter
+// that draws it smoothly into a rectangle of that size.
+QImage desktopThumbnail(const QImage& snapshot, QSize size);
 
 QStringList installedFontFamilies();
 // The exact name among the installed fonts.

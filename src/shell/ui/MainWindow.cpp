@@ -22,6 +22,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/ui/DeskShell.h"
+#include "presentation/AppearanceDialogRules.h"
 #include "presentation/AppearanceRules.h"
 #include "presentation/MainLayout.h"
 #include "presentation/qt/PictureImage.h"
@@ -109,6 +110,13 @@ MainWindow::MainWindow(MainWindowOptions options)
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
 
+  // Beyond the exit panel's thumbnail, the desktop shows again only through
+  // a transparent start, the surround's frame lines or the appearance
+  // dialog's desktop mode; without them the thumbnail is all that is kept.
+  const bool transparentStart = ws_.decor.programBackground == cp1251("Прозорий");
+  if (!transparentStart && ws_.placement.surround != SurroundForm::FrameLines &&
+      !windowOptionsAvailable(ws_.screen.width, ws_.scale.scaleY).desktop)
+    desktop_ = desktopThumbnail(desktop_, qrect(ws_.scale.rect(layout::kExitDesktopThumb)).size());
   surround_ = std::make_unique<SurroundWindow>(ws_.placement, desktop_, look_.frameColour);
   surround_->setSmallCaption(ui(kSurroundCaption));
   if (auto* desk = dynamic_cast<DeskShell*>(shell_.get()))
@@ -138,7 +146,7 @@ MainWindow::MainWindow(MainWindowOptions options)
   intro_ = std::make_unique<IntroAnimation>(scheduler_, *introPictures_);
   // 14. A transparent background needs the desktop as it shows through
   // the window, so the first screen waits for the first paint.
-  if (ws_.decor.programBackground == cp1251("Прозорий")) {
+  if (transparentStart) {
     transparentStartPending_ = startedTransparent_ = true;
   } else {
     drawFirstScreen();
