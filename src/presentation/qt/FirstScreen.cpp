@@ -48,6 +48,18 @@ std::optional<FillRows> panelFill(QSize size, const Fill& fill, Random& noise) {
   return FillRows(fill, {3 * size.width(), 3 * size.height()}, noise);
 }
 
+// The opaque `tile` repeated from the top left over the whole picture: the
+// pixels a painter's tiled brush gives, copied a row at a time.
+void repeatTile(QImage& picture, const QImage& tile) {
+  const QImage t = tile.convertToFormat(QImage::Format_RGB32);
+  const int w = picture.width();
+  for (int y = 0; y < picture.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(t.constScanLine(y % t.height()));
+    auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < w; x += t.width()) std::copy_n(in, std::min(t.width(), w - x), out + x);
+  }
+}
+
 QImage screenBackground(ScreenBackground kind, const QImage& picture, const AppearanceSource& src,
                         const ArtworkList& artwork, const ColourScheme& scheme, Random& noise) {
   const ScreenScale& s = src.scale;
@@ -61,9 +73,13 @@ QImage screenBackground(ScreenBackground kind, const QImage& picture, const Appe
   const QImage tiles = kind == ScreenBackground::Tiled    ? picture
                        : kind == ScreenBackground::Roller ? artwork.cut(artwork::kRollerTile)
                                                           : QImage();
-  // The window's colour shows only where an opaque picture leaves room.
-  const bool covered = !tiles.isNull() && !tiles.hasAlphaChannel() && design == background.rect();
-  if (!covered) background.fill(qcolor(scheme.window));
+  // An opaque picture that covers the window is repeated row by row; the
+  // window's colour shows only where a picture leaves room.
+  if (!tiles.isNull() && !tiles.hasAlphaChannel() && design == background.rect()) {
+    repeatTile(background, tiles);
+    return background;
+  }
+  background.fill(qcolor(scheme.window));
   QPainter p(&background);
   switch (kind) {
     case ScreenBackground::Stretched:
