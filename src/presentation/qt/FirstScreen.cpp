@@ -6,6 +6,7 @@
 #include <cmath>
 #include <future>
 #include <numbers>
+#include <system_error>
 #include <tuple>
 #include <utility>
 
@@ -282,18 +283,24 @@ QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
   std::optional<FillRows> menuFill = panelFill(menu.size(), scheme.strip, noise);
   const QRect status = qrect(s.rect(layout::kStatusStrip));
   std::optional<FillRows> statusFill = panelFill(status.size(), scheme.strip, noise);
-  auto faces = std::async(
-      std::launch::async,
-      [&, clockBack = background.copy(clock), scoreBack = background.copy(score)]() mutable {
-        return std::pair{
-            composePanel(
-                clockBack, std::move(clockFill),
-                [&](QPainter& p, QRectF r) { drawClockShape(p, r, s, frame); }, plainClock),
-            composePanel(
-                scoreBack, std::move(scoreFill),
-                [&](QPainter& p, QRectF r) { drawScoreShape(p, r, s, frame); }, plainScore,
-                PanelBands::Many)};
-      });
+  auto composeFaces = [&, clockBack = background.copy(clock),
+                       scoreBack = background.copy(score)]() mutable {
+    return std::pair{
+        composePanel(
+            clockBack, std::move(clockFill),
+            [&](QPainter& p, QRectF r) { drawClockShape(p, r, s, frame); }, plainClock),
+        composePanel(
+            scoreBack, std::move(scoreFill),
+            [&](QPainter& p, QRectF r) { drawScoreShape(p, r, s, frame); }, plainScore,
+            PanelBands::Many)};
+  };
+  std::future<std::pair<QImage, QImage>> faces;
+  try {
+    faces = std::async(std::launch::async, composeFaces);
+  } catch (const std::system_error&) {
+    // No thread to be had: this core makes them too, after the strips.
+    faces = std::async(std::launch::deferred, composeFaces);
+  }
   look.menuStrip =
       composePanel(background.copy(menu), std::move(menuFill),
                    [&](QPainter& p, QRectF r) { drawMenuStripShape(p, r, s, frame); });
