@@ -67,16 +67,14 @@ Picture Picture::part(Rect r) const {
 
 namespace ispyt {
 
-Picture enlargeByThree(const Picture& small) {
-  Picture big({3 * small.width(), 3 * small.height()});
-  for (int y = 0; y < small.height(); ++y) {
-    const Pixel* in = small.row(y);
-    Pixel* out = big.row(3 * y);
-    for (int x = 0; x < small.width(); ++x) out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x];
-    std::copy_n(out, big.width(), big.row(3 * y + 1));
-    std::copy_n(out, big.width(), big.row(3 * y + 2));
+void enlargeByThree(const Pixel* in, std::size_t stride, int width, int height, Pixel* out,
+                    std::size_t outStride) {
+  for (int y = 0; y < height; ++y, in += stride, out += 3 * outStride) {
+    for (int x = 0; x < width; ++x)
+      out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x] | 0xFF000000u;
+    std::copy_n(out, 3 * width, out + outStride);
+    std::copy_n(out, 3 * width, out + 2 * outStride);
   }
-  return big;
 }
 
 void reduceByThree(const Pixel* in, std::size_t stride, int width, int height, Pixel* out,

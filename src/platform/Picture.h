@@ -74,7 +74,10 @@ Picture reduceByThree(const Picture& enlarged);
 // (width / 3) x (height / 3) pixels, its rows `outStride` apart.
 void reduceByThree(const Pixel* in, std::size_t stride, int width, int height, Pixel* out,
                    std::size_t outStride);
-// Each pixel as a 3x3 block: what reduceByThree turns back into the same.
-Picture enlargeByThree(const Picture& picture);
+// Each pixel as a 3x3 block, opaque, what reduceByThree turns back into
+// the same: `height` rows of `width` pixel words `stride` apart into `out`,
+// whose (3 * width) x (3 * height) pixels have rows `outStride` apart.
+void enlargeByThree(const Pixel* in, std::size_t stride, int width, int height, Pixel* out,
+                    std::size_t outStride);
 
 }  // namespace ispyt

@@ -1,15 +1,13 @@
 #include "presentation/qt/BoxReduce.h"
 
 #include "platform/Picture.h"
+#include "presentation/qt/PictureImage.h"
 
 namespace ispyt {
 
 QImage reduceByThree(const QImage& enlarged) {
   // The pixel words are read where they stand; other formats become them.
-  const QImage words =
-      enlarged.format() == QImage::Format_RGB32 || enlarged.format() == QImage::Format_ARGB32
-          ? enlarged
-          : enlarged.convertToFormat(QImage::Format_RGB32);
+  const QImage words = pixelWords(enlarged);
   QImage out(words.width() / 3, words.height() / 3, QImage::Format_RGB32);
   if (out.isNull()) return {};
   reduceByThree(reinterpret_cast<const Pixel*>(words.constBits()),

@@ -14,24 +14,12 @@ namespace {
 // panel's.
 constexpr int kBandRows = 96;
 
-// The picture's pixel words, as toPicture reads them.
-QImage words(const QImage& picture) {
-  return picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
-             ? picture
-             : picture.convertToFormat(QImage::Format_RGB32);
-}
-
-// The enlarged picture's rows from `first` (a multiple of 3) on, each pixel
-// a 3x3 block, into `band`.
+// The enlarged picture's rows from `first` (a multiple of 3) on, into
+// `band`; `picture` holds pixel words.
 void enlargeRows(const QImage& picture, int first, Picture& band) {
-  const int w = picture.width();
-  for (int y = 0; y < band.height(); y += 3) {
-    const auto* in = reinterpret_cast<const Pixel*>(picture.constScanLine((first + y) / 3));
-    Pixel* out = band.row(y);
-    for (int x = 0; x < w; ++x) out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x] | 0xFF000000u;
-    std::copy_n(out, band.width(), band.row(y + 1));
-    std::copy_n(out, band.width(), band.row(y + 2));
-  }
+  enlargeByThree(reinterpret_cast<const Pixel*>(picture.constScanLine(first / 3)),
+                 std::size_t(picture.bytesPerLine()) / sizeof(Pixel), picture.width(),
+                 band.height() / 3, band.row(0), std::size_t(band.width()));
 }
 
 // The shape drawn over the enlarged backdrop, the rows from `first` on.
@@ -50,16 +38,22 @@ QImage composePanel(const QImage& backdrop, std::optional<FillRows> fill, const 
                     const QImage& inside, PanelBands bands) {
   const int w = backdrop.width(), h = backdrop.height();
   if (w <= 0 || h <= 0) return backdrop;
-  const QImage back = words(backdrop);
-  const QImage through = inside.isNull() ? back : words(inside);
-  // The key comes from the enlarged row h, before any band is put together.
-  Picture shapeBand({3 * w, 3});
-  drawShapeRows(back, shape, h - h % 3, shapeBand);
-  const Pixel key = shapeBand.at(3 * w / 10, h % 3);
+  const QImage back = pixelWords(backdrop);
+  const QImage through = inside.isNull() ? back : pixelWords(inside);
+  const int bandRows = bands == PanelBands::Whole ? 3 * h : kBandRows;
+  // The key comes from the enlarged row h: from the first band when it
+  // reaches it, else from a pass over that row's three before any band.
+  const bool keyInFirstBand = h < bandRows;
+  Picture shapeBand;
+  Pixel key = 0;
+  if (!keyInFirstBand) {
+    shapeBand = Picture({3 * w, 3});
+    drawShapeRows(back, shape, h - h % 3, shapeBand);
+    key = shapeBand.at(3 * w / 10, h % 3);
+  }
 
   QImage result(w, h, QImage::Format_RGB32);
   Picture out;
-  const int bandRows = bands == PanelBands::Whole ? 3 * h : kBandRows;
   for (int first = 0; first < 3 * h; first += bandRows) {
     const int rows = std::min(bandRows, 3 * h - first);
     if (out.height() != rows) {
@@ -67,6 +61,7 @@ QImage composePanel(const QImage& backdrop, std::optional<FillRows> fill, const 
       out = Picture({3 * w, rows});
     }
     drawShapeRows(back, shape, first, shapeBand);
+    if (first == 0 && keyInFirstBand) key = shapeBand.at(3 * w / 10, h);
     if (fill)
       fill->write(out, first);
     else

@@ -26,12 +26,15 @@ QImage toImage(Picture&& picture) {
                 [](void* p) { delete static_cast<Picture*>(p); }, kept);
 }
 
+QImage pixelWords(const QImage& image) {
+  return image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+             ? image
+             : image.convertToFormat(QImage::Format_RGB32);
+}
+
 Picture toPicture(const QImage& image) {
   if (image.isNull()) return {};
-  const QImage rgb =
-      image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-          ? image
-          : image.convertToFormat(QImage::Format_RGB32);
+  const QImage rgb = pixelWords(image);
   Picture picture({rgb.width(), rgb.height()});
   for (int y = 0; y < rgb.height(); ++y) {
     const auto* in = reinterpret_cast<const Pixel*>(rgb.constScanLine(y));

@@ -14,6 +14,9 @@ QImage imageView(Picture& picture);
 QImage toImage(const Picture& picture);
 // The picture's own pixels become the image's, without a copy.
 QImage toImage(Picture&& picture);
+// The image's pixel words as the core reads them: the image itself when
+// its pixels are 32-bit RGB words, else a conversion to them.
+QImage pixelWords(const QImage& image);
 Picture toPicture(const QImage& image);
 // The part of `image`, as image.copy(part) gives it.
 Picture toPicture(const QImage& image, QRect part);

@@ -7,7 +7,7 @@
 
 namespace ispyt {
 
-Picture QtCardScreen::current() const { return toPicture(screen_.copy(card_)); }
+Picture QtCardScreen::current() const { return toPicture(screen_, card_); }
 
 void QtCardScreen::show(const Picture& picture, Rect part, Point at) {
   if (screen_.format() != QImage::Format_RGB32)
