@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
   bool seeded = false;
   const qulonglong seed = qEnvironmentVariable("ISPYT_SEED").toULongLong(&seeded);
   if (seeded) options.seed = seed;
-  fonts.wait();
+  options.fontsReady = [&fonts] { fonts.wait(); };
   ispyt::MainWindow window(std::move(options));
   // Start-up timing for measurements: ISPYT_REPORT_FIRST_FRAME=1.
   if (qEnvironmentVariableIsSet("ISPYT_REPORT_FIRST_FRAME")) {

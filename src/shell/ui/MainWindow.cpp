@@ -88,11 +88,9 @@ MainWindow::MainWindow(MainWindowOptions options)
 
   // 2. The desktop as it is before the window covers it.
   desktop_ = takeDesktopSnapshot(QSize(ws_.screen.width, ws_.screen.height));
-  // 3.-6. Title lines, fonts, a fresh state with no test open.
+  // 3.-6. Title lines and a fresh state with no test open; the fonts are
+  // looked up further down, where the first text needs them.
   publisherLine_ = ui(kPublisherLine);
-  const QStringList families = installedFontFamilies();
-  ws_.wingdingsInstalled = fontInstalled(families, "Wingdings");
-  corsivaInstalled_ = fontInstalled(families, "MonoType Corsiva");
   // 9. Working folders, 10. the current test set.
   prepareWorkingFolders(ws_.programFolder);
   const RetryOutcome kept = storeKeptResults(ws_.programFolder, random_);
@@ -144,6 +142,13 @@ MainWindow::MainWindow(MainWindowOptions options)
           [this] { update(); },
       });
   intro_ = std::make_unique<IntroAnimation>(scheduler_, *introPictures_);
+  // The fonts: nothing above asks for one, so the reading of the system's
+  // font configuration begun before the window had until now.
+  if (options.fontsReady) options.fontsReady();
+  const QStringList families = installedFontFamilies();
+  ws_.wingdingsInstalled = fontInstalled(families, "Wingdings");
+  corsivaInstalled_ = fontInstalled(families, "MonoType Corsiva");
+  menu_->placeCaptions();
   // 14. A transparent background needs the desktop as it shows through
   // the window, so the first screen waits for the first paint.
   if (transparentStart) {

@@ -59,6 +59,10 @@ struct MainWindowOptions {
   std::optional<std::uint64_t> seed;
   // The connection to the teacher's computer; the network's own when not given.
   std::unique_ptr<TcpClient> tcpClient;
+  // Returns once the system's font configuration may be read; called before
+  // the window's first font, so that a reading begun elsewhere runs beside
+  // the window's first work.
+  std::function<void()> fontsReady;
 };
 
 class MainWindow : public QWidget {

@@ -33,9 +33,9 @@ MenuConductor::MenuConductor(const WindowParts& parts, SectionActions& actions, 
   });
   dispatcherTimer_ = parts_.scheduler.createTimer([this] { runDispatcher(); });
   dispatcherTimer_->setSingleShot(true);
+}
 
-
-  // Scaled to the screen.
+void MenuConductor::placeCaptions() {
   const ScreenScale& s = ws_.scale;
   std::vector<int> widths;
   QFont captionFont = pixelFont("DejaVu Sans", s.font(12));

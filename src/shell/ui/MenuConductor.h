@@ -39,6 +39,9 @@ class MenuConductor : public QObject {
   };
 
   MenuConductor(const WindowParts& parts, SectionActions& actions, Host host);
+  // The captions' fonts and places on the menu strip, from their widths:
+  // the first use of fonts, so a step of its own.
+  void placeCaptions();
 
   MainMenu& menu() { return menu_; }
   const MainMenu& menu() const { return menu_; }
