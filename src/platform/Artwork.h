@@ -15,6 +15,8 @@ struct Cut {
   Rect rect;
 };
 
+// Picture 0's bottom rows hold its textures and nothing else.
+inline constexpr Rect kSheetTextures{0, 95, 320, 65};
 inline constexpr Cut kRollerTile{0, {218, 95, 80, 65}};      // "Накат"
 inline constexpr Cut kParchmentTile{0, {131, 95, 85, 65}};   // "Пергамент"
 inline constexpr Cut kExitPicture{0, {131, 0, 190, 95}};     // drawn with transparency

@@ -120,15 +120,21 @@ void drawFrameSlot(QPainter& p, QRect r) {
   p.drawRoundedRect(r, 4, 4);
 }
 
-// Picture 0: the exit panel and the two background tiles.
-QImage pictureSheet() {
+// Picture 0: the two background tiles and a third texture along its
+// bottom (artwork::kSheetTextures), and above them the exit panel and a
+// pencil.  The textures come first and alone: the first screen needs one of
+// them and nothing else of the picture.
+QImage sheetTextures() {
   QImage image = blankPicture();
   paintTexture(image, artwork::kRollerTile.rect, QColor(214, 208, 226), QColor(186, 178, 208), 5,
                11, 8);
   paintTexture(image, artwork::kParchmentTile.rect, QColor(246, 236, 204), QColor(222, 198, 148),
                4, 23, 6);
   paintTexture(image, {0, 95, 131, 65}, QColor(246, 236, 204), QColor(222, 198, 148), 4, 29, 6);
+  return image;
+}
 
+void drawSheetAboveTextures(QImage& image) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   drawPencil(p, {10, 80}, {120, 12}, 16);
@@ -154,7 +160,6 @@ QImage pictureSheet() {
   p.setFont(f);
   p.setPen(QColor(30, 40, 100));
   p.drawText(QRect(o + QPoint(0, 62), QSize(190, 28)), Qt::AlignCenter, ui("Завершити роботу?"));
-  return image;
 }
 
 // Picture 1: the about picture (a stack of books) and the intro's side
@@ -347,9 +352,13 @@ const QImage& ArtworkList::picture(int index) const {
   static const QImage none;
   if (index < 0 || index >= kCount) return none;
   QImage& p = pictures_[index];
+  if (index == 0 && !sheetWhole_) {
+    if (p.isNull()) p = sheetTextures();
+    drawSheetAboveTextures(p);
+    sheetWhole_ = true;
+  }
   if (!p.isNull()) return p;
   switch (index) {
-    case 0: p = pictureSheet(); break;
     case 1: p = pictureDesk(); break;
     case 2: p = pictureLogo(); break;
     case 3: p = pictureLetters(); break;
@@ -361,7 +370,12 @@ const QImage& ArtworkList::picture(int index) const {
 }
 
 QImage ArtworkList::cut(const artwork::Cut& c) const {
-  return picture(c.picture).copy(qrect(c.rect));
+  const QRect r = qrect(c.rect);
+  if (c.picture == 0 && qrect(artwork::kSheetTextures).contains(r)) {
+    if (pictures_[0].isNull()) pictures_[0] = sheetTextures();
+    return pictures_[0].copy(r);
+  }
+  return picture(c.picture).copy(r);
 }
 
 }  // namespace ispyt

@@ -1,6 +1,7 @@
 #pragma once
 // The built-in picture sheet (seven 320x160 pictures), each drawn once,
-// when first asked for: start-up draws only what the first screen shows.
+// when first asked for: start-up draws only what the first screen shows,
+// down to the part of a picture its tiles are cut from.
 // The pieces the screens use are named in platform/Artwork.h.
 
 #include <QImage>
@@ -20,6 +21,8 @@ class ArtworkList {
 
  private:
   mutable std::array<QImage, kCount> pictures_;
+  // Picture 0 may hold its textures alone, until more of it is asked for.
+  mutable bool sheetWhole_ = false;
 };
 
 }  // namespace ispyt
