@@ -10,6 +10,19 @@ set(ISPYT_EXAMPLE_DIR ${CMAKE_INSTALL_DATADIR}/ispyt/example)
 file(RELATIVE_PATH ISPYT_EXAMPLE_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_PREFIX}/${ISPYT_EXAMPLE_DIR})
 target_compile_definitions(ispyt PRIVATE ISPYT_EXAMPLE_FROM_BIN="${ISPYT_EXAMPLE_FROM_BIN}")
+# The charts window's library is the package's own, out of the system's
+# library path (Debian's lib/<architecture>/<package>, so that no ldconfig
+# is called for it); ispyt opens it from its own folder, ispyt-tool links it.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(ISPYT_CHARTS_DIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/ispyt)
+else()
+  set(ISPYT_CHARTS_DIR ${CMAKE_INSTALL_LIBDIR}/ispyt)
+endif()
+file(RELATIVE_PATH ISPYT_CHARTS_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${ISPYT_CHARTS_DIR})
+target_compile_definitions(ispyt_ui PRIVATE ISPYT_CHARTS_FROM_BIN="${ISPYT_CHARTS_FROM_BIN}")
+set_target_properties(ispyt-tool PROPERTIES INSTALL_RPATH "$ORIGIN/${ISPYT_CHARTS_FROM_BIN}")
+install(TARGETS ispyt_charts LIBRARY DESTINATION ${ISPYT_CHARTS_DIR})
 
 install(TARGETS ispyt ispyt-tool ispyt-receiver RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/demo/ DESTINATION ${ISPYT_EXAMPLE_DIR}

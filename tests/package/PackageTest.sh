@@ -43,6 +43,10 @@ for f in bin/ispyt bin/ispyt-tool bin/ispyt-receiver \
          share/ispyt/example/Decor/decor.ini share/ispyt/example/Sound/Start.Mid; do
   [ -f "$usr/$f" ] || fail "the package lacks /usr/$f"
 done
+# The charts window's library, in the package's own folder (ispyt opens it
+# from there, ispyt-tool's --version below is linked to it).
+find "$usr/lib" -path '*/ispyt/libispyt_charts.so' | grep -q . ||
+  fail "the package lacks lib/.../ispyt/libispyt_charts.so"
 # The manual pages hold every command (ispyt-tool's) and option.
 zcat "$usr/share/man/man1/ispyt-tool.1.gz" | grep -q '^\.SS inspect-test' || fail "ispyt-tool.1"
 zcat "$usr/share/man/man1/ispyt.1.gz" | grep -q 'user\\-folder' || fail "ispyt.1"

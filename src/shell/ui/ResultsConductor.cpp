@@ -7,6 +7,7 @@
 #include "results/CleanResults.h"
 #include "results/ResultSummary.h"
 #include "results/StoredReports.h"
+#include "results/ui/ChartsWindowLoader.h"
 
 namespace ispyt {
 
@@ -84,8 +85,13 @@ void ResultsConductor::ShowCharts(MonitorView view) {
     parts_.showMessage(ui("Ошибка открытия файла БД."));
     return;
   }
-  charts_ = std::make_unique<ChartsWindow>(std::move(*data.value), ws_.scale, parts_.scheduler,
-                                           parts_.window);
+  LoadedChartsWindow loaded =
+      loadChartsWindow(std::move(*data.value), ws_.scale, parts_.scheduler, parts_.window);
+  if (!loaded.window) {
+    parts_.showMessage(ui("Не вдалося відкрити вікно діаграм: ") + loaded.error);
+    return;
+  }
+  charts_ = std::move(loaded.window);
   // Over the card, of its size: the result's picture and the name plate
   // stay in sight.
   const QRect card = parts_.rect(layout::kCardArea);

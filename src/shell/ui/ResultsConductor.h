@@ -4,12 +4,12 @@
 // the one opened, and "Очистка " of the test folder's results.  The charts
 // window is built anew for every showing and hidden by the dispatcher.
 
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "results/MonitorCharts.h"
-#include "results/ui/ChartsWindow.h"
 #include "results/ui/ResultScreen.h"
 #include "shell/MainMenu.h"
 #include "shell/ui/WindowParts.h"
@@ -40,7 +40,8 @@ class ResultsConductor {
   void cleanResults();
   void hideCharts();
 
-  ChartsWindow* chartsWindow() const { return charts_.get(); }
+  // The charts window shown last (a ChartsWindow), if any.
+  QWidget* chartsWindow() const { return charts_.get(); }
 
  private:
   void ShowCharts(MonitorView view);
@@ -49,7 +50,7 @@ class ResultsConductor {
   WindowParts parts_;
   Workstation& ws_;
   Host host_;
-  std::unique_ptr<ChartsWindow> charts_;
+  std::unique_ptr<QWidget> charts_;
 };
 
 }  // namespace ispyt

@@ -1,6 +1,7 @@
 // The monitoring window on its widgets: the items each view allows, the
 // bars per page from F1, F2 and the arrows within their limits, the pie
-// turning only while it is shown, printing and saving.  ISPYT_CHARTS=DIR
+// turning only while it is shown, printing and saving; and the window made
+// through its library.  ISPYT_CHARTS=DIR
 // saves the charts as PNGs to look at.
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include "platform/ManualScheduler.h"
 #include "platform/qt/QtText.h"
 #include "results/ui/ChartsWindow.h"
+#include "results/ui/ChartsWindowLoader.h"
 
 using namespace ispyt;
 
@@ -68,6 +70,22 @@ class ChartsWindowTest : public QObject {
   ManualScheduler scheduler;
 
  private slots:
+  // The program makes the window through its library, from the first
+  // place it opens at; a library that opens nowhere is said, not shown.
+  void theWindowIsMadeThroughItsLibrary() {
+    QString error;
+    QVERIFY(!findChartsWindowEntry({"/nonexistent/ispyt_charts"}, error));
+    QVERIFY(error.contains("nonexistent"));
+    MakeChartsWindow make =
+        findChartsWindowEntry({"/nonexistent/ispyt_charts", ISPYT_CHARTS_LIBRARY}, error);
+    QVERIFY(make);
+    std::unique_ptr<QWidget> w(make(classOfFour(), ScreenScale{}, scheduler, nullptr));
+    auto* charts = qobject_cast<ChartsWindow*>(w.get());
+    QVERIFY(charts);
+    QCOMPARE(charts->shown(), MonitorChart::Tasks);
+    QCOMPARE(charts->charts().barCount(MonitorChart::Testees), 4);
+  }
+
   void theAllAttemptsViewOffersEveryChart() {
     ChartsWindow w(classOfFour(), ScreenScale{}, scheduler);
     QCOMPARE(w.windowTitle(), ui("Моніторинг"));

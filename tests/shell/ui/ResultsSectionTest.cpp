@@ -16,6 +16,7 @@
 #include "platform/qt/QtText.h"
 #include "presentation/MainLayout.h"
 #include "results/WriteReport.h"
+#include "results/ui/ChartsWindow.h"
 #include "WindowClicks.h"
 #include "shell/ui/MainWindow.h"
 
@@ -75,7 +76,7 @@ class ResultsSectionTest : public QObject {
         {settings, dir.path().toStdString(), open, attempt, test, card, result, random, {}, {}});
     QVERIFY(out.stored());
   }
-  ChartsWindow* charts() { return window->results().chartsWindow(); }
+  ChartsWindow* charts() { return qobject_cast<ChartsWindow*>(window->results().chartsWindow()); }
 
  private slots:
   void initTestCase() {
