@@ -10,9 +10,11 @@ namespace ispyt {
 namespace {
 
 // The enlarged panel is put together a band of rows at a time, so that no
-// picture of nine times the panel's size is ever made: 96 rows, 32 of the
-// panel's.
-constexpr int kBandRows = 96;
+// picture of nine times the panel's size is ever made: as many rows, three
+// at a time, as make about 170,000 pixels (660 KB; 96 rows of the score
+// panel at 1920x1080), which a wide strip gets in a few small bands.
+constexpr int kBandPixels = 170'000;
+int bandRowsFor(int enlargedWidth) { return std::max(3, kBandPixels / enlargedWidth / 3 * 3); }
 
 // The enlarged picture's rows from `first` (a multiple of 3) on, into
 // `band`; `picture` holds pixel words.
@@ -40,7 +42,7 @@ QImage composePanel(const QImage& backdrop, std::optional<FillRows> fill, const 
   if (w <= 0 || h <= 0) return backdrop;
   const QImage back = pixelWords(backdrop);
   const QImage through = inside.isNull() ? back : pixelWords(inside);
-  const int bandRows = bands == PanelBands::Whole ? 3 * h : kBandRows;
+  const int bandRows = bands == PanelBands::Whole ? 3 * h : bandRowsFor(3 * w);
   // The key comes from the enlarged row h: from the first band when it
   // reaches it, else from a pass over that row's three before any band.
   const bool keyInFirstBand = h < bandRows;

@@ -89,11 +89,12 @@ class AppearancePicturesTest : public QObject {
   }
 
   void aPanelPutTogetherInBandsIsThePanelDrawnWhole() {
-    // 100 rows: 300 enlarged, three bands and a short one; the outline,
+    // 700 x 100: 2100 x 300 enlarged, in bands of 78 rows (as many as make
+    // the bands' pixel budget): three bands and a short one; the outline,
     // the key and a caption cross the bands' seams.
-    QImage backdrop(70, 100, QImage::Format_RGB32);
+    QImage backdrop(700, 100, QImage::Format_RGB32);
     for (int y = 0; y < 100; ++y)
-      for (int x = 0; x < 70; ++x) backdrop.setPixel(x, y, qRgb(3 * x, 2 * y, 90));
+      for (int x = 0; x < 700; ++x) backdrop.setPixel(x, y, qRgb(x % 256, 2 * y, 90));
     const PanelShape shape = [](QPainter& p, QRectF r) {
       p.setPen(QPen(QColor(20, 30, 40), 5.5));
       p.setBrush(QColor::fromRgb(kPanelKey));
@@ -106,12 +107,12 @@ class AppearancePicturesTest : public QObject {
     for (bool textured : {true, false}) {
       Random a(5), b(5);
       auto fill = [&](Random& r) {
-        return textured ? std::optional<FillRows>(FillRows(pattern(3), {210, 300}, r))
+        return textured ? std::optional<FillRows>(FillRows(pattern(3), {2100, 300}, r))
                         : std::nullopt;
       };
       const QImage banded = composePanel(backdrop, fill(a), shape, {}, PanelBands::Many);
       const QImage whole = composePanel(backdrop, fill(b), shape, {}, PanelBands::Whole);
-      QCOMPARE(banded.size(), QSize(70, 100));
+      QCOMPARE(banded.size(), QSize(700, 100));
       QVERIFY2(banded == whole, textured ? "textured" : "untextured");
       // Inside the outline, away from the caption: the fill, or the backdrop.
       QCOMPARE(banded.pixel(12, 50) == backdrop.pixel(12, 50), !textured);
