@@ -244,7 +244,8 @@ QColor turned(QColor colour, int degrees) {
 }
 
 QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
-                       const ArtworkList& artwork, Random& noise, FirstScreenLook& look) {
+                       const ArtworkList& artwork, Random& noise, FirstScreenLook& look,
+                       const std::function<void(const QImage&)>& meanwhile) {
   const ScreenScale& s = src.scale;
   const QImage picture = loadPicture(src.programFolder, "Decor/Fon1", decor.programBackground);
   const QImage cardPicture = loadPicture(src.programFolder, "Decor/Fon2", decor.questionBackground);
@@ -303,12 +304,14 @@ QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
   }
   look.menuStrip =
       composePanel(background.copy(menu), std::move(menuFill),
-                   [&](QPainter& p, QRectF r) { drawMenuStripShape(p, r, s, frame); });
+                   [&](QPainter& p, QRectF r) { drawMenuStripShape(p, r, s, frame); },
+                   {}, PanelBands::Many);
   const QFont font = statusFont(QRectF(0, 0, 3 * status.width(), 3 * status.height()), s,
                                 look.publisherLine, scriptFont(src.corsivaInstalled));
   look.statusStrip = composePanel(
       background.copy(status), std::move(statusFill),
       [&](QPainter& p, QRectF r) { drawStatusShape(p, r, s, frame, look.publisherLine, font); });
+  if (meanwhile) meanwhile(background);
   std::tie(look.clockFace, look.scoreFace) = faces.get();
   return background;
 }

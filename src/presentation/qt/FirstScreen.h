@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 #include <filesystem>
+#include <functional>
 
 #include "platform/Random.h"
 #include "platform/qt/ArtworkList.h"
@@ -53,9 +54,12 @@ struct AppearanceSource {
 
 // Applies the appearance of `decor`: returns the screen background and
 // fills `look`.  Names that gave nothing usable are rewritten in `decor`.
-// The patterns' noise is drawn from `noise`.
+// The patterns' noise is drawn from `noise`.  `meanwhile` is given the
+// finished background while the last panels are still being made on
+// another core (a copy of it made then costs no time of its own).
 QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& source,
-                       const ArtworkList& artwork, Random& noise, FirstScreenLook& look);
+                       const ArtworkList& artwork, Random& noise, FirstScreenLook& look,
+                       const std::function<void(const QImage&)>& meanwhile = {});
 
 // The panels over the background: menu strip, status strip, the clock at
 // rest and the score panel with an empty wheel.

@@ -332,9 +332,11 @@ void MainWindow::drawFirstScreen() {
   const QSize size = screen_.size();
   const AppearanceSource source{ws_.programFolder, desktop_, ws_.scale, size, corsivaInstalled_,
                                 QPoint(ws_.placement.window.x, ws_.placement.window.y)};
-  background_ = ApplyAppearance(ws_.decor, source, artwork_, noise_, look_);
+  // The screen starts as a copy of the background, made while the other
+  // core finishes the panels.
+  background_ = ApplyAppearance(ws_.decor, source, artwork_, noise_, look_,
+                                [this](const QImage& background) { screen_ = background.copy(); });
   attempt_->applyDecor();
-  screen_ = background_.copy();
   introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
                           look_.lightTitle);
   paintFirstScreen(screen_, ws_.scale, look_);
