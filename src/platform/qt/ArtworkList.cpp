@@ -351,12 +351,13 @@ QImage pictureCup() {
 const QImage& ArtworkList::picture(int index) const {
   static const QImage none;
   if (index < 0 || index >= kCount) return none;
-  QImage& p = pictures_[index];
-  if (index == 0 && !sheetWhole_) {
-    if (p.isNull()) p = sheetTextures();
-    drawSheetAboveTextures(p);
+  if (index == 0) {
+    QImage& sheet = withTextures();
+    if (!sheetWhole_) drawSheetAboveTextures(sheet);
     sheetWhole_ = true;
+    return sheet;
   }
+  QImage& p = pictures_[index];
   if (!p.isNull()) return p;
   switch (index) {
     case 1: p = pictureDesk(); break;
@@ -371,11 +372,13 @@ const QImage& ArtworkList::picture(int index) const {
 
 QImage ArtworkList::cut(const artwork::Cut& c) const {
   const QRect r = qrect(c.rect);
-  if (c.picture == 0 && qrect(artwork::kSheetTextures).contains(r)) {
-    if (pictures_[0].isNull()) pictures_[0] = sheetTextures();
-    return pictures_[0].copy(r);
-  }
+  if (c.picture == 0 && qrect(artwork::kSheetTextures).contains(r)) return withTextures().copy(r);
   return picture(c.picture).copy(r);
+}
+
+QImage& ArtworkList::withTextures() const {
+  if (pictures_[0].isNull()) pictures_[0] = sheetTextures();
+  return pictures_[0];
 }
 
 }  // namespace ispyt

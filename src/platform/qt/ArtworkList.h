@@ -20,6 +20,9 @@ class ArtworkList {
   QImage cut(const artwork::Cut& cut) const;
 
  private:
+  // Picture 0 with its textures drawn, the rest perhaps not yet.
+  QImage& withTextures() const;
+
   mutable std::array<QImage, kCount> pictures_;
   // Picture 0 may hold its textures alone, until more of it is asked for.
   mutable bool sheetWhole_ = false;

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLibrary>
 
-
 namespace ispyt {
 
 MakeChartsWindow findChartsWindowEntry(const QStringList& places, QString& error) {

@@ -7,9 +7,6 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/Scheduler.h"
-#include "presentation/ScreenScale.h"
-#include "results/MonitorCharts.h"
 #include "results/ui/ChartsWindowEntry.h"
 
 namespace ispyt {

@@ -1,8 +1,8 @@
 // The monitoring window on its widgets: the items each view allows, the
 // bars per page from F1, F2 and the arrows within their limits, the pie
 // turning only while it is shown, printing and saving; and the window made
-// through its library.  ISPYT_CHARTS=DIR
-// saves the charts as PNGs to look at.
+// through its library.  ISPYT_CHARTS=DIR saves the charts as PNGs to look
+// at.
 
 #include <QAction>
 #include <QBarCategoryAxis>
