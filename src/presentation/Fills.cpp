@@ -45,51 +45,68 @@ void FillRows::write(Picture& band, int first) {
   const int last = std::min(h, first + band.height());
   const Rgb c1 = fill_.c1, c2 = fill_.c2;
   if (!grain_) return plain(band, first, last, h, c1, c2);
-  FillGrain& grain = *grain_;
+  // The grain is drawn from a copy, which stays in registers: the pixels
+  // written could otherwise be the grain's own memory.
+  FillGrain grain = *grain_;
   // Each pattern has a loop of its own, so that none asks at each pixel
-  // which pattern it is.
-  auto each = [&](auto pixelAt) {
-    for (int r = first; r < last; ++r) {
-      Pixel* out = band.row(r - first);
-      for (int i = 0; i < w; ++i) out[i] = pixelAt(i, r);
-    }
+  // which pattern it is; what depends on the row alone is worked out once
+  // a row.
+  auto eachRow = [&](auto writeRow) {
+    for (int r = first; r < last; ++r) writeRow(band.row(r - first), r);
   };
   switch (fill_.pattern) {
     case 1:
       // Up and down twice across the width.
-      return each([&](int i, int) {
-        const int R = i <= w / 4 || (i > w / 2 && i <= 3 * w / 4) ? i * 512 / w : -i * 512 / w;
-        return pack(R, 100 + grain.next(60), 255);
+      eachRow([&](Pixel* out, int) {
+        for (int i = 0; i < w; ++i) {
+          const int R = i <= w / 4 || (i > w / 2 && i <= 3 * w / 4) ? i * 512 / w : -i * 512 / w;
+          out[i] = pack(R, 100 + grain.next(60), 255);
+        }
       });
+      break;
     case 2:
-      return each([&](int, int r) {
-        return pack(towards(c1.r, c2.r, r, h), towards(c1.g, c2.g, r, h), grain.next(60));
+      eachRow([&](Pixel* out, int r) {
+        const int R = towards(c1.r, c2.r, r, h), G = towards(c1.g, c2.g, r, h);
+        for (int i = 0; i < w; ++i) out[i] = pack(R, G, grain.next(60));
       });
+      break;
     case 3:
-      return each([&](int, int r) { return pack(grain.next(255), 255, r * 255 / std::max(w, h)); });
+      eachRow([&](Pixel* out, int r) {
+        const int B = r * 255 / std::max(w, h);
+        for (int i = 0; i < w; ++i) out[i] = pack(grain.next(255), 255, B);
+      });
+      break;
     case 4:
-      return each([&](int, int r) {
-        const int G = grain.next(95) - 96;
+      eachRow([&](Pixel* out, int r) {
         const int R = std::abs(r - h / 2) <= 5 ? 255 : r <= h / 2 ? r * 510 / h : -r * 510 / h;
-        return pack(R, G, 255);
+        for (int i = 0; i < w; ++i) out[i] = pack(R, grain.next(95) - 96, 255);
       });
+      break;
     case 5:
-      return each([&](int i, int r) {
-        return pack(c1.r - i * c1.r / w, towards(c1.g, c2.g, r, h), r > 2 ? -(r / 4) : 0);
+      eachRow([&](Pixel* out, int r) {
+        const int G = towards(c1.g, c2.g, r, h), B = r > 2 ? -(r / 4) : 0;
+        for (int i = 0; i < w; ++i) out[i] = pack(c1.r - i * c1.r / w, G, B);
       });
+      break;
     case 6:
-      return each([&](int i, int r) {
-        return pack(towards(c1.r, c2.r, i, h), towards(c1.g, c2.g, r, h),
-                    towards(c1.b, c2.b, i, h));
+      eachRow([&](Pixel* out, int r) {
+        const int G = towards(c1.g, c2.g, r, h);
+        for (int i = 0; i < w; ++i)
+          out[i] = pack(towards(c1.r, c2.r, i, h), G, towards(c1.b, c2.b, i, h));
       });
+      break;
     case 7:
-      return each([&](int i, int) {
-        int G = i == w / 2 ? 255 : i < w / 2 ? i * 510 / w : -i * 510 / w;
-        // No dark seam where the rising and the falling halves meet.
-        if ((G & 0xFF) < 4 && w / 4 < i && i < w - w / 4) G = 254;
-        return pack(255, G, 255);
+      eachRow([&](Pixel* out, int) {
+        for (int i = 0; i < w; ++i) {
+          int G = i == w / 2 ? 255 : i < w / 2 ? i * 510 / w : -i * 510 / w;
+          // No dark seam where the rising and the falling halves meet.
+          if ((G & 0xFF) < 4 && w / 4 < i && i < w - w / 4) G = 254;
+          out[i] = pack(255, G, 255);
+        }
       });
+      break;
   }
+  *grain_ = grain;
 }
 
 void fillPicture(Picture& p, const Fill& f, Random& random) {
