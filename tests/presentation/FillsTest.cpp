@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "presentation/Fills.h"
 
 namespace ispyt {
@@ -131,6 +133,31 @@ TEST(Pictures, ReduceByThreeAveragesEachBlock) {
   ASSERT_EQ(reduced.size(), (Size{2, 1}));
   EXPECT_EQ(rgbOf(reduced.at(0, 0)), (Rgb{255, 255, 255}));
   EXPECT_EQ(rgbOf(reduced.at(1, 0)), (Rgb{255, 255, 255}));
+}
+
+TEST(Pictures, ReduceByThreeOfNoiseIsEveryBlocksMean) {
+  // Wide enough for the loops' several pixels at a time and a remainder,
+  // with rows further apart than they are wide; every block its own mean.
+  const int w = 3 * 37 + 2, h = 3 * 5 + 1;
+  const std::size_t stride = w + 5, outStride = 40;
+  std::vector<Pixel> in(stride * h);
+  Random random(5);
+  for (Pixel& p : in) p = Pixel(random.random(1 << 24)) | 0xFF000000u;
+  std::vector<Pixel> out(outStride * (h / 3), 0);
+  reduceByThree(in.data(), stride, w, h, out.data(), outStride);
+  for (int y = 0; y < h / 3; ++y)
+    for (int x = 0; x < w / 3; ++x) {
+      int sum[3] = {0, 0, 0};
+      for (int dy = 0; dy < 3; ++dy)
+        for (int dx = 0; dx < 3; ++dx) {
+          const Rgb c = rgbOf(in[(3 * y + dy) * stride + 3 * x + dx]);
+          sum[0] += c.r, sum[1] += c.g, sum[2] += c.b;
+        }
+      ASSERT_EQ(rgbOf(out[y * outStride + x]), (Rgb{std::uint8_t(sum[0] / 9), std::uint8_t(sum[1] / 9), std::uint8_t(sum[2] / 9)}))
+          << x << "," << y;
+    }
+  // Nothing is written beyond a row's width / 3 pixels.
+  EXPECT_EQ(out[w / 3], 0u);
 }
 
 TEST(Fills, BandByBandIsTheWholeFill) {
