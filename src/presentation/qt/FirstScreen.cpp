@@ -62,7 +62,8 @@ void repeatTile(QImage& picture, const QImage& tile) {
 }
 
 QImage screenBackground(ScreenBackground kind, const QImage& picture, const AppearanceSource& src,
-                        const ArtworkList& artwork, const ColourScheme& scheme, Random& noise) {
+                        const ArtworkList& artwork, const ColourScheme& scheme, Random& noise,
+                        QImage canvas) {
   const ScreenScale& s = src.scale;
   const QRect design(0, 0, s.x(kDesignWidth), s.y(kDesignHeight));
   if (kind == ScreenBackground::Gradient) {
@@ -70,7 +71,9 @@ QImage screenBackground(ScreenBackground kind, const QImage& picture, const Appe
     fillPicture(gradient, scheme.background, noise);
     return toImage(std::move(gradient));
   }
-  QImage background(src.windowSize, QImage::Format_RGB32);
+  QImage background = canvas.size() == src.windowSize && canvas.format() == QImage::Format_RGB32
+                           ? std::move(canvas)
+                           : QImage(src.windowSize, QImage::Format_RGB32);
   const QImage tiles = kind == ScreenBackground::Tiled    ? picture
                        : kind == ScreenBackground::Roller ? artwork.cut(artwork::kRollerTile)
                                                           : QImage();
@@ -245,7 +248,7 @@ QColor turned(QColor colour, int degrees) {
 
 QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
                        const ArtworkList& artwork, Random& noise, FirstScreenLook& look,
-                       const std::function<void(const QImage&)>& meanwhile) {
+                       const std::function<void(const QImage&)>& meanwhile, QImage canvas) {
   const ScreenScale& s = src.scale;
   const QImage picture = loadPicture(src.programFolder, "Decor/Fon1", decor.programBackground);
   const QImage cardPicture = loadPicture(src.programFolder, "Decor/Fon2", decor.questionBackground);
@@ -263,7 +266,8 @@ QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& src,
   look.cardTile = tile(cardPicture, settled.card, artwork);
   look.optionTile = tile(optionPicture, settled.options, artwork);
 
-  QImage background = screenBackground(settled.background, picture, src, artwork, scheme, noise);
+  QImage background = screenBackground(settled.background, picture, src, artwork, scheme, noise,
+                                       std::move(canvas));
   const QColor frame = look.frameColour;
   if (settled.cardFrame) frameCard(background, s, frame);
   // The hatching shows around the panels' shapes, not inside them.

@@ -56,10 +56,13 @@ struct AppearanceSource {
 // fills `look`.  Names that gave nothing usable are rewritten in `decor`.
 // The patterns' noise is drawn from `noise`.  `meanwhile` is given the
 // finished background while the last panels are still being made on
-// another core (a copy of it made then costs no time of its own).
+// another core (a copy of it made then costs no time of its own).  A
+// `canvas` of the window's size in 32-bit RGB is drawn into where the
+// background is a picture, instead of new memory.
 QImage ApplyAppearance(DecorSettings& decor, const AppearanceSource& source,
                        const ArtworkList& artwork, Random& noise, FirstScreenLook& look,
-                       const std::function<void(const QImage&)>& meanwhile = {});
+                       const std::function<void(const QImage&)>& meanwhile = {},
+                       QImage canvas = {});
 
 // The panels over the background: menu strip, status strip, the clock at
 // rest and the score panel with an empty wheel.

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "attempt/ClassListFile.h"
 #include "content/TestSets.h"
@@ -35,6 +36,10 @@ namespace ispyt {
 namespace {
 
 const char* const kSurroundCaption = "ispyt " ISPYT_VERSION;
+
+std::span<std::byte> bytesOf(QImage& image) {
+  return {reinterpret_cast<std::byte*>(image.bits()), std::size_t(image.sizeInBytes())};
+}
 
 // The sections' actions the main window serves with windows of its own,
 // when it is given none.
@@ -107,6 +112,11 @@ MainWindow::MainWindow(MainWindowOptions options)
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The first screen's background and the screen get memory made ready on
+  // the other core while this one goes on.
+  firstCanvas_ = QImage(w.width, w.height, QImage::Format_RGB32);
+  screen_ = QImage(w.width, w.height, QImage::Format_RGB32);
+  firstPages_.emplace(std::vector{bytesOf(firstCanvas_), bytesOf(screen_)});
 
   // Beyond the exit panel's thumbnail, the desktop shows again only through
   // a transparent start, the surround's frame lines or the appearance
@@ -122,7 +132,6 @@ MainWindow::MainWindow(MainWindowOptions options)
 
   // 13. Controls scaled to the screen; 15. the first screen and its intro.
   look_.publisherLine = publisherLine_;
-  screen_ = QImage(w.width, w.height, QImage::Format_RGB32);
   cardScreen_ = std::make_unique<QtCardScreen>(screen_, qrect(ws_.scale.rect(layout::kCardArea)),
                                                [this] { update(); });
   transition_ = std::make_unique<Transition>(scheduler_, *cardScreen_, noise_);
@@ -332,10 +341,19 @@ void MainWindow::drawFirstScreen() {
   const QSize size = screen_.size();
   const AppearanceSource source{ws_.programFolder, desktop_, ws_.scale, size, corsivaInstalled_,
                                 QPoint(ws_.placement.window.x, ws_.placement.window.y)};
+  if (firstPages_) firstPages_->wait(0);
   // The screen starts as a copy of the background, made while the other
   // core finishes the panels.
-  background_ = ApplyAppearance(ws_.decor, source, artwork_, noise_, look_,
-                                [this](const QImage& background) { screen_ = background.copy(); });
+  auto copyToScreen = [this](const QImage& background) {
+    if (firstPages_) firstPages_->wait(1);
+    if (screen_.size() == background.size() && screen_.format() == background.format())
+      std::memcpy(screen_.bits(), background.constBits(), std::size_t(background.sizeInBytes()));
+    else
+      screen_ = background.copy();
+  };
+  background_ = ApplyAppearance(ws_.decor, source, artwork_, noise_, look_, copyToScreen,
+                                std::move(firstCanvas_));
+  firstPages_.reset();
   attempt_->applyDecor();
   introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
                           look_.lightTitle);

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "platform/Audio.h"
+#include "platform/PagesAhead.h"
 #include "platform/Random.h"
 #include "platform/SystemShell.h"
 #include "platform/TcpClient.h"
@@ -154,6 +155,8 @@ class MainWindow : public QWidget {
   QImage desktop_;
   QImage background_;
   QImage screen_;
+  QImage firstCanvas_;  // the first background's memory, until it is drawn
+  std::optional<PagesAhead> firstPages_;  // of firstCanvas_ and screen_
   FirstScreenLook look_;
   std::function<void(const QString&)> messages_;
   QString publisherLine_;
