@@ -385,8 +385,10 @@ void SettingsDialog::formatHelpPage() {
 
 void SettingsDialog::fill(const std::string& testName, const SettingsDialogState& state) {
   model_.fill(testName, state);
-  layOutGrid();
-  refresh();
+  // A test is opened far more often than the dialog: its sixty cells are
+  // made when it is next shown.
+  gridStale_ = true;
+  if (isVisible()) refresh();
 }
 
 void SettingsDialog::openOver(bool afterPassword) {
@@ -403,6 +405,10 @@ void SettingsDialog::openOver(bool afterPassword) {
 }
 
 void SettingsDialog::refresh() {
+  if (gridStale_) {
+    gridStale_ = false;
+    layOutGrid();
+  }
   refreshing_ = true;
   const SettingsDialogModel& m = model_;
   const Settings& v = m.state().values;

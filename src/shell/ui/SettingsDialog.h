@@ -40,7 +40,8 @@ class SettingsDialog : public QDialog {
 
   SettingsDialog(const WindowParts& parts, Host host);
 
-  // Test opening: every control from the settings read.
+  // Test opening: the settings read; the controls show them from the next
+  // opening of the dialog on (at once when it is open).
   void fill(const std::string& testName, const SettingsDialogState& state);
   // Shows it modally at its place over the main window.
   void openOver(bool afterPassword);
@@ -54,6 +55,7 @@ class SettingsDialog : public QDialog {
   QSlider* timeSlider() const { return time_; }
   QLabel* timeCaption() const { return timeCaption_; }
   QRadioButton* weightsButton() const { return weights_; }
+  QTableWidget* grid() const { return grid_; }
   QLineEdit* gridCell(int task) const { return gridCells_[static_cast<std::size_t>(task - 1)]; }
   QPushButton* autoSetupButton() const { return autoSetup_; }
   QLabel* total() const { return total_; }
@@ -111,6 +113,7 @@ class SettingsDialog : public QDialog {
   QRadioButton* weights_ = nullptr;
   QTableWidget* grid_ = nullptr;
   std::vector<QLineEdit*> gridCells_;
+  bool gridStale_ = false;  // the grid is laid out anew at the next refresh
   QComboBox* guessing_ = nullptr;
   QLineEdit* scaleField_ = nullptr;
   QPushButton* autoSetup_ = nullptr;

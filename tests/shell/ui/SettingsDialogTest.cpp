@@ -282,6 +282,19 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(dialog()->scaleField()->text(), QString("12"));
   }
 
+  void theGridHasTheCellsOfTheTestOpenedLast() {
+    // Opened with twelve tasks, then a test of ten opened with the dialog
+    // closed: its ten cells, with its own weights, when it opens again.
+    openTest("Дванадцять");
+    openDialog();
+    QCOMPARE(dialog()->grid()->rowCount(), 12);
+    openTest("Десять");
+    openDialog();
+    QCOMPARE(dialog()->grid()->rowCount(), 10);
+    for (int i = 1; i <= 10; ++i)
+      QCOMPARE(dialog()->gridCell(i)->text(), fromCp1251(dialog()->model().gridCell(i)));
+  }
+
   void weightsWithOneTaskAtZeroSaveNone() {
     openTest("Десять");
     openDialog();
