@@ -181,7 +181,10 @@ MainWindow::MainWindow(MainWindowOptions options)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::showOnScreen() {
-  if (ws_.placement.surround != SurroundForm::Hidden) surround_->show();
+  // A surround the window covers whole would only cost memory and a paint.
+  const WindowPlacement& p = ws_.placement;
+  const bool covered = intersect(p.surroundRect, p.window) == p.surroundRect;
+  if (p.surround != SurroundForm::Hidden && !covered) surround_->show();
   show();
   raise();
   activateWindow();
