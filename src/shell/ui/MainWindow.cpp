@@ -227,7 +227,11 @@ void MainWindow::createScreens() {
                    attempt_->offerClassList();
                  },
                  [this](const std::string& name, const SettingsDialogState& state) {
-                   settings().fill(name, state);
+                   // The dialog, the teacher's alone, is made when first shown.
+                   if (settings_)
+                     settings_->fill(name, state);
+                   else
+                     settingsFill_ = {name, state};
                  },
              });
   attempt_ = std::make_unique<AttemptConductor>(
@@ -285,6 +289,8 @@ SettingsDialog& MainWindow::settings() {
                    menu_->syncCaptions();
                  },
              });
+  if (settingsFill_) settings_->fill(settingsFill_->first, settingsFill_->second);
+  settingsFill_.reset();
   return *settings_;
 }
 
@@ -405,7 +411,6 @@ void MainWindow::paintEvent(QPaintEvent*) {
       // The system's player opens now; the melody asked for waits for it.
       if (auto* player = dynamic_cast<AudioThread*>(audio_.get())) player->begin();
       introPictures_->prepareRest();
-      settings();
       returnFreeMemory();
     });
   }

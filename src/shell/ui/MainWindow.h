@@ -11,7 +11,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 
+#include "content/SettingsDialogState.h"
 #include "platform/Audio.h"
 #include "platform/PagesAhead.h"
 #include "platform/Random.h"
@@ -130,7 +133,7 @@ class MainWindow : public QWidget {
  private:
   WindowParts parts();
   void createScreens();
-  // Made after the first frame, or on first use if that comes first.
+  // Made on first use, with the settings of the test opened last.
   SettingsDialog& settings();
   void drawFirstScreen();
   void announce();
@@ -174,6 +177,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<MenuConductor> menu_;
   std::unique_ptr<TitleScreen> title_;
   std::unique_ptr<SettingsDialog> settings_;
+  std::optional<std::pair<std::string, SettingsDialogState>> settingsFill_;  // until it is made
   std::unique_ptr<AttemptConductor> attempt_;
   std::unique_ptr<ExitConductor> exit_;
   std::unique_ptr<AppearanceConductor> appearance_;

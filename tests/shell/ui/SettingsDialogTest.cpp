@@ -295,6 +295,23 @@ class SettingsDialogTest : public QObject {
       QCOMPARE(dialog()->gridCell(i)->text(), fromCp1251(dialog()->model().gridCell(i)));
   }
 
+  void aTestOpenedBeforeTheDialogIsMadeShowsInIt() {
+    // A window of its own, whose dialog nothing has asked for yet.
+    MainWindow fresh(MainWindowOptions{
+        .programFolder = dir.path().toStdString(),
+        .endProcess = [] {},
+        .shell = std::make_unique<RecordingSystemShell>(),
+        .showMessage = [](const QString&) {},
+    });
+    QVERIFY(fresh.openTest(cp1251("Десять")));
+    fresh.openSettingsDialog(true);
+    SettingsDialog* opened = fresh.settingsDialog();
+    QTRY_VERIFY(opened->isVisible());
+    QCOMPARE(opened->windowTitle(), ui("Десять"));
+    QCOMPARE(opened->grid()->rowCount(), 10);
+    opened->reject();
+  }
+
   void weightsWithOneTaskAtZeroSaveNone() {
     openTest("Десять");
     openDialog();
