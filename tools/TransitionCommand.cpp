@@ -108,7 +108,7 @@ int runTransition(const Args& args) {
   Transition transition(scheduler, screen, random);
   transition.setLook({effectOf(effect), scale.scaleX, scale.scaleY, pixelOf({96, 96, 96}),
                       cardFrameDrawn(effect, cp1251("Пергамент"))},
-                     backdrop);
+                     [&backdrop] { return backdrop; });
   transition.showAtOnce(tiled(size, artwork.cut(artwork::kRollerTile)));
   int followUpTick = 0;
   transition.start(tiled(size, artwork.cut(artwork::kParchmentTile)),

@@ -33,7 +33,7 @@ void BM_TransitionTick(benchmark::State& state) {
   Random random(1);
   Transition transition(scheduler, cardScreen, random);
   transition.setLook({effect, scale.scaleX, scale.scaleY, 0xFF606060u, true},
-                     Picture({card.width, card.height}, 0xFFC8C880u));
+                     [&] { return Picture({card.width, card.height}, 0xFFC8C880u); });
   const Picture pictures[2] = {Picture({card.width, card.height}, 0xFF3050A0u),
                                Picture({card.width, card.height}, 0xFFF0E0B0u)};
   int which = 0;

@@ -54,12 +54,21 @@ Transition::~Transition() = default;
 
 bool Transition::active() const { return timer_->isActive(); }
 
-void Transition::setLook(const TransitionLook& look, Picture backdrop) {
+void Transition::setLook(const TransitionLook& look, std::function<Picture()> backdrop) {
   end();
   look_ = look;
   // Until content comes, the card's last content is the backdrop itself.
   lastContent_ = Picture();
-  backdrop_ = std::move(backdrop);
+  backdrop_ = Picture();
+  makeBackdrop_ = std::move(backdrop);
+}
+
+const Picture& Transition::backdrop() {
+  if (makeBackdrop_) {
+    backdrop_ = makeBackdrop_();
+    makeBackdrop_ = {};
+  }
+  return backdrop_;
 }
 
 FrameStyle Transition::frameStyle(bool torn) const {
@@ -67,7 +76,7 @@ FrameStyle Transition::frameStyle(bool torn) const {
 }
 
 void Transition::start(Picture content, std::function<void()> followUp) {
-  const Size size = backdrop_.size();
+  const Size size = backdrop().size();
   const Effect e = look_.effect;
   const bool moving = e == Effect::Tear || e == Effect::DriveIn || e == Effect::Fall;
   // The moving effects carry the card's last content away; the cross-fade
@@ -109,7 +118,7 @@ void Transition::start(Picture content, std::function<void()> followUp) {
 void Transition::compose(Picture content) {
   // The content in its frame, the corners showing the background under
   // the card area.
-  const bool whole = content.size() == backdrop_.size();
+  const bool whole = content.size() == backdrop().size();
   Picture card = whole ? std::move(content) : backdrop_;
   if (!whole) card.copy(content);
   new_ = backdrop_;

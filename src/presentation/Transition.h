@@ -59,8 +59,9 @@ class Transition {
 
   // A new appearance: the card's backdrop (the screen background under
   // the card area), which is also the card's last content until content
-  // comes.
-  void setLook(const TransitionLook& look, Picture backdrop);
+  // comes.  The backdrop is made when a transition first needs it, so that
+  // a look set at start-up costs the first frame nothing.
+  void setLook(const TransitionLook& look, std::function<Picture()> backdrop);
 
   // Brings `content` (the card area's size, without frame) into the card
   // area.  `followUp` runs once, on the tick after the effect is done.  A
@@ -79,11 +80,11 @@ class Transition {
   // Ticks since the start, the follow-up's tick included.
   int ticks() const { return ticks_; }
   const Picture& newPicture() const { return new_; }
-  Size cardSize() const { return backdrop_.size(); }
   // The dissolve's cells: column and row of cell 1..630, at index 0..629.
   const std::vector<Point>& dissolveOrder() const { return order_; }
 
  private:
+  const Picture& backdrop();
   void compose(Picture content);
   void tick();
   void step();
@@ -97,6 +98,7 @@ class Transition {
   Random& random_;
   std::unique_ptr<Timer> timer_;
   TransitionLook look_;
+  std::function<Picture()> makeBackdrop_;  // until the backdrop is made
   Picture backdrop_;
   Picture lastContent_;
   Picture new_;

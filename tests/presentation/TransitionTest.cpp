@@ -45,7 +45,7 @@ struct PictureScreen : CardScreen {
 struct Effects {
   explicit Effects(Effect effect, Size card = {400, 318}, double sx = 1, double sy = 1)
       : screen(card), transition(scheduler, screen, random) {
-    transition.setLook({effect, sx, sy, kFrame, true}, Picture(card, kBackdrop));
+    transition.setLook({effect, sx, sy, kFrame, true}, [card] { return Picture(card, kBackdrop); });
   }
   void start() {
     transition.start(Picture(screen.card.size(), kContent), [this] {
@@ -180,10 +180,31 @@ TEST(Transition, TheNewPictureStandsInItsFrameOnTheBackground) {
   EXPECT_EQ(p.at(398, 159), kBackdrop);
   EXPECT_EQ(p.at(200, 159), kContent);
   Effects plain(Effect::Appear);
-  plain.transition.setLook({Effect::Appear, 1, 1, kFrame, false}, Picture({400, 318}, kBackdrop));
+  plain.transition.setLook({Effect::Appear, 1, 1, kFrame, false},
+                           [] { return Picture({400, 318}, kBackdrop); });
   plain.start();
   EXPECT_EQ(plain.transition.newPicture().at(1, 159), kContent);  // appears with no outline
   EXPECT_EQ(plain.transition.newPicture().at(0, 0), kBackdrop);
+}
+
+TEST(Transition, TheBackdropIsMadeOnceWhenFirstNeededFromTheLookSetLast) {
+  Effects run(Effect::None);
+  int made = 0;
+  constexpr Pixel kSecond = 0xFF2040E0u;
+  run.transition.setLook({Effect::None, 1, 1, kFrame, true}, [&] {
+    ++made;
+    return Picture({400, 318}, kBackdrop);
+  });
+  run.transition.setLook({Effect::None, 1, 1, kFrame, true}, [&] {
+    ++made;
+    return Picture({400, 318}, kSecond);
+  });
+  EXPECT_EQ(made, 0);
+  run.start();
+  run.ticksToDone();
+  run.start();
+  EXPECT_EQ(made, 1);
+  EXPECT_EQ(run.transition.newPicture().at(0, 0), kSecond);  // a corner outside the frame
 }
 
 TEST(Transition, CrossFadeBlendsOneFramePerTick) {

@@ -371,7 +371,7 @@ void MainWindow::drawFirstScreen() {
   transition_->setLook({effectOf(ws_.decor.effect), ws_.scale.scaleX, ws_.scale.scaleY,
                         Pixel(look_.frameColour.rgb() | 0xFF000000u),
                         cardFrameDrawn(ws_.decor.effect, ws_.decor.questionBackground)},
-                       toPicture(background_, card));
+                       [this, card] { return toPicture(background_, card); });
 }
 
 void MainWindow::announce() {
