@@ -118,10 +118,11 @@ void Transition::start(Picture content, std::function<void()> followUp) {
 void Transition::compose(Picture content) {
   // The content in its frame, the corners showing the background under
   // the card area.
-  const bool whole = content.size() == backdrop().size();
-  Picture card = whole ? std::move(content) : backdrop_;
+  const Picture& back = backdrop();
+  const bool whole = content.size() == back.size();
+  Picture card = whole ? std::move(content) : back;
   if (!whole) card.copy(content);
-  new_ = backdrop_;
+  new_ = back;
   drawFramed(new_, card, card.rect(), {0, 0}, frameStyle(false));
   lastContent_ = std::move(card);
 }
