@@ -5,10 +5,30 @@
 
 namespace ispyt {
 
-Picture::Picture(Size size, Pixel fill)
-    : width_(std::max(0, size.width)), height_(std::max(0, size.height)) {
-  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
-  pixels_.assign(std::size_t(width_) * height_, fill);
+Picture Picture::unfilled(Size size) {
+  Picture p;
+  if (size.width > 0 && size.height > 0) {
+    p.width_ = size.width;
+    p.height_ = size.height;
+    p.pixels_ = std::make_shared_for_overwrite<Pixel[]>(p.count());
+  }
+  return p;
+}
+
+Picture::Picture(Size size, Pixel fill) : Picture(unfilled(size)) {
+  std::fill_n(pixels_.get(), count(), fill);
+}
+
+void Picture::unshare() {
+  auto mine = std::make_shared_for_overwrite<Pixel[]>(count());
+  std::copy_n(pixels_.get(), count(), mine.get());
+  pixels_ = std::move(mine);
+}
+
+bool operator==(const Picture& a, const Picture& b) {
+  return a.size() == b.size() &&
+         (a.pixels_ == b.pixels_ || std::equal(a.pixels_.get(), a.pixels_.get() + a.count(),
+                                               b.pixels_.get()));
 }
 
 Rect intersect(Rect r, Rect b) {
@@ -18,7 +38,12 @@ Rect intersect(Rect r, Rect b) {
   return {x0, y0, x1 - x0, y1 - y0};
 }
 
-void Picture::fill(Pixel p) { std::fill(pixels_.begin(), pixels_.end(), p); }
+void Picture::fill(Pixel p) {
+  if (empty()) return;
+  // Nothing of the old pixels stays: a shared picture is not copied first.
+  if (pixels_.use_count() > 1) pixels_ = std::make_shared_for_overwrite<Pixel[]>(count());
+  std::fill_n(pixels_.get(), count(), p);
+}
 
 void Picture::fill(Rect part, Pixel p) {
   const Rect r = intersect(part, rect());

@@ -2,11 +2,12 @@
 // A picture of 24-bit pixels that the core computes and copies: fills,
 // patterns, the frames of a screen transition.  Pixels are 0xFFRRGGBB words
 // in rows, the layout the Qt layer paints from, so a picture crosses the
-// seam by copying rows.
+// seam by copying rows.  Copies share their pixels until one is changed,
+// so a picture handed on and also kept costs its memory once.
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
@@ -27,17 +28,20 @@ class Picture {
   Picture() = default;
   // A picture of `size`, every pixel `fill`.  A negative size is empty.
   explicit Picture(Size size, Pixel fill = 0xFF000000u);
+  // A picture of `size` whose every pixel the caller writes before any is
+  // read.
+  static Picture unfilled(Size size);
 
   int width() const { return width_; }
   int height() const { return height_; }
   Size size() const { return {width_, height_}; }
-  bool empty() const { return pixels_.empty(); }
+  bool empty() const { return !pixels_; }
   Rect rect() const { return {0, 0, width_, height_}; }
 
   Pixel at(int x, int y) const { return pixels_[index(x, y)]; }
-  void set(int x, int y, Pixel p) { pixels_[index(x, y)] = p; }
-  Pixel* row(int y) { return pixels_.data() + std::size_t(y) * width_; }
-  const Pixel* row(int y) const { return pixels_.data() + std::size_t(y) * width_; }
+  void set(int x, int y, Pixel p) { own()[index(x, y)] = p; }
+  Pixel* row(int y) { return own() + std::size_t(y) * width_; }
+  const Pixel* row(int y) const { return pixels_.get() + std::size_t(y) * width_; }
 
   void fill(Pixel p);
   void fill(Rect part, Pixel p);
@@ -49,14 +53,21 @@ class Picture {
   void copyKeyed(const Picture& source, Rect from, Point to, Pixel key);
   Picture part(Rect r) const;
 
-  friend bool operator==(const Picture&, const Picture&) = default;
+  friend bool operator==(const Picture& a, const Picture& b);
 
  private:
   std::size_t index(int x, int y) const { return std::size_t(y) * width_ + x; }
+  std::size_t count() const { return std::size_t(width_) * height_; }
+  // The pixels, this picture's alone from here on.
+  Pixel* own() {
+    if (pixels_.use_count() > 1) unshare();
+    return pixels_.get();
+  }
+  void unshare();
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<Pixel> pixels_;
+  std::shared_ptr<Pixel[]> pixels_;  // null when empty
 };
 
 // The part of `r` that lies inside `bounds`.

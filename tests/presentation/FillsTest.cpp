@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "presentation/Fills.h"
@@ -198,6 +199,35 @@ TEST(Pictures, CopiesAreClippedToBothPictures) {
   target.copyKeyed(keyed, keyed.rect(), {0, 0}, 9);
   EXPECT_EQ(target.at(0, 0), 5u);
   EXPECT_EQ(target.at(1, 0), 1u);
+}
+
+TEST(Pictures, ACopyIsChangedApartFromItsOriginalHoweverItIsChanged) {
+  const Picture original({3, 2}, 7);
+  const Pixel* pixels = original.row(0);
+  // Every way of writing a picture, each on a fresh copy.
+  const std::function<void(Picture&)> writes[] = {
+      [](Picture& p) { p.set(2, 1, 1); },
+      [](Picture& p) { p.row(1)[2] = 1; },
+      [](Picture& p) { p.fill(1); },
+      [](Picture& p) { p.fill({2, 1, 1, 1}, 1); },
+      [](Picture& p) { p.copy(Picture({1, 1}, 1), {2, 1}); },
+      [](Picture& p) { p.copyKeyed(Picture({1, 1}, 1), {0, 0, 1, 1}, {2, 1}, 0); },
+  };
+  for (std::size_t i = 0; i < std::size(writes); ++i) {
+    Picture copy = original;
+    writes[i](copy);
+    EXPECT_EQ(copy.at(2, 1), 1u) << "write " << i;
+    EXPECT_EQ(original.at(2, 1), 7u) << "write " << i;
+    EXPECT_EQ(original.row(0), pixels) << "write " << i;
+    EXPECT_NE(copy, original) << "write " << i;
+  }
+  // A copy not written to is equal and costs nothing more.
+  const Picture kept = original;
+  EXPECT_EQ(kept, original);
+  EXPECT_EQ(kept.row(0), pixels);
+  EXPECT_EQ(Picture({3, 2}, 7), original);
+  EXPECT_NE(Picture({2, 3}, 7), original);
+  EXPECT_EQ(Picture(), Picture({0, 5}));
 }
 
 }  // namespace

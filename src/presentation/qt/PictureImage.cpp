@@ -35,11 +35,12 @@ QImage pixelWords(const QImage& image) {
 Picture toPicture(const QImage& image) {
   if (image.isNull()) return {};
   const QImage rgb = pixelWords(image);
-  Picture picture({rgb.width(), rgb.height()});
-  for (int y = 0; y < rgb.height(); ++y) {
+  const int w = rgb.width(), h = rgb.height();
+  Picture picture = Picture::unfilled({w, h});
+  for (int y = 0; y < h; ++y) {
     const auto* in = reinterpret_cast<const Pixel*>(rgb.constScanLine(y));
     Pixel* out = picture.row(y);
-    for (int x = 0; x < rgb.width(); ++x) out[x] = in[x] | 0xFF000000u;
+    for (int x = 0; x < w; ++x) out[x] = in[x] | 0xFF000000u;
   }
   return picture;
 }
