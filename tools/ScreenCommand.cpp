@@ -19,6 +19,7 @@
 #include "presentation/DecorFile.h"
 #include "presentation/MainLayout.h"
 #include "presentation/qt/Announcement.h"
+#include "presentation/qt/PictureImage.h"
 #include "presentation/qt/FirstScreen.h"
 #include "presentation/qt/TitleArchPicture.h"
 #include "shell/AppearanceApply.h"
@@ -145,8 +146,9 @@ int runScreen(const Args& args) {
                 drawTitleArch(screenBackground.copy(title), 1, ws.scale, artwork, look.lightTitle));
     p.drawImage(
         cardArea.topLeft(),
-        announcement.build({}, locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet),
-                           screenBackground.copy(cardArea), look.frameColour));
+        toImage(announcement.build({},
+                                   locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet),
+                                   screenBackground, cardArea, look.frameColour)));
   }
   paintCaptions(screen, ws);
   if (!screen.save(QString::fromUtf8(output.c_str()), "PNG")) {

@@ -131,6 +131,7 @@ void Transition::showAtOnce(Picture content) {
   end();
   compose(std::move(content));
   showWhole(new_);
+  new_ = Picture();
   screen_.repaint();
 }
 
@@ -167,6 +168,7 @@ void Transition::done() {
   // Whatever the steps left, the new picture stands whole at the end.
   showWhole(new_);
   // The working pictures are made anew by the next start.
+  new_ = Picture();
   from_ = &new_;
   source_ = Picture();
   frame_ = Picture();

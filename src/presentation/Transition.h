@@ -79,6 +79,8 @@ class Transition {
   bool active() const;
   // Ticks since the start, the follow-up's tick included.
   int ticks() const { return ticks_; }
+  // The content in its frame, while the effect brings it in; once it
+  // stands on the screen, the screen alone keeps it.
   const Picture& newPicture() const { return new_; }
   // The dissolve's cells: column and row of cell 1..630, at index 0..629.
   const std::vector<Point>& dissolveOrder() const { return order_; }

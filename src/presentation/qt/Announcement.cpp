@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/Paths.h"
+#include "presentation/qt/PictureImage.h"
 
 namespace ispyt {
 namespace {
@@ -43,27 +44,28 @@ QImage hatched(const QImage& backgroundPiece, QColor frame) {
 
 }  // namespace
 
-QImage Announcement::build(const std::filesystem::path& testFolder,
-                           const std::filesystem::path& setFolder, const QImage& backgroundPiece,
-                           QColor frameColour) {
-  const QSize size = backgroundPiece.size();
+Picture Announcement::build(const std::filesystem::path& testFolder,
+                            const std::filesystem::path& setFolder, const QImage& background,
+                            QRect card, QColor frameColour) {
+  const QSize size = card.size();
   const bool own = hasPicture(testFolder);
   AnnouncementSource source = choice_.next(own, hasPicture(setFolder));
   // A picture that cannot be read is no picture.
   QImage picture;
   if (source == AnnouncementSource::TestPicture) picture = loadPicture(testFolder);
   if (source == AnnouncementSource::SetPicture) picture = loadPicture(setFolder);
-  if (source == AnnouncementSource::Previous && current_.size() != size)
+  if (source == AnnouncementSource::Previous && current_.size() != Size{size.width(), size.height()})
     source = AnnouncementSource::Hatched;
   switch (source) {
     case AnnouncementSource::TestPicture:
     case AnnouncementSource::SetPicture:
-      current_ = picture.isNull() ? hatched(backgroundPiece, frameColour)
-                                  : framed(picture, size, frameColour,
-                                           source == AnnouncementSource::TestPicture ? 30 : 29);
+      current_ = toPicture(picture.isNull()
+                               ? hatched(background.copy(card), frameColour)
+                               : framed(picture, size, frameColour,
+                                        source == AnnouncementSource::TestPicture ? 30 : 29));
       break;
     case AnnouncementSource::Hatched:
-      current_ = hatched(backgroundPiece, frameColour);
+      current_ = toPicture(hatched(background.copy(card), frameColour));
       break;
     case AnnouncementSource::Previous:
       break;

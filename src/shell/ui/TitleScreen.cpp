@@ -64,10 +64,11 @@ void TitleScreen::showAnnouncement(std::function<void()> followUp) {
   QRect card = parts_.rect(layout::kCardArea);
   std::filesystem::path testFolder =
       ws_.testOpen() ? ws_.openTest.testFolder : std::filesystem::path();
-  QImage picture = announcement_.build(
-      testFolder, locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet),
-      parts_.background.copy(card), parts_.look.frameColour);
-  parts_.transition.start(toPicture(picture), std::move(followUp));
+  parts_.transition.start(
+      announcement_.build(testFolder,
+                          locate(ws_.programFolder, ws_.baseFolderName + "/" + ws_.testSet),
+                          parts_.background, card, parts_.look.frameColour),
+      std::move(followUp));
 }
 
 }  // namespace ispyt
