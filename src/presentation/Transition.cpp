@@ -239,8 +239,8 @@ void Transition::step() {
       return;
     }
     case Effect::None:
+      if (ticks_ >= kNoEffectTicks) return done();
       showWhole(new_);
-      if (ticks_ >= kNoEffectTicks) running_ = false;
       return;
   }
 }
