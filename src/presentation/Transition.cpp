@@ -106,8 +106,9 @@ void Transition::start(Picture content, std::function<void()> followUp) {
     stepX_ = std::max(1, ceilDiv(std::max(0, size.width - size.width / 2 - 5), spans));
     stepY_ = std::max(1, ceilDiv(std::max(0, size.height - size.height / 2 - 5), spans));
   }
-  // The moving effects and the cross-fade put each frame together here.
-  frame_ = moving || e == Effect::CrossFade ? Picture(size) : Picture();
+  // The moving effects and the cross-fade put each frame together here,
+  // every pixel of it.
+  frame_ = moving || e == Effect::CrossFade ? Picture::unfilled(size) : Picture();
   followUp_ = std::move(followUp);
   running_ = true;
   ticks_ = 0;

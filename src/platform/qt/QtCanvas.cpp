@@ -54,7 +54,14 @@ const QImage& SlotImages::operator[](SlotImage which) const {
   return screenBackground;
 }
 
+void QtCanvas::whiten() {
+  if (!blank_) return;
+  image_.fill(Qt::white);
+  blank_ = false;
+}
+
 void QtCanvas::drawText(Point topLeft, const Font& font, Rgb colour, std::string_view bytes) {
+  whiten();
   const QFont f = resolveFont(font);
   QPainter p(&image_);
   p.setFont(f);
@@ -63,12 +70,14 @@ void QtCanvas::drawText(Point topLeft, const Font& font, Rgb colour, std::string
 }
 
 void QtCanvas::drawLine(Point from, Point to, Rgb colour, int penWidth) {
+  whiten();
   QPainter p(&image_);
   p.setPen(pen(colour, penWidth));
   p.drawLine(from.x, from.y, to.x, to.y);
 }
 
 void QtCanvas::drawArc(Rect bounds, Point start, Point end, Rgb colour, int penWidth) {
+  whiten();
   const double a = degreesTowards(bounds, start);
   double span = degreesTowards(bounds, end) - a;
   while (span <= 0) span += 360;
@@ -80,11 +89,13 @@ void QtCanvas::drawArc(Rect bounds, Point start, Point end, Rgb colour, int penW
 }
 
 void QtCanvas::drawPoint(Point at, int size, Rgb colour) {
+  whiten();
   QPainter p(&image_);
   p.fillRect(at.x, at.y, size, size, qcolor(colour));
 }
 
 void QtCanvas::copyImage(SlotImage image, Rect source, Point at) {
+  whiten();
   QPainter p(&image_);
   p.drawImage(QPoint(at.x, at.y), images_[image], qrect(source));
 }
@@ -96,6 +107,9 @@ void QtCanvas::stretchImage(SlotImage image, Rect target) {
   const QRect to = qrect(target);
   if (to.size() == 3 * source.size() && image_.rect().contains(to) &&
       source.format() == QImage::Format_RGB32 && image_.format() == QImage::Format_RGB32) {
+    // Covering the whole slot, it leaves nothing to be white.
+    if (to == image_.rect()) blank_ = false;
+    whiten();
     const std::size_t stride = std::size_t(image_.bytesPerLine()) / sizeof(Pixel);
     enlargeByThree(reinterpret_cast<const Pixel*>(source.constBits()),
                    std::size_t(source.bytesPerLine()) / sizeof(Pixel), source.width(),
@@ -104,11 +118,13 @@ void QtCanvas::stretchImage(SlotImage image, Rect target) {
                    stride);
     return;
   }
+  whiten();
   QPainter p(&image_);
   p.drawImage(to, source);
 }
 
 void QtCanvas::stretchPicture(const std::filesystem::path& file, Rect target, bool transparent) {
+  whiten();
   QImage picture(QString::fromStdString(file.string()));
   if (picture.isNull()) return;  // an unreadable picture leaves the slot as it is
   QPainter p(&image_);

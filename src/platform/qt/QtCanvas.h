@@ -19,7 +19,10 @@ struct SlotImages {
 
 class QtCanvas : public Canvas {
  public:
-  QtCanvas(QImage& image, const SlotImages& images) : image_(image), images_(images) {}
+  // A `blank` image's pixels are not set yet: they are white unless the
+  // first drawing covers them all.
+  QtCanvas(QImage& image, const SlotImages& images, bool blank = false)
+      : image_(image), images_(images), blank_(blank) {}
 
   void drawText(Point topLeft, const Font& font, Rgb colour, std::string_view bytes) override;
   void drawLine(Point from, Point to, Rgb colour, int penWidth) override;
@@ -31,10 +34,18 @@ class QtCanvas : public Canvas {
   void setTransparent() override { transparent_ = true; }
 
   bool transparent() const { return transparent_; }
+  // The image as drawn: white where nothing was.
+  const QImage& image() {
+    whiten();
+    return image_;
+  }
 
  private:
+  void whiten();
+
   QImage& image_;
   const SlotImages& images_;
+  bool blank_;
   bool transparent_ = false;
 };
 

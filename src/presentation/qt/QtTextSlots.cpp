@@ -5,8 +5,7 @@ namespace ispyt {
 Canvas& QtTextSlots::create(int slot, Size size) {
   QImage& image = images_.at(slot);
   image = QImage(std::max(size.width, 1), std::max(size.height, 1), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  canvases_.at(slot) = std::make_unique<QtCanvas>(image, backdrops);
+  canvases_.at(slot) = std::make_unique<QtCanvas>(image, backdrops, true);
   return *canvases_[slot];
 }
 

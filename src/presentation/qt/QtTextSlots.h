@@ -17,7 +17,9 @@ class QtTextSlots : public TextSlots {
   void release(int slot) override;
 
   // The slot's bitmap; null when the slot holds none.
-  const QImage& image(int slot) const { return images_.at(slot); }
+  const QImage& image(int slot) {
+    return canvases_.at(slot) ? canvases_[slot]->image() : images_.at(slot);
+  }
   // True when the slot's white is to show through (a picture slot).
   bool transparent(int slot) const {
     return canvases_.at(slot) && canvases_.at(slot)->transparent();

@@ -1,6 +1,7 @@
 // An image stretched over a slot: three times an opaque image is drawn as
 // 3x3 blocks of its pixels, which must be what the painter's own
-// unsmoothed stretch draws; any other stretch is the painter's.
+// unsmoothed stretch draws; any other stretch is the painter's.  A slot
+// made blank is white wherever the stretch leaves it.
 
 #include <QPainter>
 #include <QtTest>
@@ -25,9 +26,9 @@ QImage noise(QSize size, QImage::Format format) {
   return image;
 }
 
-QImage slotFilled(QSize size) {
+QImage slotFilled(QSize size, QColor colour = Qt::white) {
   QImage slot(size, QImage::Format_RGB32);
-  slot.fill(Qt::white);
+  slot.fill(colour);
   return slot;
 }
 
@@ -52,18 +53,36 @@ class QtCanvasStretchTest : public QObject {
     for (const auto& c : cases) {
       SlotImages images;
       images.titleBackdrop = noise(c.image, c.format);
-      QImage canvasSlot = slotFilled(c.slot);
-      QtCanvas(canvasSlot, images).stretchImage(SlotImage::TitleBackdrop, c.target);
       QImage painted = slotFilled(c.slot);
       QPainter(&painted).drawImage(qrect(c.target), images.titleBackdrop);
-      QVERIFY2(canvasSlot == painted, qPrintable(QString("%1x%2 over %3x%4 at %5,%6")
-                                                     .arg(c.image.width())
-                                                     .arg(c.image.height())
-                                                     .arg(c.target.width)
-                                                     .arg(c.target.height)
-                                                     .arg(c.target.x)
-                                                     .arg(c.target.y)));
+      const QString name = QString("%1x%2 over %3x%4 at %5,%6")
+                               .arg(c.image.width())
+                               .arg(c.image.height())
+                               .arg(c.target.width)
+                               .arg(c.target.height)
+                               .arg(c.target.x)
+                               .arg(c.target.y);
+      QImage canvasSlot = slotFilled(c.slot);
+      QtCanvas(canvasSlot, images).stretchImage(SlotImage::TitleBackdrop, c.target);
+      QVERIFY2(canvasSlot == painted, qPrintable(name));
+      // Whatever a blank slot's memory held, none of it shows.
+      QImage blankSlot = slotFilled(c.slot, QColor(18, 52, 86));
+      QtCanvas blank(blankSlot, images, true);
+      blank.stretchImage(SlotImage::TitleBackdrop, c.target);
+      QVERIFY2(blank.image() == painted, qPrintable("blank, " + name));
     }
+  }
+
+  void aBlankSlotNothingIsDrawnOnIsWhite() {
+    SlotImages images;
+    QImage blankSlot = slotFilled({40, 30}, QColor(18, 52, 86));
+    QtCanvas blank(blankSlot, images, true);
+    QVERIFY(blank.image() == slotFilled({40, 30}));
+    QImage lined = slotFilled({40, 30}, QColor(18, 52, 86));
+    QtCanvas canvas(lined, images, true);
+    canvas.drawLine({0, 10}, {40, 10}, {0, 0, 0}, 1);
+    QCOMPARE(canvas.image().pixel(5, 20), qRgb(255, 255, 255));
+    QCOMPARE(canvas.image().pixel(5, 10), qRgb(0, 0, 0));
   }
 };
 
