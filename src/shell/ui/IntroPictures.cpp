@@ -34,8 +34,9 @@ void IntroPictures::put(const QRect& where, const QImage& picture) {
   host_.repaint();
 }
 
-void IntroPictures::prepare(const QImage& titleBackdrop, bool lightText) {
-  titleBackdrop_ = titleBackdrop;
+void IntroPictures::prepare(std::function<QImage()> titleBackdrop, bool lightText) {
+  makeTitleBackdrop_ = std::move(titleBackdrop);
+  titleBackdrop_ = QImage();
   lightText_ = lightText;
   for (QImage& t : titles_) t = QImage();
   finishedTitleReleased_ = false;
@@ -49,9 +50,14 @@ void IntroPictures::prepareRest() {
   if (logoFramesWanted_ && logoFrames_.isEmpty()) buildLogoFrames();
 }
 
+const QImage& IntroPictures::titleBackdrop() {
+  if (titleBackdrop_.isNull() && makeTitleBackdrop_) titleBackdrop_ = makeTitleBackdrop_();
+  return titleBackdrop_;
+}
+
 const QImage& IntroPictures::title(int variant) {
   QImage& t = titles_[variant];
-  if (t.isNull() && !titleBackdrop_.isNull())
+  if (t.isNull() && !titleBackdrop().isNull())
     t = keptPicture(drawTitleArch(titleBackdrop_, variant, scale_, artwork_, lightText_));
   return t;
 }
@@ -122,7 +128,7 @@ void IntroPictures::drawLogoFrame(int frame) {
 }
 
 void IntroPictures::drawCaptionReveal(int characters) {
-  QImage picture = titleBackdrop_.copy();
+  QImage picture = titleBackdrop().copy();
   if (picture.isNull()) return;
   QPainter p(&picture);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -150,8 +156,9 @@ void IntroPictures::releaseTitlePictures() { finishedTitleReleased_ = true; }
 
 void IntroPictures::makeMenuAvailable() {
   // The arch's variants are not shown again; one asked for later is built
-  // anew.
+  // anew, from a backdrop made anew.
   for (QImage& t : titles_) t = QImage();
+  titleBackdrop_ = QImage();
   host_.makeMenuAvailable();
 }
 

@@ -25,9 +25,10 @@ class IntroPictures : public IntroStage {
 
   IntroPictures(QImage& screen, const ScreenScale& scale, const ArtworkList& artwork, Host host);
 
-  // Takes the backdrop under the title area for the title pictures; they,
-  // and the idle frames, are built by prepareRest() or when first drawn.
-  void prepare(const QImage& titleBackdrop, bool lightText);
+  // Takes what makes the backdrop under the title area for the title
+  // pictures; it, they and the idle frames are made by prepareRest() or
+  // when first drawn.
+  void prepare(std::function<QImage()> titleBackdrop, bool lightText);
   // The nine logo frames are wanted (not on the transparent-start path);
   // built as the other pictures are.
   void prepareLogoFrames() { logoFramesWanted_ = true; }
@@ -57,6 +58,7 @@ class IntroPictures : public IntroStage {
   void put(const QRect& where, const QImage& picture);
   QRect logoRect() const;
   QRect titleRect() const;
+  const QImage& titleBackdrop();
   const QImage& title(int variant);
   const QImage& idleFrame(int index);
   void buildLogoFrames();
@@ -65,7 +67,8 @@ class IntroPictures : public IntroStage {
   const ScreenScale& scale_;
   const ArtworkList& artwork_;
   Host host_;
-  QImage titleBackdrop_;
+  std::function<QImage()> makeTitleBackdrop_;
+  QImage titleBackdrop_;  // null until made
   bool lightText_ = false;
   QImage titles_[6];  // by variant; null until built
   bool finishedTitleReleased_ = false;

@@ -364,8 +364,9 @@ void MainWindow::drawFirstScreen() {
                                 std::move(firstCanvas_));
   firstPages_.reset();
   attempt_->applyDecor();
-  introPictures_->prepare(background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))),
-                          look_.lightTitle);
+  introPictures_->prepare(
+      [this] { return background_.copy(qrect(ws_.scale.rect(layout::kTitleArea))); },
+      look_.lightTitle);
   paintFirstScreen(screen_, ws_.scale, look_);
   const QRect card = qrect(ws_.scale.rect(layout::kCardArea));
   transition_->setLook({effectOf(ws_.decor.effect), ws_.scale.scaleX, ws_.scale.scaleY,
