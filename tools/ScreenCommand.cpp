@@ -19,8 +19,8 @@
 #include "presentation/DecorFile.h"
 #include "presentation/MainLayout.h"
 #include "presentation/qt/Announcement.h"
-#include "presentation/qt/PictureImage.h"
 #include "presentation/qt/FirstScreen.h"
+#include "presentation/qt/PictureImage.h"
 #include "presentation/qt/TitleArchPicture.h"
 #include "shell/AppearanceApply.h"
 #include "shell/MenuCaptionLayout.h"
@@ -144,11 +144,10 @@ int runScreen(const Args& args) {
     QPainter p(&screen);
     p.drawImage(title.topLeft(),
                 drawTitleArch(screenBackground.copy(title), 1, ws.scale, artwork, look.lightTitle));
-    p.drawImage(
-        cardArea.topLeft(),
-        toImage(announcement.build({},
-                                   locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet),
-                                   screenBackground, cardArea, look.frameColour)));
+    p.drawImage(cardArea.topLeft(),
+                toImage(announcement.build(
+                    {}, locate(ws.programFolder, ws.baseFolderName + "/" + ws.testSet),
+                    screenBackground, cardArea, look.frameColour)));
   }
   paintCaptions(screen, ws);
   if (!screen.save(QString::fromUtf8(output.c_str()), "PNG")) {

@@ -27,8 +27,8 @@ void Picture::unshare() {
 
 bool operator==(const Picture& a, const Picture& b) {
   return a.size() == b.size() &&
-         (a.pixels_ == b.pixels_ || std::equal(a.pixels_.get(), a.pixels_.get() + a.count(),
-                                               b.pixels_.get()));
+         (a.pixels_ == b.pixels_ ||
+          std::equal(a.pixels_.get(), a.pixels_.get() + a.count(), b.pixels_.get()));
 }
 
 Rect intersect(Rect r, Rect b) {

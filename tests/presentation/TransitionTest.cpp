@@ -144,8 +144,7 @@ TEST(Transition, EveryEffectEndsWithTheNewPictureWholeAndItsFollowUpOnce) {
       run.start();
       const Picture composed = run.transition.newPicture();
       run.scheduler.runUntilIdle();
-      EXPECT_EQ(run.screen.card, composed)
-          << int(e) << " " << card.width << "x" << card.height;
+      EXPECT_EQ(run.screen.card, composed) << int(e) << " " << card.width << "x" << card.height;
       // The screen alone keeps it from then on.
       EXPECT_TRUE(run.transition.newPicture().empty()) << int(e);
       EXPECT_EQ(run.followUps, 1) << int(e);

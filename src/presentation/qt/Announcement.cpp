@@ -54,15 +54,16 @@ Picture Announcement::build(const std::filesystem::path& testFolder,
   QImage picture;
   if (source == AnnouncementSource::TestPicture) picture = loadPicture(testFolder);
   if (source == AnnouncementSource::SetPicture) picture = loadPicture(setFolder);
-  if (source == AnnouncementSource::Previous && current_.size() != Size{size.width(), size.height()})
+  if (source == AnnouncementSource::Previous &&
+      current_.size() != Size{size.width(), size.height()})
     source = AnnouncementSource::Hatched;
   switch (source) {
     case AnnouncementSource::TestPicture:
     case AnnouncementSource::SetPicture:
-      current_ = toPicture(picture.isNull()
-                               ? hatched(background.copy(card), frameColour)
-                               : framed(picture, size, frameColour,
-                                        source == AnnouncementSource::TestPicture ? 30 : 29));
+      current_ =
+          toPicture(picture.isNull() ? hatched(background.copy(card), frameColour)
+                                     : framed(picture, size, frameColour,
+                                              source == AnnouncementSource::TestPicture ? 30 : 29));
       break;
     case AnnouncementSource::Hatched:
       current_ = toPicture(hatched(background.copy(card), frameColour));
