@@ -131,8 +131,7 @@ void Transition::compose(Picture content) {
 void Transition::showAtOnce(Picture content) {
   end();
   compose(std::move(content));
-  showWhole(new_);
-  new_ = Picture();
+  done();
   screen_.repaint();
 }
 

@@ -105,11 +105,13 @@ void QtCanvas::stretchImage(SlotImage image, Rect target) {
   // Three times an opaque image is each pixel as a 3x3 block, which the
   // painter's unsmoothed stretch gives too, only slower.
   const QRect to = qrect(target);
-  if (to.size() == 3 * source.size() && image_.rect().contains(to) &&
-      source.format() == QImage::Format_RGB32 && image_.format() == QImage::Format_RGB32) {
-    // Covering the whole slot, it leaves nothing to be white.
-    if (to == image_.rect()) blank_ = false;
-    whiten();
+  const bool blocks = to.size() == 3 * source.size() && image_.rect().contains(to) &&
+                      source.format() == QImage::Format_RGB32 &&
+                      image_.format() == QImage::Format_RGB32;
+  // Blocks covering the whole slot leave nothing to be white.
+  if (blocks && to == image_.rect()) blank_ = false;
+  whiten();
+  if (blocks) {
     const std::size_t stride = std::size_t(image_.bytesPerLine()) / sizeof(Pixel);
     enlargeByThree(reinterpret_cast<const Pixel*>(source.constBits()),
                    std::size_t(source.bytesPerLine()) / sizeof(Pixel), source.width(),
@@ -118,7 +120,6 @@ void QtCanvas::stretchImage(SlotImage image, Rect target) {
                    stride);
     return;
   }
-  whiten();
   QPainter p(&image_);
   p.drawImage(to, source);
 }

@@ -50,20 +50,21 @@ Picture Announcement::build(const std::filesystem::path& testFolder,
   const QSize size = card.size();
   const bool own = hasPicture(testFolder);
   AnnouncementSource source = choice_.next(own, hasPicture(setFolder));
-  // A picture that cannot be read is no picture.
   QImage picture;
   if (source == AnnouncementSource::TestPicture) picture = loadPicture(testFolder);
   if (source == AnnouncementSource::SetPicture) picture = loadPicture(setFolder);
-  if (source == AnnouncementSource::Previous &&
-      current_.size() != Size{size.width(), size.height()})
+  // A picture that cannot be read is no picture, nor is a kept one of
+  // another size.
+  const bool fromFile =
+      source == AnnouncementSource::TestPicture || source == AnnouncementSource::SetPicture;
+  if ((fromFile && picture.isNull()) || (source == AnnouncementSource::Previous &&
+                                         current_.size() != Size{size.width(), size.height()}))
     source = AnnouncementSource::Hatched;
   switch (source) {
     case AnnouncementSource::TestPicture:
     case AnnouncementSource::SetPicture:
-      current_ =
-          toPicture(picture.isNull() ? hatched(background.copy(card), frameColour)
-                                     : framed(picture, size, frameColour,
-                                              source == AnnouncementSource::TestPicture ? 30 : 29));
+      current_ = toPicture(
+          framed(picture, size, frameColour, source == AnnouncementSource::TestPicture ? 30 : 29));
       break;
     case AnnouncementSource::Hatched:
       current_ = toPicture(hatched(background.copy(card), frameColour));
