@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -35,6 +36,9 @@ class BareWindow : public QWidget {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   BareWindow window(app.arguments().contains("--stay"));
+  // Without a window manager (Xvfb) full screen is only asked for, so the
+  // window takes the screen's size itself, as ispyt's does.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->geometry());
   window.showFullScreen();
   return app.exec();
 }
